@@ -1,0 +1,26 @@
+#include "model/text_catalogue.h"
+
+namespace quibel {
+
+namespace {
+constexpr TextEntry kTexts[] = {
+    {"numeric.vector_dimension", "vector dimension zero or negative",
+     "vector dimension zero or negative"},
+    {"numeric.out_of_memory", "not enough memory on heap", "not enough memory on heap"},
+    {"numeric.vector_dimensions_differ", "vectors have different dimensions",
+     "vectors have different dimensions"},
+    {"numeric.matrix_dimension", "array dimensions zero or negative",
+     "array dimensions zero or negative"},
+    {"file.unable_to_read", "Unable to read file.", "Impossible de lire correctement le fichier."},
+    {"file.unable_to_write", "Unable to write file %1: %2",
+     "Impossible d'écrire le fichier %1 : %2"},
+    {"units.system.0", "mm - N - kg", "mm - N - kg"},
+    {"units.system.1", "m - kN - ton", "m - kN - ton"},
+    {"units.system.2", "in - lb - lb", "in - lb - lb"},
+    {"units.system.3", "ft - kip - kip", "ft - kip - kip"},
+};
+} // namespace
+
+std::span<const TextEntry> modelTexts() { return kTexts; }
+
+} // namespace quibel

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages QUIBEL needs, only when some are missing.
+set -euo pipefail
+packages=(
+  g++ clang cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev
+  libfreexl-dev libxlsxwriter-dev
+  xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
