@@ -1,0 +1,65 @@
+#include "model/unit_change.h"
+
+#include "model/unit_tables.h"
+
+namespace quibel {
+
+namespace {
+void scale(std::optional<TVector>& v, double factor) {
+    if (v)
+        *v *= factor;
+}
+} // namespace
+
+void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
+    const UnitSystem old = m.UnitSystem;
+    const double L = units::length(newSystem, old);
+    const double F = units::force(newSystem, old);
+    const double Ms = units::mass(newSystem, old);
+
+    m.M *= Ms;
+    for (double* v : {&m.H, &m.Hd, &m.Hr, &m.B, &m.Xc, &m.Yc, &m.Xu, &m.T})
+        *v *= L;
+    m.Im *= Ms * L * L;
+    m.U *= F;
+    for (AddedMass& a : m.Masses.Items) {
+        a.Mass *= Ms;
+        a.X *= L;
+        a.Y *= L;
+        a.Inertia *= Ms * L * L;
+    }
+    for (int k : {2, 3}) {
+        TimeHistoryRecord& h = m.Histories[static_cast<std::size_t>(k)];
+        if (h.Source == HistorySource::Sampled) {
+            scale(h.Values, F);
+            h.Offset *= F;
+        }
+        if (h.Source == HistorySource::Sampled || h.Source == HistorySource::Generated) {
+            h.PosX *= L;
+            h.PosY *= L;
+        }
+        if (h.Source == HistorySource::Generated) {
+            for (GeneratorTerm& t : h.Terms)
+                t.Amplitude *= F;
+            h.Offset *= F;
+        }
+    }
+    for (AddedForce& f : m.Forces.Items) {
+        f.Fh *= F;
+        f.Fv *= F;
+        f.X *= L;
+        f.Y *= L;
+    }
+    m.Options.Gravity *= L;
+
+    for (auto* series : {&m.SlidingDisp, &m.SlidingVel, &m.SlidingAcc})
+        scale(*series, L);
+    for (auto* series : {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy,
+                         &m.ImpactEnergy, &m.PotentialEnergy, &m.PreseismicWork,
+                         &m.AbsInputEnergy, &m.RelInputEnergy})
+        scale(*series, F * L);
+
+    m.UnitSystem = newSystem;
+}
+
+} // namespace quibel
