@@ -1,0 +1,142 @@
+#include "signals/history_value.h"
+
+#include <cmath>
+
+namespace quibel {
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+
+bool hasSamples(const TimeHistoryRecord& record) {
+    return record.Values.has_value() && record.Values->size() >= 1;
+}
+
+// Position within the current period, in [0, 1), counted from StartTime.
+double periodFraction(const GeneratorTerm& term, double t) {
+    const double x = (t - term.StartTime + (term.Phase / 360.0) * term.Period) / term.Period;
+    return x - std::floor(x);
+}
+} // namespace
+
+double TermValue(const GeneratorTerm& term, double t) {
+    if (!(t >= term.StartTime && t <= term.EndTime))
+        return 0.0;
+    // A zero period has no wave; a tiny one can overflow the argument. Both give 0 rather
+    // than NaN so that a history edited after activation still integrates.
+    if (term.Period == 0.0 || !std::isfinite(t / term.Period))
+        return 0.0;
+    const double a = term.Amplitude;
+    switch (term.Shape) {
+    case TermShape::Sine:
+        return a * std::sin(2.0 * kPi * t / term.Period + term.Phase * kPi / 180.0);
+    case TermShape::Triangle: {
+        const double f = periodFraction(term, t);
+        if (!std::isfinite(f))
+            return 0.0;
+        if (f < 0.25)
+            return 4.0 * a * f;
+        if (f < 0.75)
+            return 4.0 * a * (0.5 - f);
+        return 4.0 * a * (f - 1.0);
+    }
+    case TermShape::Impulse: {
+        const double f = periodFraction(term, t);
+        if (!std::isfinite(f))
+            return 0.0;
+        return f > 0.5 ? -a : a;
+    }
+    case TermShape::None:
+        break;
+    }
+    return 0.0;
+}
+
+double EffectiveOffset(const TimeHistoryRecord& record) {
+    switch (record.Source) {
+    case HistorySource::Generated:
+        return record.Offset;
+    case HistorySource::Sampled:
+        switch (record.Correction) {
+        case OffsetCorrection::ZeroMean:
+            return hasSamples(record) ? -record.Values->mean() * record.Scale : 0.0;
+        case OffsetCorrection::ZeroFirstValue:
+            return hasSamples(record) ? -record.Values->get(1) * record.Scale : 0.0;
+        case OffsetCorrection::ApplyOffset:
+            break;
+        }
+        return record.Offset;
+    case HistorySource::Undefined:
+        break;
+    }
+    return 0.0;
+}
+
+HistoryEvaluator::HistoryEvaluator(const TimeHistoryRecord& record)
+    : mSource(record.Source), mScale(record.Scale), mOffset(EffectiveOffset(record)) {
+    if (mSource == HistorySource::Sampled) {
+        if (hasSamples(record)) {
+            mValues = record.Values->data();
+            mCount = record.Values->size();
+        }
+        if (record.Times.has_value() && record.Times->size() >= 2) {
+            const double dt = record.Times->get(2) - record.Times->get(1);
+            if (dt > 0.0 && std::isfinite(dt))
+                mStep = dt;
+        }
+    } else if (mSource == HistorySource::Generated) {
+        for (const GeneratorTerm& term : record.Terms)
+            if (term.Active != 0)
+                mActiveTerms[static_cast<std::size_t>(mActiveCount++)] = term;
+    }
+}
+
+double HistoryEvaluator::sampledRaw(double t) const noexcept {
+    if (mCount == 0)
+        return 0.0;
+    if (mStep == 0.0)
+        return t == 0.0 ? mValues[0] : 0.0;
+    const double x = t / mStep;
+    // Beyond sample n + 1 both interpolation ends lie outside the table; comparing before the
+    // truncation also keeps a huge t from overflowing the index.
+    if (!(x < static_cast<double>(mCount)) || !(x > -2.0))
+        return 0.0;
+    const long i = static_cast<long>(x); // toward zero
+    const double f = x - static_cast<double>(i);
+    // A[k] = Values[k] for 1 <= k <= n, else 0; sample k is mValues[k - 1].
+    auto a = [this](long k) { return (k >= 1 && k <= mCount) ? mValues[k - 1] : 0.0; };
+    const double lo = a(i + 1);
+    const double hi = a(i + 2);
+    return lo + (hi - lo) * f;
+}
+
+double HistoryEvaluator::generatedRaw(double t) const noexcept {
+    double sum = 0.0;
+    for (int k = 0; k < mActiveCount; ++k)
+        sum += TermValue(mActiveTerms[static_cast<std::size_t>(k)], t);
+    return sum;
+}
+
+double HistoryEvaluator::rawValue(double t) const noexcept {
+    switch (mSource) {
+    case HistorySource::Sampled:
+        return sampledRaw(t);
+    case HistorySource::Generated:
+        return generatedRaw(t);
+    case HistorySource::Undefined:
+        break;
+    }
+    return 0.0;
+}
+
+double HistoryEvaluator::value(double t) const noexcept {
+    const double raw = rawValue(t);
+    if (raw == 0.0)
+        return 0.0;
+    return raw * mScale + mOffset;
+}
+
+double HistoryValue(const TBlocStatic& model, HistoryKind kind, double t) {
+    return HistoryEvaluator(model.history(kind)).value(t);
+}
+
+} // namespace quibel
