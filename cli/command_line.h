@@ -16,6 +16,7 @@ enum ExitCode : int {
 };
 
 /// Runs one invocation of the tool: args without the program name; output to out and err.
+/// "--lang en|fr" may stand anywhere; "--help" lists the commands.
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace quibel::cli

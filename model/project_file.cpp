@@ -160,7 +160,7 @@ std::vector<std::uint8_t> serializeProject(const TBlocStatic& m) {
     return w.take();
 }
 
-void parseProject(std::span<const std::uint8_t> bytes, TBlocStatic& model) {
+FileVersionWords parseProject(std::span<const std::uint8_t> bytes, TBlocStatic& model) {
     ByteReader r(bytes);
     TBlocStatic m = model;
     for (std::int16_t& v : m.FileVersion)
@@ -206,11 +206,13 @@ void parseProject(std::span<const std::uint8_t> bytes, TBlocStatic& model) {
             need(r.f64(*v));
     m.Masses.Items = std::move(massItems);
     m.Forces.Items = std::move(forceItems);
+    const FileVersionWords asRead = m.FileVersion;
     m.FileVersion = {1, 0, 3, 1};
     model = std::move(m);
+    return asRead;
 }
 
-void ReadFromFile(TBlocStatic& model, const std::string& path) {
+FileVersionWords ReadFromFile(TBlocStatic& model, const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         damaged();
@@ -221,7 +223,7 @@ void ReadFromFile(TBlocStatic& model, const std::string& path) {
                                     std::istreambuf_iterator<char>());
     if (in.bad())
         damaged();
-    parseProject(bytes, model);
+    return parseProject(bytes, model);
 }
 
 void WriteToFile(const TBlocStatic& model, const std::string& path) {
