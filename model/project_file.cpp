@@ -15,8 +15,6 @@ namespace quibel {
 
 namespace {
 
-constexpr std::size_t kTermBytes = 56;
-constexpr std::size_t kTitleBytes = 256;
 
 void writeTerm(ByteWriter& w, const GeneratorTerm& t) {
     w.u8(static_cast<std::uint8_t>(t.Shape));
