@@ -28,8 +28,9 @@ public:
 
 private:
     void raw(const void* p, std::size_t n) {
-        const auto* b = static_cast<const std::uint8_t*>(p);
-        mBytes.insert(mBytes.end(), b, b + n);
+        const std::size_t at = mBytes.size();
+        mBytes.resize(at + n);
+        std::memcpy(mBytes.data() + at, p, n);
     }
     std::vector<std::uint8_t> mBytes;
 };
