@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace quibel {
+
+// printf-style number texts that never depend on the process locale: the decimal separator is
+// always ".". Files, the debug output and the command-line tool use them; a window that shows
+// numbers replaces the "." by the separator of the user's regional settings itself.
+
+/// "%<width>.<decimals>f": fixed notation, padded on the left with blanks to width.
+void appendFixed(std::string& out, double value, int decimals, int width = 0);
+/// "%e": one digit, "." and six decimals, an exponent of at least two digits ("1.500000e-03").
+void appendScientific(std::string& out, double value);
+/// "%.17g": enough digits to read back the same double.
+void appendGeneral17(std::string& out, double value);
+
+std::string fixedText(double value, int decimals, int width = 0);
+std::string scientificText(double value);
+std::string general17Text(double value);
+
+} // namespace quibel

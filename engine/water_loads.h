@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/load_model.h"
+
+namespace quibel {
+
+/// Hydrostatic thrust on the upstream face plus uplift on the base.
+struct WaterLoadsResult final {
+    double Fx = 0.0;         ///< horizontal force, kN, positive downstream
+    double Fy = 0.0;         ///< vertical force, kN, positive up
+    double momentHeel = 0.0; ///< about the heel, kN·m, counter-clockwise positive
+    double momentToe = 0.0;  ///< about the toe, kN·m, counter-clockwise positive
+};
+
+/// Moment about the current pivot (kN·m) of the hydrostatic pressure on the upstream face and
+/// of the uplift, for a block rotated by theta (rad; > 0 about the heel, < 0 about the toe)
+/// with the vertical ground acceleration av (m/s², ignored when Options.VerticalAcceleration is
+/// 1). The uplift follows Options.UpliftDown about the toe (0 none, 1 unchanged, 2 full
+/// reservoir) and Options.UpliftUp about the heel (0 none, 1 unchanged). 0 when the reservoir
+/// is below the heel, when Options.Rotational is 1 (the rotational pressures switched off), and
+/// at theta = 0, where the rocking equations use the static thrust and the uplift instead.
+double RockingWaterMoment(const LoadModel& loads, double theta, double av) noexcept;
+
+/// Hydrostatic thrust and uplift of a block that has slid by u (m, along the plane) and rotated
+/// by theta (rad), with the vertical ground acceleration av (m/s², ignored when
+/// Options.VerticalAcceleration is 1). The pivots move with the slide as Options.CenterUp and
+/// Options.CenterDown say; the uplift under a rotated block follows Options.UpliftDown (toe)
+/// and Options.UpliftUp (heel), including the water that enters the gap opened under the heel
+/// of a block slid upstream.
+WaterLoadsResult WaterLoads(const LoadModel& loads, double theta, double u, double av) noexcept;
+
+} // namespace quibel
