@@ -26,12 +26,10 @@ struct LoadModel final {
 /// The load model of a run: si are the SI copies of model (MakeSiModel).
 LoadModel MakeLoadModel(const TBlocStatic& model, const SiModel& si) noexcept;
 
-/// pi as the program uses it for every conversion from degrees.
-inline constexpr double kPi = 3.141592653589793;
-
-/// An angle entered in degrees, in radians.
+/// An angle entered in degrees, in radians, with pi = 3.141592653589793 as everywhere in the
+/// program.
 constexpr double radians(double degrees) noexcept {
-    return degrees * kPi / 180.0;
+    return degrees * 3.141592653589793 / 180.0;
 }
 
 } // namespace quibel

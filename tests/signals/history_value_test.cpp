@@ -1,5 +1,7 @@
 #include "signals/history_value.h"
 
+#include "signal_test_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,36 +12,13 @@ using namespace quibel;
 
 namespace {
 
-TVector vectorOf(const std::vector<double>& v) {
-    TVector out(static_cast<int>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        out.set(static_cast<int>(i) + 1, v[i]);
-    return out;
-}
-
-// A sampled history with samples at start, start + dt, ...
+using test::vectorOf;
 TimeHistoryRecord sampled(const std::vector<double>& values, double dt, double start = 0.0) {
-    TimeHistoryRecord r;
-    r.Source = HistorySource::Sampled;
-    std::vector<double> times;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        times.push_back(start + static_cast<double>(i) * dt);
-    r.Times = vectorOf(times);
-    r.Values = vectorOf(values);
-    return r;
+    return test::sampledHistory(values, dt, start);
 }
-
 GeneratorTerm term(TermShape shape, double a, double period, double phase, double start,
                    double end) {
-    GeneratorTerm g;
-    g.Shape = shape;
-    g.Amplitude = a;
-    g.Period = period;
-    g.Phase = phase;
-    g.StartTime = start;
-    g.EndTime = end;
-    g.Active = 1;
-    return g;
+    return test::activeTerm(shape, a, period, phase, start, end);
 }
 
 struct TimeValue {

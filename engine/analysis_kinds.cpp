@@ -1,0 +1,19 @@
+#include "engine/analysis_step.h"
+#include "engine/sliding_analysis.h"
+#include "engine/sliding_rocking_analysis.h"
+
+namespace quibel {
+
+std::unique_ptr<AnalysisStep> MakeAnalysisStep(AnalysisKind kind) {
+    switch (kind) {
+    case AnalysisKind::Sliding:
+        return std::make_unique<SlidingAnalysis>();
+    case AnalysisKind::Rocking:
+        return nullptr;
+    case AnalysisKind::SlidingAndRocking:
+        return std::make_unique<SlidingRockingAnalysis>();
+    }
+    return nullptr;
+}
+
+} // namespace quibel
