@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/sliding_rocking_context.h"
+#include "engine/sliding_rocking_state.h"
+#include "model/project_record.h"
+
+namespace quibel::test {
+
+/// The start-up block (398 t, B = 16 m, centre at (5.301, 6.964) above the heel) without water,
+/// uplift or added items, on a plane inclined by betaDegrees, with the energy terms formed
+/// (translational hydrodynamic pressures not considered).
+inline TBlocStatic dryBlock(double betaDegrees = 0.0) {
+    TBlocStatic m = startupModel();
+    m.Hr = 0;
+    m.U = 0;
+    m.Beta = betaDegrees;
+    m.Options.Translational = 1;
+    return m;
+}
+
+/// history := amplitude x sin(2 pi t / period) from 0 to end.
+inline void generatedSine(TimeHistoryRecord& h, double amplitude, double period, double end) {
+    h.Source = HistorySource::Generated;
+    h.Terms = {};
+    h.Terms[0] = {TermShape::Sine, amplitude, period, 0, 0, end, 1};
+    h.Duration = end;
+}
+
+/// A state in mode with the start values (u0, v0, a0, theta0, omega0, alpha0) also taken as
+/// the current values, constant ground accelerations ag, av over a step h.
+inline SlidingRockingState stateOf(MotionMode mode, double h, double ag, double av, double u0,
+                                   double v0, double a0, double theta0, double omega0,
+                                   double alpha0) {
+    SlidingRockingState s;
+    s.mode = mode;
+    s.h = h;
+    s.ag0 = s.ag1 = ag;
+    s.av0 = s.av1 = av;
+    s.u0 = s.u = u0;
+    s.v0 = s.v = v0;
+    s.a0 = s.a = a0;
+    s.theta0 = s.theta = theta0;
+    s.omega0 = s.omega = omega0;
+    s.alpha0 = s.alpha = alpha0;
+    return s;
+}
+
+} // namespace quibel::test
