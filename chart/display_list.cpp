@@ -1,0 +1,69 @@
+#include "chart/display_list.h"
+
+#include <cmath>
+
+namespace quibel {
+
+DisplayElement& DisplayList::add(DisplayElementKind kind) {
+    DisplayElement& e = mElements.emplace_back();
+    e.Kind = kind;
+    e.Color = mDataColor;
+    e.FillColor = mFillColor;
+    e.PenStyle = mPenStyle;
+    e.LineWidth = mLineWidth;
+    return e;
+}
+
+void DisplayList::moveTo(double x, double y) {
+    DisplayElement& e = add(DisplayElementKind::MoveTo);
+    e.X1 = x;
+    e.Y1 = y;
+}
+
+void DisplayList::drawTo(double x, double y) {
+    DisplayElement& e = add(DisplayElementKind::DrawTo);
+    e.X1 = x;
+    e.Y1 = y;
+}
+
+void DisplayList::line(double x1, double y1, double x2, double y2) {
+    DisplayElement& e = add(DisplayElementKind::Line);
+    e.X1 = x1;
+    e.Y1 = y1;
+    e.X2 = x2;
+    e.Y2 = y2;
+}
+
+void DisplayList::moveBy(int dx, int dy) {
+    DisplayElement& e = add(DisplayElementKind::MoveBy);
+    e.Dx = dx;
+    e.Dy = dy;
+}
+
+void DisplayList::drawBy(int dx, int dy) {
+    DisplayElement& e = add(DisplayElementKind::DrawBy);
+    e.Dx = dx;
+    e.Dy = dy;
+}
+
+void DisplayList::textAt(double x, double y, const QString& text, int fontSize) {
+    DisplayElement& e = add(DisplayElementKind::Text);
+    e.X1 = x;
+    e.Y1 = y;
+    // Cutting between the halves of a surrogate pair would leave half a character.
+    int n = std::min<int>(kMaxTextLength, static_cast<int>(text.size()));
+    if (n > 0 && n < text.size() && text.at(n - 1).isHighSurrogate())
+        --n;
+    e.Text = text.left(n);
+    e.FontSize = fontSize;
+}
+
+void DisplayList::ellipseAt(double xc, double yc, double rx, double ry) {
+    DisplayElement& e = add(DisplayElementKind::Ellipse);
+    e.X1 = xc;
+    e.Y1 = yc;
+    e.X2 = std::fabs(rx);
+    e.Y2 = std::fabs(ry);
+}
+
+} // namespace quibel
