@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/project_commands.h"
+#include "cli/spectrum_command.h"
 
 #include <algorithm>
 #include <ostream>
@@ -17,10 +18,19 @@ struct CommandEntry {
     std::string_view helpKey; ///< one line of --help
 };
 
+// Commands written against the plain signature (words, streams, language).
+using PlainCommand = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&,
+                             Language);
+template <PlainCommand F>
+int plain(const Invocation& inv) {
+    return F(inv.args, inv.out, inv.err, inv.language);
+}
+
 // Each command lives in its own file; adding one is one line here.
 constexpr CommandEntry kCommands[] = {
     {"info", runInfoCommand, "cli.help.info"},
     {"convert", runConvertCommand, "cli.help.convert"},
+    {"spectrum", plain<runSpectrumCommand>, "cli.help.spectrum"},
 };
 
 void printHelp(std::ostream& out, Language lang) {

@@ -19,6 +19,11 @@ constexpr TextEntry kTexts[] = {
      "convert IN.qbl OUT.qbl [--units 0|1|2|3]   change the unit system and save a copy",
      "convert ENTRÉE.qbl SORTIE.qbl [--units 0|1|2|3]   change le système d'unités et "
      "enregistre une copie"},
+    {"cli.help.spectrum",
+     "spectrum PROJECT.qbl --history 0|1 [--periods S:E:I[,...]] [--damping S:E:I] [--ratio X] "
+     "[-o FILE.txt]   response spectra of a base acceleration",
+     "spectrum PROJET.qbl --history 0|1 [--periods D:F:I[,...]] [--damping D:F:I] [--ratio X] "
+     "[-o FICHIER.txt]   spectres de réponse d'une accélération de base"},
     {"cli.usage.info", "usage: quibel-cli info PROJECT.qbl",
      "utilisation : quibel-cli info PROJET.qbl"},
     {"cli.usage.convert", "usage: quibel-cli convert IN.qbl OUT.qbl [--units 0|1|2|3]",
