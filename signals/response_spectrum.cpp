@@ -17,17 +17,25 @@ namespace quibel {
 namespace {
 
 // Several damping ratios of one period share the input and the substep, so they are
-// integrated side by side in vectors of kWidth lanes: the lanes are independent, which lets
-// the processor overlap their arithmetic instead of waiting on one oscillator's chain of
-// dependent steps. Vector arithmetic is IEEE arithmetic lane by lane, and the file is built
-// without contraction into fused multiply-adds, so every lane computes exactly what a scalar
-// loop would, on any processor.
-constexpr int kWidth = 4;
-constexpr int kMaxVectors = 2;
-constexpr int kMaxLanes = kWidth * kMaxVectors;
+// integrated side by side in vectors of W lanes: the lanes are independent, which lets the
+// processor overlap their arithmetic instead of waiting on one oscillator's chain of dependent
+// steps. Vector arithmetic is IEEE arithmetic lane by lane, and the file is built without
+// contraction into fused multiply-adds, so every lane computes exactly what a scalar loop
+// would, whatever the vector width.
+constexpr int kMaxLanes = 8;
 
-using Vec = double __attribute__((vector_size(kWidth * sizeof(double))));
-using VecBits = long long __attribute__((vector_size(kWidth * sizeof(double))));
+template <int W>
+struct Lanes;
+template <>
+struct Lanes<2> {
+    typedef double Vec __attribute__((vector_size(2 * sizeof(double))));
+    typedef long long Bits __attribute__((vector_size(2 * sizeof(double))));
+};
+template <>
+struct Lanes<4> {
+    typedef double Vec __attribute__((vector_size(4 * sizeof(double))));
+    typedef long long Bits __attribute__((vector_size(4 * sizeof(double))));
+};
 
 constexpr long long kMagnitudeBits = 0x7fffffffffffffffLL; // all but the sign bit
 
@@ -37,28 +45,20 @@ struct Oscillator {
     double omega2;     ///< w^2, 1/s²
 };
 
-// The processor's wider vectors are used where it has them; the generic build runs
-// everywhere else. Both give the same numbers.
-#if defined(__x86_64__) && defined(__linux__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define QUIBEL_WIDE_VECTORS __attribute__((target_clones("arch=x86-64-v3", "default")))
-#endif
-#endif
-#ifndef QUIBEL_WIDE_VECTORS
-#define QUIBEL_WIDE_VECTORS
-#endif
-
-template <int NV>
-QUIBEL_WIDE_VECTORS void
+// NV vectors of W lanes: oscillators osc[0 .. lanes - 1], lanes <= NV * W.
+template <int W, int NV>
+[[gnu::always_inline]] inline void
 integrateLanes(const double* acc, int n, long substeps, const Oscillator* osc, int lanes,
                std::array<double, kMaxLanes>& xOut, std::array<double, kMaxLanes>& vOut,
                OscillatorPeaks* peaks) {
+    using Vec = typename Lanes<W>::Vec;
+    using Bits = typename Lanes<W>::Bits;
     Vec a11[NV], a12[NV], a21[NV], a22[NV], b11[NV], b12[NV], b21[NV], b22[NV], c[NV], w2[NV];
     Vec x[NV], v[NV], pd[NV], pv[NV], pa[NV];
     for (int g = 0; g < NV; ++g) {
-        for (int k = 0; k < kWidth; ++k) {
+        for (int k = 0; k < W; ++k) {
             // Unused lanes repeat the last oscillator; their results are dropped.
-            const Oscillator& o = osc[std::min(g * kWidth + k, lanes - 1)];
+            const Oscillator& o = osc[std::min(g * W + k, lanes - 1)];
             a11[g][k] = o.step.A11;
             a12[g][k] = o.step.A12;
             a21[g][k] = o.step.A21;
@@ -93,12 +93,9 @@ integrateLanes(const double* acc, int n, long substeps, const Oscillator* osc, i
                 const Vec vn = (a21[g] * x[g] + a22[g] * v[g]) - uv;
                 const Vec aa = c[g] * vn + w2[g] * xn; // minus the absolute acceleration
                 // |y| by clearing the sign bit; a > b ? a : b is the processor's maximum.
-                const Vec ax =
-                    reinterpret_cast<Vec>(reinterpret_cast<VecBits>(xn) & kMagnitudeBits);
-                const Vec av =
-                    reinterpret_cast<Vec>(reinterpret_cast<VecBits>(vn) & kMagnitudeBits);
-                const Vec aq =
-                    reinterpret_cast<Vec>(reinterpret_cast<VecBits>(aa) & kMagnitudeBits);
+                const Vec ax = reinterpret_cast<Vec>(reinterpret_cast<Bits>(xn) & kMagnitudeBits);
+                const Vec av = reinterpret_cast<Vec>(reinterpret_cast<Bits>(vn) & kMagnitudeBits);
+                const Vec aq = reinterpret_cast<Vec>(reinterpret_cast<Bits>(aa) & kMagnitudeBits);
                 pd[g] = pd[g] > ax ? pd[g] : ax;
                 pv[g] = pv[g] > av ? pv[g] : av;
                 pa[g] = pa[g] > aq ? pa[g] : aq;
@@ -110,8 +107,8 @@ integrateLanes(const double* acc, int n, long substeps, const Oscillator* osc, i
         aPrev = aNext;
     }
     for (int l = 0; l < lanes; ++l) {
-        const int g = l / kWidth;
-        const int k = l % kWidth;
+        const int g = l / W;
+        const int k = l % W;
         xOut[static_cast<std::size_t>(l)] = x[g][k];
         vOut[static_cast<std::size_t>(l)] = v[g][k];
         peaks[l] = {pd[g][k], pv[g][k], pa[g][k]};
@@ -122,7 +119,40 @@ using LaneKernel = void (*)(const double*, int, long, const Oscillator*, int,
                             std::array<double, kMaxLanes>&, std::array<double, kMaxLanes>&,
                             OscillatorPeaks*);
 
-constexpr std::array<LaneKernel, kMaxVectors> kKernels = {integrateLanes<1>, integrateLanes<2>};
+// Pairs of lanes: the vector every 64-bit processor has.
+template <int NV>
+void integratePairs(const double* acc, int n, long substeps, const Oscillator* osc, int lanes,
+                    std::array<double, kMaxLanes>& x, std::array<double, kMaxLanes>& v,
+                    OscillatorPeaks* peaks) {
+    integrateLanes<2, NV>(acc, n, substeps, osc, lanes, x, v, peaks);
+}
+constexpr std::array<LaneKernel, 4> kPairKernels = {integratePairs<1>, integratePairs<2>,
+                                                    integratePairs<3>, integratePairs<4>};
+
+// Quadruples of lanes on processors with 256-bit vectors, chosen when the program runs
+// (building with QUIBEL_QUAD_LANES=0 keeps to pairs, to compare the two).
+#if !defined(QUIBEL_QUAD_LANES) && defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QUIBEL_QUAD_LANES 1
+#endif
+#if QUIBEL_QUAD_LANES
+template <int NV>
+__attribute__((target("avx2"))) void
+integrateQuads(const double* acc, int n, long substeps, const Oscillator* osc, int lanes,
+               std::array<double, kMaxLanes>& x, std::array<double, kMaxLanes>& v,
+               OscillatorPeaks* peaks) {
+    integrateLanes<4, NV>(acc, n, substeps, osc, lanes, x, v, peaks);
+}
+constexpr std::array<LaneKernel, 2> kQuadKernels = {integrateQuads<1>, integrateQuads<2>};
+#endif
+
+LaneKernel kernelFor(int lanes) {
+#if QUIBEL_QUAD_LANES
+    static const bool quads = __builtin_cpu_supports("avx2");
+    if (quads)
+        return kQuadKernels[static_cast<std::size_t>((lanes + 3) / 4 - 1)];
+#endif
+    return kPairKernels[static_cast<std::size_t>((lanes + 1) / 2 - 1)];
+}
 
 // Free vibration after the record (zero input), from state (x, v).
 void freeVibration(const Oscillator& o, long substeps, double x, double v, OscillatorPeaks& p) {
@@ -153,9 +183,7 @@ void periodPeaks(const double* acc, int n, double dt, double period, const doubl
                                                 omega * omega};
         }
         std::array<double, kMaxLanes> x{}, v{};
-        const int vectors = (lanes + kWidth - 1) / kWidth;
-        kKernels[static_cast<std::size_t>(vectors - 1)](acc, n, substeps, osc.data(), lanes, x, v,
-                                                        peaks + first);
+        kernelFor(lanes)(acc, n, substeps, osc.data(), lanes, x, v, peaks + first);
         for (int l = 0; l < lanes; ++l) {
             const long extra = FreeVibrationSteps(period, h, xis[first + l]);
             if (extra > 0)
