@@ -112,9 +112,27 @@ constexpr TextEntry kTexts[] = {
     {"signals.spectrum_cli.ratio_not_in_list",
      "The damping ratio %1 is not in the damping list (%2).",
      "La fraction d'amortissement %1 n'est pas dans la liste des amortissements (%2)."},
+    // earthquake database
+    {"signals.workbook_not_found", "The earthquake database \"%1\" was not found.",
+     "La base de données de séismes \"%1\" est introuvable."},
+    {"signals.workbook_unreadable",
+     "The earthquake database \"%1\" is not a readable .xls workbook (error %2).",
+     "La base de données de séismes \"%1\" n'est pas un classeur .xls lisible (erreur %2)."},
+    {"signals.database_no_record", "Worksheet \"%1\" has no record in column %2.",
+     "La feuille \"%1\" ne contient aucun historique dans la colonne %2."},
+    {"signals.database_bad_count",
+     "Worksheet \"%1\", cell %2: the number of samples must be a whole number of at least 1.",
+     "Feuille \"%1\", cellule %2 : le nombre de valeurs doit être un entier d'au moins 1."},
+    {"signals.database_bad_step",
+     "Worksheet \"%1\", cell %2: the time step must be a number greater than zero.",
+     "Feuille \"%1\", cellule %2 : le pas de temps doit être un nombre supérieur à zéro."},
+    {"signals.database_bad_sample", "Worksheet \"%1\", cell %2 cannot be read as a number.",
+     "Feuille \"%1\", la cellule %2 ne peut pas être lue comme un nombre."},
 };
 } // namespace
 
-std::span<const TextEntry> signalsTexts() { return kTexts; }
+std::span<const TextEntry> signalsTexts() {
+    return kTexts;
+}
 
 } // namespace quibel
