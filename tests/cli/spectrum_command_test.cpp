@@ -220,6 +220,25 @@ TEST_F(SpectrumCommandTest, RefusalsAndTheirExitCodes) {
     EXPECT_FALSE(fs::exists(mDir / "no-dir"));
 }
 
+TEST(SpectrumFixtureTest, StepProjectHoldsWhatItsCasesAssume) {
+    TBlocStatic m = startupModel();
+    ReadFromFile(m, QUIBEL_TEST_DATA_DIR "/spectrum-step.qbl");
+    const TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
+    ASSERT_EQ(h.Source, HistorySource::Sampled);
+    ASSERT_EQ(h.Values->size(), 1001);
+    EXPECT_EQ(h.Values->min(), 0.1);
+    EXPECT_EQ(h.Values->max(), 0.1);
+    EXPECT_DOUBLE_EQ(h.Times->get(2) - h.Times->get(1), 0.01);
+    EXPECT_EQ(h.Scale, 1.0);
+    EXPECT_EQ(h.Correction, OffsetCorrection::ApplyOffset);
+    EXPECT_EQ(m.UnitSystem, UnitSystem::MKnTon);
+    const TimeHistoryRecord& g = m.history(HistoryKind::VerticalAcceleration);
+    EXPECT_EQ(g.Source, HistorySource::Generated);
+    for (const GeneratorTerm& t : g.Terms)
+        EXPECT_EQ(t.Active, 0);
+    EXPECT_NEAR(stepPeak(0.1, 0.5, 0.05, 9.81), 0.011520, 5e-7);
+}
+
 TEST_F(SpectrumCommandTest, RefusalsInFrench) {
     const Result r =
         run({stepProject("step.qbl", UnitSystem::MKnTon), "--history", "1"}, Language::French);
