@@ -12,7 +12,7 @@ struct HistoryPlot final {
     enum class Content {
         Empty,     ///< undefined history, or generated without an active term: cleared chart
         Sampled,   ///< the samples at their stored times
-        Generated, ///< the 2001 tabulated points, captioned "Generated Function"
+        Generated, ///< the 2001 tabulated points, captioned with text "signals.generated_function"
     };
 
     Content Kind = Content::Empty;
