@@ -5,6 +5,8 @@ namespace quibel {
 namespace {
 constexpr TextEntry kTexts[] = {
     {"ui.placeholder", "", ""},
+    // dam section drawing
+    {"ui.dam_section.force_history", "F(t)", "F(t)"},
 };
 } // namespace
 

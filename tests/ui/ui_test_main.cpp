@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+// The window tests need an application. They run on the offscreen platform unless another is
+// asked for, in English with "." as the decimal separator; a test that needs other regional
+// settings sets them itself and puts these back.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
