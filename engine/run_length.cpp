@@ -40,7 +40,7 @@ RunLength ComputeRunLength(const TBlocStatic& model, StepTiming timing) noexcept
 }
 
 bool RunLengthFits(const RunLength& length) noexcept {
-    return static_cast<double>(length.steps) <= kMaxSteps && length.samples <= INT_MAX;
+    return length.steps <= static_cast<std::int64_t>(kMaxSteps) && length.samples <= INT_MAX;
 }
 
 double SampleInterval(const AnalysisOptions& options) noexcept {
