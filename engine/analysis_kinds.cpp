@@ -1,4 +1,5 @@
 #include "engine/analysis_step.h"
+#include "engine/rocking_analysis.h"
 #include "engine/sliding_analysis.h"
 #include "engine/sliding_rocking_analysis.h"
 
@@ -9,7 +10,7 @@ std::unique_ptr<AnalysisStep> MakeAnalysisStep(AnalysisKind kind) {
     case AnalysisKind::Sliding:
         return std::make_unique<SlidingAnalysis>();
     case AnalysisKind::Rocking:
-        return nullptr;
+        return std::make_unique<RockingAnalysis>();
     case AnalysisKind::SlidingAndRocking:
         return std::make_unique<SlidingRockingAnalysis>();
     }

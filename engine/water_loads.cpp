@@ -6,6 +6,13 @@
 namespace quibel {
 
 double RockingWaterMoment(const LoadModel& loads, double theta, double av) noexcept {
+    if (theta == 0.0)
+        return 0.0;
+    return RockingWaterMoment(loads, theta, std::sin(theta), std::cos(theta), av);
+}
+
+double RockingWaterMoment(const LoadModel& loads, double theta, double sinTheta, double cosTheta,
+                          double av) noexcept {
     const AnalysisOptions& options = loads.options;
     const SiModel& si = loads.si;
     if (options.VerticalAcceleration == 1)
@@ -14,39 +21,51 @@ double RockingWaterMoment(const LoadModel& loads, double theta, double av) noexc
     const double hw = loads.hw;
     if (hw < 0.0 || options.Rotational == 1 || theta == 0.0)
         return 0.0;
-    const double s = std::sin(theta);
-    const double c = std::cos(theta);
+    const double s = sinTheta;
+    const double c = cosTheta;
     const double T = si.T;
     const double B = si.B;
     if (theta < 0.0) {
-        // Pivot at the toe: the heel has risen by B |sin(theta)|.
-        const double depth = hw + B * s;
-        const double face = depth * depth * depth / (6.0 * c * c);
+        // Pivot at the toe: the heel has risen by B |sin(theta)|. Once it is out of the water
+        // there is no pressure on the face, and none under the heel.
+        const double heelDepth = std::max(hw + B * s, 0.0);
+        const double face = heelDepth * heelDepth * heelDepth / (6.0 * c * c);
         switch (options.UpliftDown) {
         case 0:
             return -gamma * T * face;
         case 1:
             return -gamma * T * face - si.U * (loads.baseLength - si.Xu);
         default: {
-            const double cb2 = loads.cosBeta * loads.cosBeta;
-            return -gamma * T *
-                   (face + hw * B * B / (2.0 * cb2) + B * B * B * s / (3.0 * cb2) +
-                    B * B * B * loads.tanBeta / (6.0 * cb2));
+            // Full reservoir pressure under the base, linear from the heel depth to the pivot
+            // depth hw - B tan(beta), each at least 0 (as WaterLoads takes them): its moment
+            // about the toe is Lb² (pivot depth / 6 + heel depth / 3), which for a wet heel and
+            // pivot is hw B²/(2 cb²) + B³ sin(theta)/(3 cb²) - B³ tan(beta)/(6 cb²).
+            const double pivotDepth = std::max(hw - B * loads.tanBeta, 0.0);
+            const double Lb = loads.baseLength;
+            const double base = Lb * Lb * (pivotDepth / 6.0 + heelDepth / 3.0);
+            return -gamma * T * (face + base);
         }
         }
     }
-    // Pivot at the heel. The top of the face reaches the water surface at arccos(hw / H); a face
-    // that is deeper than its height is always submerged.
+    // Pivot at the heel. Pressure gamma (hw - z cos(theta)) at the distance z along the face
+    // gives the moment -gamma T integral of (hw - z cos(theta)) z dz over the wetted length.
     const double H = si.H;
-    const bool submerged = hw >= H || theta >= std::acos(hw / H);
     double face;
-    if (!submerged) {
+    if (hw > H) {
+        // Reservoir above the top of the face: the whole face is submerged at every rotation,
+        // integral over 0..H: gamma T H³ (hw / (2 H) - cos(theta) / 3), which is the moment of
+        // the trapezoidal thrust at rest when theta = 0.
+        face = gamma * T * H * H * H * (hw / (2.0 * H) - c / 3.0);
+    } else if (c > hw / H) {
+        // The top of the face is above the water until cos(theta) = hw / H: wetted length
+        // hw / cos(theta).
         face = gamma * T * hw * hw * hw / (6.0 * c * c);
     } else {
-        const double t = std::tan(theta);
+        // The top of the face has gone under: the face plus the water over the crest.
+        const double t = s / c;
         const double rest = hw - H * c;
-        face = gamma * T *
-               (H * H * H * (hw / (2.0 * H) - c / 3.0) + rest * rest * rest / (6.0 * t * t));
+        const double crest = rest > 0.0 ? rest * rest * rest / (6.0 * t * t) : 0.0;
+        face = gamma * T * (H * H * H * (hw / (2.0 * H) - c / 3.0) + crest);
     }
     if (options.UpliftUp == 0)
         return -face;

@@ -19,7 +19,19 @@ struct WaterLoadsResult final {
 /// reservoir) and Options.UpliftUp about the heel (0 none, 1 unchanged). 0 when the reservoir
 /// is below the heel, when Options.Rotational is 1 (the rotational pressures switched off), and
 /// at theta = 0, where the rocking equations use the static thrust and the uplift instead.
+///
+/// About the toe the depth of the lifted heel, hw + B sin(theta), is taken as at least 0 (a heel
+/// out of the water has no pressure on its face nor, with full reservoir uplift, under it), and
+/// the full reservoir uplift runs linearly from that depth to the pivot depth
+/// max(hw - B tan(beta), 0). About the heel a reservoir above the top of the face (hw > H)
+/// presses on the whole rotated face: -gamma T H³ (hw / (2 H) - cos(theta) / 3), finite and
+/// equal to the moment at rest as theta -> 0.
 double RockingWaterMoment(const LoadModel& loads, double theta, double av) noexcept;
+
+/// The same for a rotation whose sine and cosine are already formed (the rocking equations
+/// evaluate it several times per step).
+double RockingWaterMoment(const LoadModel& loads, double theta, double sinTheta, double cosTheta,
+                          double av) noexcept;
 
 /// Hydrostatic thrust and uplift of a block that has slid by u (m, along the plane) and rotated
 /// by theta (rad), with the vertical ground acceleration av (m/s², ignored when

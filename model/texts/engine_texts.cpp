@@ -41,6 +41,32 @@ constexpr TextEntry kTexts[] = {
     {"engine.sliding_rocking.convergence_106",
      "Convergence problem.  Please use a smaller analysis time step [error code = 106].",
      "Problème de convergence.  Veuillez diminuer le pas de temps d'analyse"},
+    // rocking
+    {"engine.rocking.massless", "Block is massless!", "La masse du bloc est nulle!"},
+    {"engine.rocking.no_histories", "No time histories defined!", "Aucun historique défini!"},
+    {"engine.rocking.energy_increase",
+     "Increase in kinetic energy after downstream impact. \n Downstream impact coefficient of "
+     "restitution is too high.\nStop Analysis?",
+     "Augmentation de l'énergie cinétique après impact aval. \nLe coefficient de restitution "
+     "aval est trop élevé.\nDoit-on terminer l'analyse?"},
+    {"engine.rocking.convergence", "Convergence problem.  Please use a smaller analysis time step.",
+     "Problème de convergence.  Veuillez diminuer le pas de temps d'analyse"},
+    {"engine.rocking.excessive_rotation",
+     "Excessive rotation: block migth be unstable\nEnd analysis now?",
+     "Rotation excessive: le bloc est probablement instable\nVoulez-vous terminer l'analyse "
+     "maintenant?"},
+    {"engine.grid.rotation", "Rotation", "Rotation"},
+    {"engine.grid.rotational_velocity", "Rotational velocity", "Vitesse angulaire"},
+    {"engine.grid.rotational_acceleration", "Rotational acceleration", "Acceleration angulaire"},
+    {"engine.grid.overturning_safety_factor", "Overturning safety factor",
+     "Facteur de sécurité au renversement"},
+    {"engine.grid.resultant_position", "Resultant position (% from U/S)",
+     "Position de la résultante (% de l'amont)"},
+    {"engine.grid.resultant_position_unit", "(% of failure plane length)",
+     "(% du plan de rupture)"},
+    {"engine.grid.absolute_seismic_energy", "Absolute seismic energy", "Énergie sismique absolue"},
+    {"engine.grid.relative_seismic_energy", "Relative seismic energy", "Énergie sismique relative"},
+    {"engine.grid.impact_energy", "Impact energy", "Énergie d'impact"},
     // sliding and driver
     {"engine.sliding.massless", "The bloc is massless!", "The bloc is massless!"},
     {"engine.sliding.friction_below_slope", "Friction angle is less than the inclined surface!",
