@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev
   libfreexl-dev libxlsxwriter-dev
   xvfb xauth
+  libwmf-bin fonts-urw-base35
 )
 missing=()
 for p in "${packages[@]}"; do
