@@ -38,5 +38,6 @@ std::span<const TextEntry> signalsTexts();
 std::span<const TextEntry> engineTexts();
 std::span<const TextEntry> uiTexts();
 std::span<const TextEntry> cliTexts();
+std::span<const TextEntry> reportTexts(); ///< the computed-data report
 
 } // namespace quibel
