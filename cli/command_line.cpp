@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/project_commands.h"
+#include "cli/report_command.h"
 #include "cli/spectrum_command.h"
 
 #include <algorithm>
@@ -31,6 +32,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", runInfoCommand, "cli.help.info"},
     {"convert", runConvertCommand, "cli.help.convert"},
     {"spectrum", plain<runSpectrumCommand>, "cli.help.spectrum"},
+    {"report", plain<runReportCommand>, "cli.help.report"},
 };
 
 void printHelp(std::ostream& out, Language lang) {

@@ -24,6 +24,10 @@ constexpr TextEntry kTexts[] = {
      "[-o FILE.txt]   response spectra of a base acceleration",
      "spectrum PROJET.qbl --history 0|1 [--periods D:F:I[,...]] [--damping D:F:I] [--ratio X] "
      "[-o FICHIER.txt]   spectres de réponse d'une accélération de base"},
+    {"cli.help.report", "report PROJECT.qbl                print the computed-data report",
+     "report PROJET.qbl                 affiche le rapport des paramètres calculés"},
+    {"cli.usage.report", "usage: quibel-cli report PROJECT.qbl",
+     "utilisation : quibel-cli report PROJET.qbl"},
     {"cli.usage.info", "usage: quibel-cli info PROJECT.qbl",
      "utilisation : quibel-cli info PROJET.qbl"},
     {"cli.usage.convert", "usage: quibel-cli convert IN.qbl OUT.qbl [--units 0|1|2|3]",
