@@ -47,6 +47,18 @@ Mode coupledMode(bool heel, bool upstream) noexcept {
     return upstream ? Mode::SlidingUSRockingDS : Mode::SlidingDSRockingDS;
 }
 
+/// After a reversal the block slides on the other way in the combined mode of the state,
+/// integrated over span from the reversal. When that sliding does not go the mode's way
+/// either, friction holds the block: it rocks only, about the same pivot.
+void slideOnOrRock(const SlidingRockingContext& c, SlidingRockingState& s, double span) noexcept {
+    if (!againstSliding(s.mode, s.v))
+        return;
+    s.mode = pureRocking(s.mode);
+    IntegrateRotation(c, s, s.mode, span);
+    s.v = 0.0;
+    s.u = s.u0;
+}
+
 // Mode 0, at rest.
 
 /// Trial of combined mode m from rest; the fallback is the pure rocking of its pivot.
@@ -203,6 +215,7 @@ void fromSliding(const SlidingRockingContext& c, SlidingRockingState& s,
         s.mode = reverseSliding(mode);
         IntegrateRotation(c, s, s.mode, nonNegative(h - tau));
         NewmarkUpdate(c, s, nonNegative(h - tau));
+        slideOnOrRock(c, s, nonNegative(h - tau));
     }
 }
 
@@ -253,6 +266,7 @@ void reversalAfterImpact(const SlidingRockingContext& c, SlidingRockingState& s,
     s.startFromCurrent();
     IntegrateRotation(c, s, s.mode, rest);
     LinearUpdate(s, rest);
+    slideOnOrRock(c, s, rest);
 }
 
 /// The rotation of combined mode m settled at the crossing found over the step: the rocking
@@ -330,11 +344,13 @@ void bothReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mode m
             }
             return;
         }
-        s.mode = reverseSliding(m);
+        const Mode reversed = reverseSliding(m);
+        s.mode = reversed;
         s.startFromCurrent();
         s.v0 = 0.0;
         IntegrateRotation(c, s, s.mode, rest);
         LinearUpdate(s, rest);
+        slideOnOrRock(c, s, rest);
         if (RotationSettled(s.theta, s.omega)) {
             const double tau = RotationZeroTime(c, s, s.mode, rest);
             LinearUpdate(s, tau);
@@ -346,18 +362,20 @@ void bothReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mode m
             s.v0 = s.v * c.Es;
             SlidingNewmarkStep(c, s, nonNegative(rest - tau));
         } else if (RotationReversed(s.theta0, s.theta)) {
-            const Mode before = s.mode;
-            const double tau = RotationZeroTime(c, s, before, rest);
+            // As after a reversal alone: the block lands sliding the new way on its other
+            // corner, also when friction had held it meanwhile.
+            const double tau = RotationZeroTime(c, s, s.mode, rest);
             LinearUpdate(s, tau);
-            s.E = ImpactEnergyLoss(c, s, before, false);
-            const double omegaAfter = s.omega * restitution(c, before);
-            s.mode = swapPivot(before);
+            s.E = ImpactEnergyLoss(c, s, s.mode, false);
+            const double omegaAfter = s.omega * restitution(c, reversed);
+            s.mode = swapPivot(reversed);
             s.startFromCurrent();
             s.theta0 = 0.0;
             s.omega0 = omegaAfter;
             s.v0 = s.v * c.Es;
             IntegrateRotation(c, s, s.mode, nonNegative(rest - tau));
             LinearUpdate(s, nonNegative(rest - tau));
+            slideOnOrRock(c, s, nonNegative(rest - tau));
         }
         return;
     }
@@ -384,6 +402,8 @@ void bothReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mode m
     if (SlidingReversed(s.v0, s.v)) {
         const bool stops = SlidingStops(c, s);
         reversalAfterImpact(c, s, nonNegative(h - tauTheta), stops);
+    } else {
+        slideOnOrRock(c, s, nonNegative(h - tauTheta));
     }
 }
 
@@ -414,7 +434,9 @@ void rotationReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mo
         s.resetRotation();
         return;
     }
-    if (SlidingReversed(s.v0, s.v)) {
+    if (!SlidingReversed(s.v0, s.v)) {
+        slideOnOrRock(c, s, rest);
+    } else {
         const Mode mode = s.mode;
         const double tau = SlidingStopTime(c, s, mode, rest);
         s.v = 0.0;
@@ -428,6 +450,7 @@ void rotationReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mo
             s.startFromCurrent();
             IntegrateRotation(c, s, s.mode, nonNegative(rest - tau));
             LinearUpdate(s, nonNegative(rest - tau));
+            slideOnOrRock(c, s, nonNegative(rest - tau));
         }
     }
 }
@@ -454,12 +477,7 @@ void slidingReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mod
     s.startFromCurrent();
     IntegrateRotation(c, s, reversed, rest);
     LinearUpdate(s, rest);
-    if (againstSliding(reversed, s.v)) {
-        s.mode = pureRocking(reversed);
-        IntegrateRotation(c, s, s.mode, rest);
-        s.v = 0.0;
-        s.u = s.u0;
-    }
+    slideOnOrRock(c, s, rest);
     if (RotationSettled(s.theta, s.omega)) {
         const double tau = RotationZeroTime(c, s, s.mode, rest);
         LinearUpdate(s, tau);
@@ -484,6 +502,7 @@ void slidingReversed(const SlidingRockingContext& c, SlidingRockingState& s, Mod
         s.omega0 = omegaAfter;
         s.alpha0 = alphaAfter;
         IntegrateRotation(c, s, s.mode, nonNegative(rest - tau));
+        slideOnOrRock(c, s, nonNegative(rest - tau));
     }
 }
 

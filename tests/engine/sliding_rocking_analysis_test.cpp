@@ -225,6 +225,32 @@ TEST(SlidingRockingAnalysisTest, CoupledAccelerationAgainstTheSlidingRunsToTheEn
     EXPECT_LT(m.Rotation->min(1, n), -0.005);
 }
 
+TEST(SlidingRockingAnalysisTest, CombinedModeHeldByFrictionRocksOnly) {
+    // Under these records the block, rocking and sliding at once, reaches instants where it
+    // can slide neither way: after a reversal of its sliding, or after landing on its other
+    // corner, the coupled sliding acceleration drives it against the direction of the mode it
+    // entered. Friction then holds it and it rocks only. Kept in the combined mode, these runs
+    // stopped with a convergence error (codes 102 and 105, at 1.93 s and 3.75 s).
+    struct Case {
+        double phi, peak, period, end;
+    } cases[] = {{45, 1.2, 0.35, 2.5}, {40, 1.6, 0.5, 4.0}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.phi);
+        TBlocStatic m = slidingRockingBlock(k.phi, 0, 1, 1);
+        quibel::test::multiSineRecord(m.history(HistoryKind::HorizontalAcceleration), k.peak,
+                                      k.period, k.end);
+        RecordingHost host;
+        const RunOutcome outcome = run(m, host);
+        EXPECT_EQ(outcome.end, RunEnd::Completed);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_TRUE(host.questions.empty());
+        const int n = m.Rotation->size();
+        EXPECT_GT(m.Rotation->max(1, n), 1e-4);
+        for (const RunStatus& s : host.statuses)
+            ASSERT_LT(s.relativeEnergyError, 2.0) << "t = " << s.time;
+    }
+}
+
 TEST(SlidingRockingAnalysisTest, BlockSlidDownAnInclinedPlaneKeepsItsPotentialEnergy) {
     // On a plane rising 3 degrees downstream the block slides down (upstream) under 0.5 g and
     // stops there: its centre of mass stays u sin(3 degrees) lower at rest, and the balance

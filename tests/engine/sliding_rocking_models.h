@@ -4,6 +4,8 @@
 #include "engine/sliding_rocking_state.h"
 #include "model/project_record.h"
 
+#include <cmath>
+
 namespace quibel::test {
 
 /// The start-up block (398 t, B = 16 m, centre at (5.301, 6.964) above the heel) without water,
@@ -24,6 +26,26 @@ inline void generatedSine(TimeHistoryRecord& h, double amplitude, double period,
     h.Terms = {};
     h.Terms[0] = {TermShape::Sine, amplitude, period, 0, 0, end, 1};
     h.Duration = end;
+}
+
+/// history := a record sampled every 5 ms up to end: sines of periods p1, 0.8 s and 1.7 s
+/// (weights 0.5, 0.3, 0.2) under the envelope (t / 2) e^(1 - t / 2), which peaks at 2 s;
+/// peakG scales it (g).
+inline void multiSineRecord(TimeHistoryRecord& h, double peakG, double p1, double end) {
+    const double dt = 0.005, twoPi = 2 * 3.141592653589793;
+    const int n = static_cast<int>(end / dt + 0.5) + 1;
+    h.Source = HistorySource::Sampled;
+    h.Times.emplace(n);
+    h.Values.emplace(n);
+    for (int i = 1; i <= n; ++i) {
+        const double t = (i - 1) * dt;
+        const double envelope = (t / 2.0) * std::exp(1.0 - t / 2.0);
+        const double wave = 0.5 * std::sin(twoPi * t / p1) + 0.3 * std::sin(twoPi * t / 0.8 + 1.0) +
+                            0.2 * std::sin(twoPi * t / 1.7 + 2.0);
+        h.Times->set(i, t);
+        h.Values->set(i, peakG * envelope * wave);
+    }
+    h.Duration = (n - 1) * dt;
 }
 
 /// A state in mode with the start values (u0, v0, a0, theta0, omega0, alpha0) also taken as
