@@ -109,6 +109,32 @@ TEST(SlidingRockingAnalysisTest, ReducesToTheSlidingAnalysisWhenItCannotRock) {
     }
 }
 
+TEST(SlidingRockingAnalysisTest, ReducesToTheRockingAnalysisWhenItCannotSlide) {
+    // Friction angles of 89.9 degrees keep the start-up block from sliding. Its rocking under
+    // a 1 g sine, with impacts on both sides, follows the rocking analysis to the integration
+    // error. On purpose the two differ in the first evaluation of each Runge-Kutta step (this
+    // analysis evaluates it, the rocking analysis reuses the last acceleration), in the lever
+    // of the translational hydrodynamic force (0.401 h here, 0.4 h there; this block is dry)
+    // and in the time of their first step (sample j + 1 here is sample j there).
+    TBlocStatic m = slidingRockingBlock(89.9, 1.0, 0.7, 3);
+    m.Options.TimeStep = m.Options.SaveStep = 1e-4;
+    TBlocStatic rocking = m;
+    rocking.AnalysisKind = AnalysisKind::Rocking;
+    RecordingHost h1, h2;
+    ASSERT_EQ(run(m, h1).end, RunEnd::Completed);
+    ASSERT_EQ(AnalysisRun(rocking, h2).run().end, RunEnd::Completed);
+    const int n = rocking.Rotation->size();
+    ASSERT_GT(rocking.Rotation->max(1, n), 1e-3);
+    ASSERT_LT(rocking.Rotation->min(1, n), -1e-4);
+    for (int j = 1; j <= n; ++j)
+        ASSERT_NEAR(m.Rotation->get(j + 1), rocking.Rotation->get(j), 1e-8) << j;
+    EXPECT_EQ(m.SlidingDisp->max(1, n + 1), 0.0);
+    EXPECT_EQ(m.SlidingDisp->min(1, n + 1), 0.0);
+    const double impact = rocking.ImpactEnergy->get(n);
+    ASSERT_GT(impact, 100.0);
+    EXPECT_NEAR(m.ImpactEnergy->get(n + 1), impact, 1e-5 * impact);
+}
+
 TEST(SlidingRockingAnalysisTest, BlockWithoutTendencyStaysExactlyAtRest) {
     // 0.3 g neither slides (friction angle 45 degrees) nor rocks (0.76 g needed) the block.
     TBlocStatic m = slidingRockingBlock(45, 0.3, 0.5, 2);
