@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/project_commands.h"
+#include "cli/run_command.h"
 #include "cli/report_command.h"
 #include "cli/spectrum_command.h"
 
@@ -32,6 +33,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", runInfoCommand, "cli.help.info"},
     {"convert", runConvertCommand, "cli.help.convert"},
     {"spectrum", plain<runSpectrumCommand>, "cli.help.spectrum"},
+    {"run", plain<runRunCommand>, "cli.help.run"},
     {"report", plain<runReportCommand>, "cli.help.report"},
 };
 

@@ -34,6 +34,25 @@ constexpr TextEntry kTexts[] = {
      "utilisation : quibel-cli convert ENTRÉE.qbl SORTIE.qbl [--units 0|1|2|3]"},
     {"cli.unknown_command", "Unknown command: %1", "Commande inconnue : %1"},
     {"cli.bad_language", "--lang takes en or fr", "--lang prend en ou fr"},
+    // run command
+    {"cli.help.run",
+     "run PROJECT.qbl [-o RESULTS.csv] [--precision grid|full] [--on-question continue|stop] "
+     "[--debug]   run the analysis and write its result grid",
+     "run PROJET.qbl [-o RÉSULTATS.csv] [--precision grid|full] [--on-question continue|stop] "
+     "[--debug]   lance l'analyse et écrit sa feuille de résultats"},
+    {"cli.usage.run",
+     "usage: quibel-cli run PROJECT.qbl [-o RESULTS.csv] [--precision grid|full] "
+     "[--on-question continue|stop] [--debug]",
+     "utilisation : quibel-cli run PROJET.qbl [-o RÉSULTATS.csv] [--precision grid|full] "
+     "[--on-question continue|stop] [--debug]"},
+    {"cli.run.warning", "Warning: %1", "Avertissement : %1"},
+    {"cli.run.question", "Question: %1\nAnswer: %2", "Question : %1\nRéponse : %2"},
+    {"cli.run.answer_continue", "continue", "continuer"},
+    {"cli.run.answer_stop", "stop", "arrêter"},
+    {"cli.run.progress", "Progress: %1 %%, time %2 sec", "Progression : %1 %%, temps %2 sec"},
+    {"cli.run.stopped",
+     "The analysis was stopped; the results hold the %1 samples computed so far.",
+     "L'analyse a été arrêtée ; les résultats contiennent les %1 valeurs calculées jusque-là."},
 };
 } // namespace
 

@@ -1,0 +1,134 @@
+#include "cli/run_command.h"
+
+#include "cli/cli_run_host.h"
+#include "cli/command_line.h"
+#include "engine/result_grid.h"
+#include "engine/run_driver.h"
+#include "model/project_file.h"
+#include "numeric/error.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <ostream>
+
+namespace quibel::cli {
+
+namespace {
+
+struct RunOptions {
+    std::string project;
+    std::optional<std::string> output;
+    GridPrecision precision = GridPrecision::Grid;
+    QuestionAnswer policy = QuestionAnswer::Continue;
+    bool debug = false;
+};
+
+bool parseOptions(const std::vector<std::string>& args, RunOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-o" && hasValue) {
+            options.output = args[++i];
+        } else if (a == "--precision" && hasValue) {
+            const std::string& v = args[++i];
+            if (v == "grid")
+                options.precision = GridPrecision::Grid;
+            else if (v == "full")
+                options.precision = GridPrecision::Full;
+            else
+                return false;
+        } else if (a == "--on-question" && hasValue) {
+            const std::string& v = args[++i];
+            if (v == "continue")
+                options.policy = QuestionAnswer::Continue;
+            else if (v == "stop")
+                options.policy = QuestionAnswer::Stop;
+            else
+                return false;
+        } else if (a == "--debug") {
+            options.debug = true;
+        } else if (!a.starts_with("-") && options.project.empty()) {
+            options.project = a;
+        } else {
+            return false;
+        }
+    }
+    return !options.project.empty();
+}
+
+// Writes text to path through a temporary file in the same folder, so that a failed write
+// leaves no half-written results behind. Returns the system's message on failure.
+std::optional<std::string> writeAtomically(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".part";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return std::string(std::strerror(errno));
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int error = errno;
+    if (std::fclose(file) != 0 || !written) {
+        std::remove(temporary.c_str());
+        return std::string(std::strerror(written ? errno : error));
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        return ec.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  Language lang) {
+    RunOptions options;
+    if (!parseOptions(args, options)) {
+        err << render(lang, Message("cli.usage.run")) << "\n";
+        return UsageError;
+    }
+    TBlocStatic model = startupModel();
+    try {
+        ReadFromFile(model, options.project);
+    } catch (const Error& e) {
+        err << render(lang, e.message()) << "\n";
+        return ReadFailed;
+    }
+    model.FileName = options.project;
+    if (options.debug)
+        model.Options.DebugFile = 1;
+
+    std::unique_ptr<AnalysisStep> step = MakeAnalysisStep(model.AnalysisKind);
+    if (!step || ResultGridFor(model, lang).columns.empty()) {
+        err << render(lang, Message("engine.analysis_not_available")) << "\n";
+        return UsageError;
+    }
+    const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) != 0;
+    CliRunHost host(err, lang, options.policy, terminal);
+    AnalysisRun run(model, host, std::move(step));
+    const RunOutcome outcome = run.run();
+    if (outcome.end == RunEnd::ChecksFailed)
+        return PreconditionFailed;
+    if (outcome.end == RunEnd::Stopped)
+        err << render(lang, Message("cli.run.stopped", {std::to_string(outcome.samples)})) << "\n";
+
+    const std::string csv = ResultGridCsv(ResultGridFor(model, lang), options.precision);
+    if (!options.output) {
+        out << csv;
+        return Success;
+    }
+    if (const std::optional<std::string> failure = writeAtomically(*options.output, csv)) {
+        err << render(lang, Message("file.unable_to_write", {*options.output, *failure})) << "\n";
+        return WriteFailed;
+    }
+    return Success;
+}
+
+} // namespace quibel::cli
