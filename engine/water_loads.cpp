@@ -29,7 +29,14 @@ double RockingWaterMoment(const LoadModel& loads, double theta, double sinTheta,
         // Pivot at the toe: the heel has risen by B |sin(theta)|. Once it is out of the water
         // there is no pressure on the face, and none under the heel.
         const double heelDepth = std::max(hw + B * s, 0.0);
-        const double face = heelDepth * heelDepth * heelDepth / (6.0 * c * c);
+        const double H = si.H;
+        // Pressure gamma (depth - z cos(theta)) at the distance z along the face, over the
+        // wetted length depth / cos(theta), or over the whole face when the water stands above
+        // its top (then integral over 0..H: depth H² / 2 - cos(theta) H³ / 3, the moment of the
+        // trapezoidal thrust at rest when theta = 0).
+        const double face = heelDepth > H * c
+                                ? heelDepth * H * H / 2.0 - c * H * H * H / 3.0
+                                : heelDepth * heelDepth * heelDepth / (6.0 * c * c);
         switch (options.UpliftDown) {
         case 0:
             return -gamma * T * face;

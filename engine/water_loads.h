@@ -23,9 +23,11 @@ struct WaterLoadsResult final {
 /// About the toe the depth of the lifted heel, hw + B sin(theta), is taken as at least 0 (a heel
 /// out of the water has no pressure on its face nor, with full reservoir uplift, under it), and
 /// the full reservoir uplift runs linearly from that depth to the pivot depth
-/// max(hw - B tan(beta), 0). About the heel a reservoir above the top of the face (hw > H)
-/// presses on the whole rotated face: -gamma T H³ (hw / (2 H) - cos(theta) / 3), finite and
-/// equal to the moment at rest as theta -> 0.
+/// max(hw - B tan(beta), 0). A face whose top is under water carries the pressure over its
+/// whole height H only: about the toe -gamma T (d H² / 2 - cos(theta) H³ / 3) with d the heel
+/// depth, about the heel (reservoir above the top of the face, hw > H)
+/// -gamma T H³ (hw / (2 H) - cos(theta) / 3); both are finite and tend to the moment of the
+/// static thrust as theta -> 0.
 double RockingWaterMoment(const LoadModel& loads, double theta, double av) noexcept;
 
 /// The same for a rotation whose sine and cosine are already formed (the rocking equations
