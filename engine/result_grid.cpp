@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "engine/run_length.h"
+#include "engine/sliding_rocking_result_grid.h"
 #include "model/unit_tables.h"
 
 #include <cmath>
@@ -103,8 +104,9 @@ ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
     case AnalysisKind::Sliding:
         return SlidingResultGrid(model, language);
     case AnalysisKind::Rocking:
-    case AnalysisKind::SlidingAndRocking:
         break;
+    case AnalysisKind::SlidingAndRocking:
+        return SlidingRockingResultGrid(model, language);
     }
     return {};
 }
