@@ -3,6 +3,7 @@
 #include "engine/number_text.h"
 #include "engine/run_length.h"
 #include "engine/sliding_rocking_result_grid.h"
+#include "model/unit_labels.h"
 #include "model/unit_tables.h"
 
 #include <cmath>
@@ -53,8 +54,10 @@ int TimeColumnDecimals(double saveStep) noexcept {
 ResultGrid SlidingResultGrid(const TBlocStatic& model, Language language) {
     const int rows = model.SlidingDisp ? model.SlidingDisp->size() : 0;
     const std::string L(units::lengthUnit(model.UnitSystem));
-    const std::string energy =
-        "(" + std::string(units::forceUnit(model.UnitSystem)) + "·" + L + ")";
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on "(" + std::string&&.
+    std::string energy = "(";
+    energy += units::energyUnit(model.UnitSystem);
+    energy += ")";
     auto series = [&](const std::optional<TVector>& s) { return seriesValues(s, rows); };
 
     std::vector<double> time(static_cast<std::size_t>(rows));
