@@ -198,19 +198,24 @@ TSpectrumDlg::TSpectrumDlg(SignalSamples input, UnitSystem units, Language langu
     commands->addWidget(mButton1);
     commands->addWidget(fullView);
     commands->addWidget(mMouseButtons);
-    commands->addSpacing(12);
-    commands->addWidget(mLabel11);
-    commands->addWidget(mComboBoxDamping);
-    commands->addWidget(mLabel12);
-    commands->addWidget(mComboBox2);
-    commands->addWidget(mSaveButton);
     commands->addStretch();
     commands->addWidget(help);
     commands->addWidget(close);
 
+    auto* selectors = new QHBoxLayout;
+    selectors->addWidget(mLabel11);
+    selectors->addWidget(mComboBoxDamping);
+    selectors->addSpacing(12);
+    selectors->addWidget(mLabel12);
+    selectors->addWidget(mComboBox2);
+    selectors->addSpacing(12);
+    selectors->addWidget(mSaveButton);
+    selectors->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(parameters);
     layout->addLayout(commands);
+    layout->addLayout(selectors);
     layout->addWidget(mChart, 1);
     layout->addWidget(statusBar);
 
