@@ -1,6 +1,7 @@
 #include "engine/result_grid.h"
 
 #include "engine/number_text.h"
+#include "engine/rocking_result_grid.h"
 #include "engine/run_length.h"
 #include "engine/sliding_rocking_result_grid.h"
 #include "model/unit_labels.h"
@@ -107,7 +108,7 @@ ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
     case AnalysisKind::Sliding:
         return SlidingResultGrid(model, language);
     case AnalysisKind::Rocking:
-        break;
+        return RockingResultGrid(model, language);
     case AnalysisKind::SlidingAndRocking:
         return SlidingRockingResultGrid(model, language);
     }
