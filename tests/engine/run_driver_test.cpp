@@ -1,5 +1,6 @@
 #include "engine/run_driver.h"
 #include "engine/run_length.h"
+#include "engine/run_status_text.h"
 #include "engine/sliding_analysis.h"
 #include "engine/sliding_step.h"
 #include "model/model_flags.h"
@@ -521,4 +522,19 @@ TEST(RunDriverTest, RunLengthComesFromTheLongestDefinedHistory) {
     EXPECT_EQ(length.N, 668);
     EXPECT_EQ(length.ratio, 1);
     EXPECT_EQ(length.samples, 668);
+}
+
+TEST(RunStatusTextTest, LabelsOfTheProgressWindow) {
+    RunStatus s;
+    s.time = 12.3456;
+    s.slidingDisplacement = -0.0123456789;
+    s.rotation = 0.001;
+    s.absoluteEnergyError = 5.4321;
+    s.relativeEnergyError = 0;
+    const RunStatusText t = FormatRunStatus(s, UnitSystem::FtKipKip);
+    EXPECT_EQ(t.time, "    12.346 sec");
+    EXPECT_EQ(t.slidingDisplacement, "  -0.0123457 ft");
+    EXPECT_EQ(t.rotation, "0.0010000000 rad");
+    EXPECT_EQ(t.absoluteEnergyError, "     5.432 %");
+    EXPECT_EQ(t.relativeEnergyError, "     0.000 %");
 }
