@@ -193,6 +193,48 @@ TEST(SlidingRockingAnalysisTest, EnergyBalanceOfADryBlockUnderAModerateRecord) {
     EXPECT_FALSE(host.statuses.back().energyErrorHigh);
 }
 
+TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
+    // The dry start-up block at rest on a level plane (friction angle 30 degrees).
+    TBlocStatic m = dryBlock();
+    m.PhiS = m.PhiD = 30;
+    const SlidingRockingContext c(m);
+    const double mu = std::tan(30 * kPi / 180);
+    struct Case {
+        const char* name;
+        double ag, av;
+        double sliding, overturning, resultant;
+    } cases[] = {
+        // Its weight alone: nothing drives it, the resultant lies under the centre of mass.
+        {"weight only", 0, 0, 10, 10, 5.301 / 16 * 100},
+        // 0.3 g downstream: D = -0.3 M g against mu M g; about the heel the weight resists
+        // with M g Xc the inertia's M ag Yc, about the toe both resist; the resultant moves
+        // downstream by 0.3 Yc.
+        {"0.3 g", 0.3 * kG, 0, mu / 0.3, 5.301 / (0.3 * 6.964),
+         100 - (0.3 * 6.964 + 16 - 5.301) / 16 * 100},
+        // The ground falling at g takes the weight off the plane: the weight and the inertia of
+        // the fall turn the block about its heel equally, one each way.
+        {"free fall", 0, -kG, 10, 1, 50},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        RecordingHost host;
+        RunControl control(host);
+        SlidingRockingRunFlags flags;
+        StepInput input;
+        input.dt = 1e-4;
+        input.ground.ag = input.ground.agPrev = k.ag;
+        input.ground.av = input.ground.avPrev = k.av;
+        BlockMotion previous, next;
+        EnergyTerms energy;
+        SafetyFactors factors;
+        SlidingRockingStep(c, flags, input, previous, next, energy, factors, control, nullptr);
+        EXPECT_NEAR(factors.sliding, k.sliding, 1e-9);
+        EXPECT_NEAR(factors.overturning, k.overturning, 1e-9);
+        EXPECT_NEAR(factors.resultantPosition, k.resultant, 1e-9);
+        EXPECT_EQ(flags.mode, MotionMode::Stop);
+    }
+}
+
 TEST(SlidingRockingAnalysisTest, InconsistentModeStopsTheRunWithItsCode) {
     // A step that begins in a mode its own motion contradicts: a combined mode without any
     // sliding velocity that the rocking drives the wrong way, or pure rocking about a pivot
