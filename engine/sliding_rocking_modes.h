@@ -79,6 +79,23 @@ constexpr MotionMode pureRocking(MotionMode m) noexcept {
     return m;
 }
 
+/// The other pure rocking mode: 2 <-> 3.
+constexpr MotionMode otherRocking(MotionMode m) noexcept {
+    return m == MotionMode::RockingUS ? MotionMode::RockingDS : MotionMode::RockingUS;
+}
+
+/// The rotation theta (rad) has the wrong sign for the pivot of the mode: theta < 0 about the
+/// heel, theta > 0 about the toe. Never for modes 0 and 1.
+constexpr bool rotationAgainstPivot(MotionMode m, double theta) noexcept {
+    return isHeelMode(m) ? theta < 0.0 : (isToeMode(m) ? theta > 0.0 : false);
+}
+
+/// The sliding velocity v (m/s) does not go the way of the combined mode m (upstream: v < 0,
+/// downstream: v > 0); a velocity of exactly 0 does not either, the mode could not be kept.
+constexpr bool slidingAgainstMode(MotionMode m, double v) noexcept {
+    return slidesUpstream(m) ? v >= 0.0 : v <= 0.0;
+}
+
 /// Direction in which the loads at the start of a step push the block.
 enum class Tendency : std::uint8_t { Upstream = 0, None = 1, Downstream = 2 };
 

@@ -29,9 +29,9 @@ void ChooseAndIntegrate(const SlidingRockingContext& c, SlidingRockingState& s, 
 void RockingImpact(const SlidingRockingContext& c, SlidingRockingState& s, MotionMode from,
                    MotionMode to) noexcept;
 
-/// The events of a combined mode (4..7) after its full-step integration: the rotation
-/// reaching zero, the sliding velocity changing sign, or both (the earlier first).
-void CoupledEvents(const SlidingRockingContext& c, SlidingRockingState& s) noexcept;
+/// Restitution of the impact that ends rocking about the pivot of mode: rocking about the heel
+/// lands on the downstream side (Ed), about the toe on the upstream side (Eu).
+double Restitution(const SlidingRockingContext& c, MotionMode mode) noexcept;
 
 /// Recomputes D and Fr in the current state (PlaneForces) and tells whether a block whose
 /// sliding velocity has reached zero (v0 != 0, v / v0 <= 0) is held by friction (|D| < |Fr|).
