@@ -1,0 +1,45 @@
+// The windows the main window's commands open. Each input dialog edits a copy of what it
+// shows and writes it back into the model only on OK, returning true; the command then marks
+// the model unsaved and redraws. A result view only reads the result series.
+//
+// The dialogs come with their own parts of the program; until then a command opens nothing.
+#include "ui/main_window.h"
+
+#include "ui/application_state.h"
+
+namespace quibel {
+
+bool TMainForm::openGeometryDialog() {
+    return false;
+}
+
+bool TMainForm::openForcesDialog() {
+    return false;
+}
+
+bool TMainForm::openMassesDialog() {
+    return false;
+}
+
+bool TMainForm::openTimeHistoryDialog(HistoryKind kind) {
+    (void)kind;
+    return false;
+}
+
+bool TMainForm::openOptionsDialog() {
+    return false;
+}
+
+bool TMainForm::openComputedDataView() {
+    return false;
+}
+
+bool TMainForm::openResultsView() {
+    return false;
+}
+
+bool TMainForm::openAnimationView() {
+    return false;
+}
+
+} // namespace quibel
