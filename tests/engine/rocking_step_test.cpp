@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 using namespace quibel;
@@ -177,4 +180,41 @@ TEST(RockingStepTest, WritesTheWorkingValuesIntoTheModel) {
     EXPECT_NEAR(s.model.AddedMassW, 0.543 * std::sqrt(28.0) * std::pow(18.0, 1.5), 1e-9);
     // Weight of block and mass pressing on the plane, the uplift pushing it off.
     EXPECT_NEAR(s.model.NormalForce, -(398 + 10) * kGravity + 1330, 1e-9);
+}
+
+// With the debug file on, every step ends the driver's line with the rocking columns: seven
+// block values, eight forces, six moments about each pivot and the three rates.
+TEST(RockingStepTest, DebugFileHasTheRockingColumns) {
+    const std::string path = ::testing::TempDir() + "rocking_debug.csv";
+    TBlocStatic m = dryBlock(0.4, 1.6);
+    m.Options.DebugFile = 1;
+    m.Options.TimeStep = 0.001;
+    constantHorizontal(m, 0.3, 0.05);
+    RecordingHost host;
+    RunSettings settings;
+    settings.debugFilePath = path;
+    AnalysisRun run(m, host, std::make_unique<RockingAnalysis>(), settings);
+    const RunOutcome out = run.run();
+    ASSERT_EQ(out.end, RunEnd::Completed);
+    std::ifstream in(path);
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "time;acc.hor;acc.vert;force.hor;force.vert;Mass;Xc;Yc;Iup;Rup;TetaUp;Idown;"
+                    "Rdown;TetaDown;Normal;Hs;Hdr;Hds;Fv;AddedForce.Hor;AddedForce.vert;MomentUp;"
+                    "MwUp;AddedForce.Moment.Up.Hor;AddedForce.Moment.Up.Vert;MhdrUp;MhdsUp;"
+                    "MomentDown;MwDown;AddedForce.Moment.Down.Hor;AddedForce.Moment.Down.Vert;"
+                    "MhdrDown;MhdsDown;r;rp;rpp");
+    int lines = 0;
+    std::string last;
+    while (std::getline(in, line)) {
+        ++lines;
+        EXPECT_EQ(std::count(line.begin(), line.end(), ';'), 5 + 7 + 8 + 6 + 6 + 3) << line;
+        last = line;
+    }
+    EXPECT_EQ(lines, 50);
+    // The block's own columns: M, Xc, Yc, R_heel, alpha_heel... in "%10.4f".
+    EXPECT_NE(last.find("  100.0000;    0.2000;    0.8000;    0.8246;    0.2450;"),
+              std::string::npos)
+        << last;
+    std::remove(path.c_str());
 }
