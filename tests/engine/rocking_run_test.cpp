@@ -262,3 +262,34 @@ TEST(RockingRunTest, SetsCriticalRotationsAndFillsTheRockingSeries) {
     EXPECT_FALSE(m.SlidingDisp || m.SlidingSF || m.FrictionEnergy);
     EXPECT_EQ(m.Rotation->size(), 51);
 }
+
+// Degenerate blocks: no inertia about the heel (centre of mass at the heel, no own inertia),
+// driven about it by a force history, and a ground that falls faster than gravity. The
+// accelerations that cannot be formed give 0, and no series holds NaN or infinity.
+TEST(RockingRunTest, DegenerateBlocksKeepEverySeriesFinite) {
+    TBlocStatic noInertia = dryBlock(4, 8);
+    noInertia.Xc = 0.0;
+    noInertia.Yc = 0.0;
+    noInertia.Im = 0.0;
+    generated(noInertia, HistoryKind::HorizontalForce,
+              GeneratorTerm{TermShape::Sine, -500.0, 1.0, 0.0, 0.0, 1.0, 1}, 1.0);
+    noInertia.history(HistoryKind::HorizontalForce).PosX = 2.0;
+    noInertia.history(HistoryKind::HorizontalForce).PosY = noInertia.Hd;
+
+    TBlocStatic falling = dryBlock(4, 8);
+    generated(falling, HistoryKind::VerticalAcceleration, sine(-2.0, 0.5, 1.0), 1.0);
+    generated(falling, HistoryKind::HorizontalAcceleration, sine(0.8, 0.3, 1.0), 1.0);
+
+    for (TBlocStatic* m : {&noInertia, &falling}) {
+        RecordingHost host;
+        runModel(*m, host);
+        for (const auto* series :
+             {&m->Rotation, &m->RotationVel, &m->RotationAcc, &m->AbsKineticEnergy,
+              &m->RelKineticEnergy, &m->ImpactEnergy, &m->PotentialEnergy, &m->PreseismicWork,
+              &m->AbsInputEnergy, &m->RelInputEnergy, &m->OverturningSF, &m->ResultantPosition}) {
+            ASSERT_TRUE(series->has_value());
+            for (int i = 1; i <= (*series)->size(); ++i)
+                ASSERT_TRUE(std::isfinite((*series)->get(i))) << "sample " << i;
+        }
+    }
+}
