@@ -319,13 +319,16 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     accumulate(energy.E0, groundWork);
     if (first.end.theta != first.theta0 && (rocking || impact)) {
         // The motion about the pivot the step began with (up to the impact, if any).
-        const Trig startTrig = trigAt(previous.theta, integrator.avAt(0.0));
+        Trig startTrig; // only its sine and cosine are needed
+        if (previous.theta != 0.0) {
+            startTrig.s = std::sin(previous.theta);
+            startTrig.c = std::cos(previous.theta);
+        }
         const Trig firstEnd = impact ? trigAt(first.end.theta, integrator.avAt(first.t1)) : end;
         addWork(first, integrator, startTrig, firstEnd, energy);
     }
     if (bounced) {
-        const Trig zero = trigAt(0.0, integrator.avAt(second.t0));
-        addWork(second, integrator, zero, end, energy);
+        addWork(second, integrator, Trig{}, end, energy);
     }
     setStateEnergies(motion, s, g, end, energy);
 

@@ -56,7 +56,8 @@ private:
     };
     Trig trigAt(double theta, double av) const noexcept;
     void writeDebugLoads(const StepInput& input, const BlockMotion& previous);
-    /// E0, E1 and E5 of the rotation of one segment (start and end trig given).
+    /// E0, E1 and E5 of the rotation of one segment: the sine and cosine of its start, the
+    /// sine, cosine and water moment of its end.
     void addWork(const Segment& segment, const RockingIntegrator& ground, const Trig& start,
                  const Trig& end, EnergyTerms& energy) const noexcept;
     /// E2, E3 and E7 of the state at the end of the step.
