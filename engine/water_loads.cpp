@@ -34,9 +34,8 @@ double RockingWaterMoment(const LoadModel& loads, double theta, double sinTheta,
         // wetted length depth / cos(theta), or over the whole face when the water stands above
         // its top (then integral over 0..H: depth H² / 2 - cos(theta) H³ / 3, the moment of the
         // trapezoidal thrust at rest when theta = 0).
-        const double face = heelDepth > H * c
-                                ? heelDepth * H * H / 2.0 - c * H * H * H / 3.0
-                                : heelDepth * heelDepth * heelDepth / (6.0 * c * c);
+        const double face = heelDepth > H * c ? heelDepth * H * H / 2.0 - c * H * H * H / 3.0
+                                              : heelDepth * heelDepth * heelDepth / (6.0 * c * c);
         switch (options.UpliftDown) {
         case 0:
             return -gamma * T * face;
