@@ -6,6 +6,7 @@
 #include "ui/main_window.h"
 
 #include "ui/application_state.h"
+#include "ui/time_history_dialog.h"
 
 namespace quibel {
 
@@ -22,8 +23,8 @@ bool TMainForm::openMassesDialog() {
 }
 
 bool TMainForm::openTimeHistoryDialog(HistoryKind kind) {
-    (void)kind;
-    return false;
+    TTimeHistoryDlg dialog(mState.Model, kind, mState.language(), mPrompts, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool TMainForm::openOptionsDialog() {
