@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/result_grid.h"
+
+#include <string>
+
+namespace quibel {
+
+/// Rows a worksheet can hold; a grid needs its samples plus the title and unit rows.
+inline constexpr int kWorkbookMaxRows = 1048576;
+
+/// Writes grid as a spreadsheet workbook (.xlsx) of one worksheet "Results": row 1 the column
+/// titles and row 2 the units, as text; then one row per sample, the values as numbers shown
+/// with the decimals of their column. The file is written whole or not at all: a failure
+/// leaves any earlier file of that name untouched and returns false with the reason in error
+/// (also for a grid with more rows than a worksheet holds).
+[[nodiscard]] bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path,
+                                     std::string* error);
+
+} // namespace quibel
