@@ -5,7 +5,10 @@
 // The dialogs come with their own parts of the program; until then a command opens nothing.
 #include "ui/main_window.h"
 
+#include "ui/animation_dialog.h"
 #include "ui/application_state.h"
+#include "ui/data_dialog.h"
+#include "ui/results_dialog.h"
 #include "ui/time_history_dialog.h"
 
 namespace quibel {
@@ -32,14 +35,20 @@ bool TMainForm::openOptionsDialog() {
 }
 
 bool TMainForm::openComputedDataView() {
+    TDataDlg dialog(mState.Model, mState.language(), mPrompts, this);
+    dialog.exec();
     return false;
 }
 
 bool TMainForm::openResultsView() {
+    TResultsDlg dialog(mState.Model, mState.language(), mPrompts, this);
+    dialog.exec();
     return false;
 }
 
 bool TMainForm::openAnimationView() {
+    TAnimationDlg dialog(mState.Model, mState.language(), this);
+    dialog.exec();
     return false;
 }
 

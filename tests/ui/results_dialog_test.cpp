@@ -4,13 +4,18 @@
 #include "dialog_test_support.h"
 #include "result_models.h"
 #include "scripted_prompts.h"
+#include "ui/application_state.h"
+#include "ui/main_window.h"
 #include "ui/results_csv_export.h"
+#include "ui/user_settings.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -293,5 +298,37 @@ TEST(ResultsDialogTest, ExportGraphicWritesThePictureOfTheChosenKind) {
     // A placeable metafile starts with its key 0x9AC6CDD7.
     EXPECT_EQ(wmf.read(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Export plot to Windows metafile:"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The Results menu of the main window opens each view over the model's results.
+TEST(ResultViewsTest, MainWindowOpensTheThreeViews) {
+    QTemporaryDir dir;
+    UserSettings settings(dir.filePath(QStringLiteral("settings.ini")));
+    ApplicationState state;
+    ScriptedPrompts prompts;
+    TMainForm window(state, prompts, settings);
+    window.show();
+    state.Model = resultModel(AnalysisKind::Sliding, 11);
+
+    struct Case {
+        void (TMainForm::*command)();
+        const char* objectName;
+    } cases[] = {{&TMainForm::ComputedDataClick, "DataDlg"},
+                 {&TMainForm::ResultHistoriesClick, "ResultsDlg"},
+                 {&TMainForm::AnimationClick, "AnimationDlg"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.objectName);
+        QString opened;
+        // Closes the view as the user would, once it is up.
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                opened = w->objectName();
+                w->close();
+            }
+        });
+        (window.*c.command)();
+        EXPECT_EQ(opened, QLatin1String(c.objectName));
+    }
     EXPECT_TRUE(prompts.messages.empty());
 }
