@@ -22,13 +22,6 @@ RunOutcome runModel(TBlocStatic& m, RecordingHost& host) {
     return run.run();
 }
 
-bool anyMessage(const RecordingHost& host, const std::string& key) {
-    for (const auto& shown : host.messages)
-        if (shown.message.key == key)
-            return true;
-    return false;
-}
-
 // Potential energy of the block rotated by theta about the heel: M g R (cos(alpha - theta) -
 // cos(alpha)), kN·m.
 double heelPotential(const TBlocStatic& m, double theta) {
