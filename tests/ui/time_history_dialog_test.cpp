@@ -5,9 +5,12 @@
 #include "model/model_flags.h"
 #include "scripted_prompts.h"
 #include "ui/advanced_dialog.h"
+#include "ui/application_state.h"
 #include "ui/database_dialog.h"
 #include "ui/file_format_dialog.h"
 #include "ui/generator_dialog.h"
+#include "ui/main_window.h"
+#include "ui/user_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -631,4 +635,39 @@ TEST(TimeHistoryDialogTest, DatabaseProblemsAreReported) {
                   QStringLiteral("Worksheet \"Damaged\", cell F6 cannot be read as a number."));
         EXPECT_EQ(dlg->workingCopy().Source, HistorySource::Undefined);
     }
+}
+
+TEST(TimeHistoryDialogTest, MainWindowCommandsOpenTheDialogOfTheirHistory) {
+    QTemporaryDir dir;
+    UserSettings settings(dir.filePath(QStringLiteral("settings.ini")));
+    ApplicationState state;
+    ScriptedPrompts prompts;
+    TMainForm window(state, prompts, settings);
+    window.show();
+
+    // Plays the user at the time-history dialog once it is up: types a title, then presses
+    // the button named `press`.
+    QString shownCaption;
+    auto answerDialog = [&](const char* press) {
+        QTimer::singleShot(0, [&shownCaption, press] {
+            auto* dlg = qobject_cast<TTimeHistoryDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            shownCaption = dlg->windowTitle();
+            child<QPlainTextEdit>(*dlg, "MemoTitle")->setPlainText(QStringLiteral("From the menu"));
+            child<QPushButton>(*dlg, press)->click();
+        });
+    };
+
+    answerDialog("ButtonCancel");
+    window.TimeHistoryClick(HistoryKind::VerticalForce);
+    EXPECT_EQ(shownCaption, QStringLiteral("Vertical force (kN)"));
+    EXPECT_TRUE(state.Model.history(HistoryKind::VerticalForce).Title.empty());
+    EXPECT_TRUE(state.ModelSaved);
+    EXPECT_EQ(window.defaultHistory(), HistoryKind::VerticalForce);
+
+    answerDialog("ButtonOk");
+    window.TimeHistoryClick(HistoryKind::HorizontalAcceleration);
+    EXPECT_EQ(shownCaption, QStringLiteral("Horizontal base acceleration (g)"));
+    EXPECT_EQ(state.Model.history(HistoryKind::HorizontalAcceleration).Title, "From the menu");
+    EXPECT_FALSE(state.ModelSaved);
 }
