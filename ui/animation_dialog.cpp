@@ -186,8 +186,10 @@ void TAnimationDlg::drawAcceleration() {
     c.setRangeHiX(mSamples > 1 ? (mSamples - 1) * mInterval : mInterval);
     if (!a.empty()) {
         const auto [lo, hi] = std::minmax_element(a.begin(), a.end());
-        c.setRangeLoY(*lo);
-        c.setRangeHiY(*hi);
+        // A record that never changes (none at all gives 0) is drawn in the middle of the plot.
+        const double spread = *hi > *lo ? 0.0 : 1.0;
+        c.setRangeLoY(*lo - spread);
+        c.setRangeHiY(*hi + spread);
     }
     c.ClearGraph();
     c.setDataColor(Qt::black);

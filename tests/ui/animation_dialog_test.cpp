@@ -208,3 +208,16 @@ TEST(AnimationDialogTest, EmptyTimeRangeEndsAtOnce) {
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(dlg.running());
 }
+
+// Without a horizontal record the acceleration is 0 throughout: the chart still has a range
+// around it instead of one of no height.
+TEST(AnimationDialogTest, ConstantAccelerationIsDrawnInsideItsChart) {
+    const TBlocStatic m = resultModel(AnalysisKind::Sliding, 11);
+    TAnimationDlg dlg(m, Language::English);
+    EXPECT_DOUBLE_EQ(dlg.accelerationChart().RangeLoY(), -1.0);
+    EXPECT_DOUBLE_EQ(dlg.accelerationChart().RangeHiY(), 1.0);
+    EXPECT_DOUBLE_EQ(dlg.accelerationChart().RangeLoX(), 0.0);
+    EXPECT_NEAR(dlg.accelerationChart().RangeHiX(), 0.1, 1e-12);
+    EXPECT_EQ(dlg.accelerationChart().CrossHair(1).Mode, TCrossHairMode::chVert);
+    EXPECT_EQ(dlg.accelerationChart().CrossHair(1).Color, QColor(Qt::red));
+}
