@@ -7,10 +7,11 @@ fail=0
 if grep -rnE '#include\s*[<"]Q' numeric model signals engine cli 2>/dev/null; then
   echo "Qt header included in the core or the command-line tool"; fail=1
 fi
-if grep -rln 'QMessageBox' --include='*.cpp' --include='*.h' . 2>/dev/null | grep -v -E '^\./(ui|build)/' ; then
+if git grep -l 'QMessageBox' -- '*.cpp' '*.h' | grep -v -E '^(ui|tests/ui)/' ; then
   echo "QMessageBox used outside ui/"; fail=1
 fi
-if git ls-files -z | xargs -0 grep -lP '\r$' 2>/dev/null | grep -v -E '\.(xls|qbl)$'; then
+# -I skips binary files (workbooks, project files, pictures).
+if git grep -I -l $'\r' ; then
   echo "CRLF line endings"; fail=1
 fi
 [ "$fail" -eq 0 ] && echo "layout checks passed"
