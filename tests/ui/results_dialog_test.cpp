@@ -142,6 +142,26 @@ TEST(ResultsDialogTest, CentreOfMassFollowsTheSlidingWhenTheBlockDoesNotRock) {
     }
 }
 
+// Rocking about the heel of the start-up block (centre 5.301 m across and 6.964 m above the
+// heel, so R = hypot(5.301, 6.964) and alpha = atan(5.301 / 6.964) from the vertical) without
+// sliding: the centre's horizontal velocity is -R theta' cos(alpha - theta).
+TEST(ResultsDialogTest, CentreOfMassVelocitySwingsAboutTheHeel) {
+    const TBlocStatic m = resultModel(AnalysisKind::SlidingAndRocking, 3, [](S s, int k) {
+        if (k == 1)
+            return 0.0;
+        return s == S::Rotation ? 0.01 : s == S::RotationVel ? 0.2 : 0.0;
+    });
+    ScriptedPrompts prompts;
+    TResultsDlg dlg(m, Language::English, prompts);
+    dlg.ListeChange(1);
+    const double R = std::hypot(5.301, 6.964), alpha = std::atan(5.301 / 6.964);
+    ASSERT_EQ(dlg.shownSeries().size(), 3u);
+    EXPECT_DOUBLE_EQ(dlg.shownSeries()[0], 0.0);
+    EXPECT_NEAR(dlg.shownSeries()[2], -R * 0.2 * std::cos(alpha - 0.01), 1e-12);
+    dlg.ListeChange(0);
+    EXPECT_NEAR(dlg.shownSeries()[2], -R * (std::sin(alpha) - std::sin(alpha - 0.01)), 1e-12);
+}
+
 TEST(ResultsDialogTest, ListsCarryTheUnitsOfTheProject) {
     const TBlocStatic inch = [] {
         TBlocStatic m = resultModel(AnalysisKind::Sliding, 3);
