@@ -3,12 +3,12 @@
 #include "engine/computed_data_report.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
+#include "ui/regional_decimal.h"
 #include "ui/save_text_file.h"
 #include "ui/ui_text.h"
 #include "ui/user_prompts.h"
 
 #include <QFontDatabase>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -18,11 +18,6 @@
 namespace quibel {
 
 namespace {
-
-char decimalPoint() {
-    const QString p = QLocale().decimalPoint();
-    return p.size() == 1 && p[0].unicode() < 128 ? static_cast<char>(p[0].unicode()) : '.';
-}
 
 QFont reportFont() {
     QFont font(QStringLiteral("Courier"));
@@ -76,7 +71,7 @@ TDataDlg::TDataDlg(const TBlocStatic& model, Language language, UserPrompts& pro
     mMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QStringList lines;
-    for (const std::string& line : ComputedDataReport(model, language, decimalPoint()))
+    for (const std::string& line : ComputedDataReport(model, language, regionalDecimalSeparator()))
         lines << QString::fromStdString(line);
     mMemo->setPlainText(lines.join(QLatin1Char('\n')));
 

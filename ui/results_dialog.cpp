@@ -6,6 +6,7 @@
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/mouse_mode_buttons.h"
+#include "ui/regional_decimal.h"
 #include "ui/results_csv_export.h"
 #include "ui/save_text_file.h"
 #include "ui/spreadsheet_dialog.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -30,11 +30,6 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
-}
-
-char decimalPoint() {
-    const QString p = QLocale().decimalPoint();
-    return p.size() == 1 && p[0].unicode() < 128 ? static_cast<char>(p[0].unicode()) : '.';
 }
 
 } // namespace
@@ -200,7 +195,7 @@ void TResultsDlg::drawSeries() {
         }
     }
     mChart->ShowGraph();
-    const char sep = decimalPoint();
+    const char sep = regionalDecimalSeparator();
     mLabelMax->setText(QString::fromStdString(exponentLabel(mOrdinate.maximum, sep)));
     mLabelMin->setText(QString::fromStdString(exponentLabel(mOrdinate.minimum, sep)));
 }
@@ -209,7 +204,8 @@ void TResultsDlg::chartMouseMove(bool inChart, double x, double y) {
     if (!inChart)
         return;
     mLabelTimePos->setText(fixedNumber(x, 8, 3));
-    mLabelValuePos->setText(QString::fromStdString(exponentLabel(y, decimalPoint(), true)));
+    mLabelValuePos->setText(
+        QString::fromStdString(exponentLabel(y, regionalDecimalSeparator(), true)));
 }
 
 void TResultsDlg::ButtonValuesClick() {
@@ -223,7 +219,7 @@ void TResultsDlg::SaveAsClick() {
                                                       QStringLiteral("csv")});
     if (path.isEmpty())
         return;
-    const std::string csv = ResultsCsv(mModel, mLanguage, decimalPoint());
+    const std::string csv = ResultsCsv(mModel, mLanguage, regionalDecimalSeparator());
     QString reason;
     if (!saveTextFile(path, QByteArray::fromStdString(csv), &reason))
         showSaveError(path, reason);

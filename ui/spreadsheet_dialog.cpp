@@ -1,6 +1,7 @@
 #include "ui/spreadsheet_dialog.h"
 
 #include "ui/grid_text_export.h"
+#include "ui/regional_decimal.h"
 #include "ui/result_grid_table_model.h"
 #include "ui/save_text_file.h"
 #include "ui/ui_text.h"
@@ -14,7 +15,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -25,19 +25,10 @@
 
 namespace quibel {
 
-namespace {
-
-char decimalPoint() {
-    const QString p = QLocale().decimalPoint();
-    return p.size() == 1 && p[0].unicode() < 128 ? static_cast<char>(p[0].unicode()) : '.';
-}
-
-} // namespace
-
 TSpreadsheetDlg::TSpreadsheetDlg(const TBlocStatic& model, Language language, UserPrompts& prompts,
                                  QWidget* parent)
     : QDialog(parent), mLanguage(language), mPrompts(prompts),
-      mGrid(ResultGridFor(model, language)), mDecimalSeparator(decimalPoint()) {
+      mGrid(ResultGridFor(model, language)), mDecimalSeparator(regionalDecimalSeparator()) {
     setObjectName(QStringLiteral("SpreadsheetDlg"));
     setWindowTitle(uiText(language, "ui.sheet.caption"));
     resize(800, 500);
