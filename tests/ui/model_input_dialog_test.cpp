@@ -2,17 +2,25 @@
 
 #include "engine/run_driver.h"
 #include "model/model_flags.h"
+#include "scripted_prompts.h"
 #include "ui/analysis_gate.h"
 #include "ui/analysis_options_dialog.h"
+#include "ui/application_state.h"
 #include "ui/force_edit_dialog.h"
 #include "ui/forces_dialog.h"
 #include "ui/geometry_dialog.h"
+#include "ui/main_window.h"
+#include "ui/user_settings.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace quibel;
 using namespace quibel::test;
@@ -118,4 +126,58 @@ TEST(ModelInputDialogTest, ModelBuiltThroughTheDialogsRunsASlidingAnalysis) {
         largest = std::max(largest, std::fabs(model.SlidingDisp->get(i)));
     }
     EXPECT_GT(largest, 0.001); // at least a millimetre of sliding
+}
+
+// The main window's commands open the dialogs modally; OK writes the model and marks it
+// unsaved, Cancel leaves both alone.
+TEST(ModelInputDialogTest, MainWindowCommandsApplyTheirDialogOnlyOnOk) {
+    struct Case {
+        const char* action;
+        const char* button;
+        bool edited;
+    } cases[] = {
+        {"ActionGeometry", "cancel_button", false}, {"ActionGeometry", "ok_button", true},
+        {"ActionForces", "cancel_button", false},   {"ActionForces", "ok_button", true},
+        {"ActionMasses", "ok_button", true},        {"ActionOptions", "cancel_button", false},
+        {"ActionOptions", "ok_button", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.action) + " " + c.button);
+        QTemporaryDir dir;
+        UserSettings settings(dir.filePath(QStringLiteral("settings.ini")));
+        ApplicationState state;
+        ScriptedPrompts prompts;
+        TMainForm window(state, prompts, settings);
+        window.show();
+        state.Model.Forces.Items = {{1, 15, 10, 0}};
+        state.Model.ModelFlags = ModelFlag::ResultsValid | ModelFlag::HasForces;
+        state.ModelSaved = true;
+        const TBlocStatic before = state.Model;
+
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            answered = true;
+            click(*dialog, c.button);
+        });
+        QAction* action = window.findChild<QAction*>(QLatin1String(c.action));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        ASSERT_TRUE(answered);
+        EXPECT_EQ(state.ModelSaved, !c.edited);
+        EXPECT_EQ(hasFlag(state.Model.ModelFlags, ModelFlag::ResultsValid), !c.edited);
+        if (!c.edited) {
+            EXPECT_EQ(state.Model.ModelFlags, before.ModelFlags);
+        }
+        EXPECT_EQ(state.Model.Forces, before.Forces); // no item changed in any dialog
+        if (c.edited && std::string(c.action) == "ActionGeometry") {
+            EXPECT_TRUE(hasFlag(state.Model.ModelFlags, ModelFlag::GeometryComplete));
+        }
+        if (c.edited && std::string(c.action) == "ActionMasses") {
+            EXPECT_FALSE(hasFlag(state.Model.ModelFlags, ModelFlag::HasMasses));
+            EXPECT_TRUE(hasFlag(state.Model.ModelFlags, ModelFlag::HasForces));
+        }
+        EXPECT_TRUE(prompts.messages.empty());
+    }
 }
