@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/batch_command.h"
 #include "cli/command.h"
 #include "cli/project_commands.h"
 #include "cli/run_command.h"
@@ -35,6 +36,8 @@ constexpr CommandEntry kCommands[] = {
     {"spectrum", plain<runSpectrumCommand>, "cli.help.spectrum"},
     {"run", plain<runRunCommand>, "cli.help.run"},
     {"report", plain<runReportCommand>, "cli.help.report"},
+    {"batch", plain<runBatchCommand>, "cli.help.batch"},
+    {"batch-merge", plain<runBatchMergeCommand>, "cli.help.batch_merge"},
 };
 
 void printHelp(std::ostream& out, Language lang) {

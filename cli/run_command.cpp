@@ -1,5 +1,6 @@
 #include "cli/run_command.h"
 
+#include "cli/atomic_text_file.h"
 #include "cli/cli_run_host.h"
 #include "cli/command_line.h"
 #include "engine/result_grid.h"
@@ -9,11 +10,7 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <ostream>
@@ -63,28 +60,6 @@ bool parseOptions(const std::vector<std::string>& args, RunOptions& options) {
     return !options.project.empty();
 }
 
-// Writes text to path through a temporary file in the same folder, so that a failed write
-// leaves no half-written results behind. Returns the system's message on failure.
-std::optional<std::string> writeAtomically(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return std::string(std::strerror(errno));
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int error = errno;
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(temporary.c_str());
-        return std::string(std::strerror(written ? errno : error));
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::remove(temporary.c_str());
-        return ec.message();
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -124,7 +99,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         out << csv;
         return Success;
     }
-    if (const std::optional<std::string> failure = writeAtomically(*options.output, csv)) {
+    if (const std::optional<std::string> failure = WriteTextAtomically(*options.output, csv)) {
         err << render(lang, Message("file.unable_to_write", {*options.output, *failure})) << "\n";
         return WriteFailed;
     }

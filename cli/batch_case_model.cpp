@@ -1,0 +1,45 @@
+#include "cli/batch_case_model.h"
+
+#include "model/model_flags.h"
+#include "signals/history_editing.h"
+
+namespace quibel::cli {
+
+namespace {
+
+constexpr std::uint16_t kDefinedFlag[2] = {ModelFlag::HorizontalAccDefined,
+                                           ModelFlag::VerticalAccDefined};
+constexpr HistoryKind kKind[2] = {HistoryKind::HorizontalAcceleration,
+                                  HistoryKind::VerticalAcceleration};
+
+} // namespace
+
+TBlocStatic BuildCaseModel(const BatchCase& c, BatchInputs& inputs) {
+    TBlocStatic model = *inputs.project(c.project);
+    for (std::size_t h = 0; h < 2; ++h) {
+        TimeHistoryRecord& history = model.history(kKind[h]);
+        if (c.records[h].kind != RecordSource::Kind::Project) {
+            const std::shared_ptr<const LoadedRecord> record = inputs.record(c.records[h]);
+            StoreSamples(history, record->samples);
+            history.Title = record->title;
+            setFlag(model.ModelFlags, kDefinedFlag[h], true);
+        }
+        if (c.scales[h])
+            history.Scale *= *c.scales[h];
+    }
+    bool blockField = false;
+    for (const FieldSetting& f : c.fields) {
+        f.field->set(model, f.value);
+        blockField = blockField || !IsOptionField(*f.field);
+    }
+    if (blockField) {
+        setFlag(model.ModelFlags, ModelFlag::GeometryComplete,
+                model.M > 0 && model.Hd > 0 && model.H > 0 && model.B > 0 && model.Hd >= model.H);
+        setFlag(model.ModelFlags, ModelFlag::ReservoirPresent, model.Hr > 0);
+    }
+    setFlag(model.ModelFlags, ModelFlag::ResultsValid, false);
+    model.Options.DebugFile = 0;
+    return model;
+}
+
+} // namespace quibel::cli

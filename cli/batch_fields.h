@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/project_record.h"
+#include "numeric/message.h"
+
+#include <optional>
+#include <string_view>
+
+namespace quibel::cli {
+
+/// A field of the project record that a case table may set: a block input of the geometry
+/// dialog (H, Hd, Hr, Xc, Yc, B, M, U, Xu, PhiS, PhiD, Beta, Eu, Ed, Es, Im, T, in the
+/// project's units as the dialog takes them), AnalysisKind, or an analysis option (Gravity,
+/// TimeStep, SaveStep and the choices NewmarkBeta, UpliftUp, UpliftDown, CenterUp, CenterDown,
+/// Translational, Rotational, VerticalAcceleration), with or without the prefix "Options.".
+struct BatchField final {
+    std::string_view name;                         ///< the record's own spelling
+    double minimum;                                ///< smallest value accepted
+    double maximum;                                ///< largest value accepted
+    bool whole;                                    ///< only whole numbers (the index of a choice)
+    void (*set)(TBlocStatic& model, double value); ///< stores a value read by ParseFieldValue
+};
+
+/// The field a column names (letter case ignored), or nullptr.
+const BatchField* FindBatchField(std::string_view column) noexcept;
+
+/// Whether field is one of the analysis options (the others are block inputs).
+bool IsOptionField(const BatchField& field) noexcept;
+
+/// Reads cell as a value of field: a decimal number with "." (whole for a choice), inside the
+/// field's range; AnalysisKind also takes Sliding, Rocking or SlidingAndRocking. Returns the
+/// value, or the message that tells what is wrong ("cli.batch.bad_number",
+/// "cli.batch.out_of_range", "cli.batch.not_whole").
+[[nodiscard]] std::optional<double> ParseFieldValue(const BatchField& field, std::string_view cell,
+                                                    Message& problem);
+
+/// Sets field of model to value (read by ParseFieldValue).
+void ApplyField(TBlocStatic& model, const BatchField& field, double value);
+
+} // namespace quibel::cli

@@ -1,0 +1,182 @@
+#include "cli/batch_runner.h"
+
+#include "cli/atomic_text_file.h"
+#include "cli/batch_case_model.h"
+#include "cli/batch_run_host.h"
+#include "engine/run_driver.h"
+#include "engine/run_length.h"
+#include "model/project_file.h"
+#include "numeric/error.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <mutex>
+#include <thread>
+
+namespace quibel::cli {
+
+namespace {
+
+// Largest |x| over a series; the last value.
+void peakAndLast(const TVector& series, std::optional<double>& peak,
+                 std::optional<double>* last = nullptr) {
+    double p = 0.0;
+    for (int i = 1; i <= series.size(); ++i)
+        p = std::max(p, std::fabs(series.get(i)));
+    peak = p;
+    if (last)
+        *last = series.get(series.size());
+}
+
+// Smallest factor after the first sample, which is the block at rest before any step.
+std::optional<double> smallestAfterStart(const TVector& series) {
+    if (series.size() < 2)
+        return std::nullopt;
+    double m = series.get(2);
+    for (int i = 3; i <= series.size(); ++i)
+        m = std::min(m, series.get(i));
+    return m;
+}
+
+void collectSeries(const TBlocStatic& model, CaseResult& r) {
+    if (model.SlidingDisp)
+        peakAndLast(*model.SlidingDisp, r.peakSliding, &r.residualSliding);
+    if (model.Rotation)
+        peakAndLast(*model.Rotation, r.peakRotation);
+    if (model.SlidingSF)
+        r.minSlidingSF = smallestAfterStart(*model.SlidingSF);
+    if (model.OverturningSF)
+        r.minOverturningSF = smallestAfterStart(*model.OverturningSF);
+}
+
+CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {
+    CaseResult r;
+    if (c.problem) {
+        r.message = *c.problem;
+        return r;
+    }
+    TBlocStatic model;
+    try {
+        model = BuildCaseModel(c, inputs);
+    } catch (const BatchFileError& e) {
+        r.message = e.message();
+        r.file = e.path();
+        return r;
+    }
+    r.kind = model.AnalysisKind;
+    r.units = model.UnitSystem;
+
+    std::optional<std::string> writeFailure;
+    const auto output = [&](const std::string& extension) {
+        return (*settings.resultsDir / (c.name + extension)).string();
+    };
+    if (settings.resultsDir) {
+        try {
+            WriteToFile(model, output(".qbl"));
+        } catch (const Error& e) {
+            writeFailure.emplace();
+            r.message = e.message();
+        }
+    }
+
+    BatchRunHost host(settings.policy);
+    AnalysisRun run(model, host);
+    const auto start = std::chrono::steady_clock::now();
+    const RunOutcome outcome = run.run();
+    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    r.remarks = host.remarks();
+
+    if (outcome.end == RunEnd::ChecksFailed) {
+        r.end = CaseEnd::ChecksFailed;
+        // The checks' own error, or the one the driver gives when it has no such analysis.
+        r.message =
+            host.firstError() ? *host.firstError() : Message("engine.analysis_not_available");
+        if (writeFailure)
+            r.end = CaseEnd::WriteFailed;
+        return r;
+    }
+    r.ran = true;
+    r.steps = outcome.steps;
+    r.samples = outcome.samples;
+    r.endTime = (outcome.samples - 1) * SampleInterval(model.Options);
+    r.maxAbsoluteEnergyError = host.largestAbsoluteEnergyError();
+    r.maxRelativeEnergyError = host.largestRelativeEnergyError();
+    collectSeries(model, r);
+    if (outcome.end == RunEnd::Stopped) {
+        r.end = outcome.cause == StopCause::StepFailure ? CaseEnd::StepFailure : CaseEnd::Stopped;
+        r.message = outcome.stopMessage;
+        // The message that ended the run is told once, in its own column.
+        std::erase(r.remarks, r.message);
+    } else {
+        r.end = CaseEnd::Completed;
+    }
+
+    if (settings.resultsDir && !writeFailure) {
+        const std::string path = output(".csv");
+        const ResultGrid grid = ResultGridFor(model, settings.language);
+        if (grid.columns.empty()) {
+            writeFailure.emplace();
+            r.message = Message("engine.analysis_not_available");
+        } else if (std::optional<std::string> failure =
+                       WriteTextAtomically(path, ResultGridCsv(grid, settings.precision))) {
+            writeFailure = failure;
+            r.message = Message("file.unable_to_write", {path, *failure});
+        }
+    }
+    if (writeFailure)
+        r.end = CaseEnd::WriteFailed;
+    return r;
+}
+
+} // namespace
+
+CaseResult RunBatchCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {
+    try {
+        return runCase(c, inputs, settings);
+    } catch (const Error& e) {
+        CaseResult r;
+        r.message = e.message();
+        return r;
+    } catch (const std::exception& e) {
+        // Out of memory or another failure of the system: the case fails, the batch goes on.
+        CaseResult r;
+        r.message = Message("cli.batch.unexpected", {e.what()});
+        return r;
+    }
+}
+
+std::vector<CaseResult>
+RunBatchCases(const std::vector<const BatchCase*>& cases, BatchInputs& inputs,
+              const BatchSettings& settings,
+              const std::function<void(std::size_t, const CaseResult&)>& finished) {
+    std::vector<CaseResult> results(cases.size());
+    std::mutex reportMutex;
+    std::atomic<std::size_t> next{0};
+    // Each thread takes the next case not yet taken, so that long and short cases balance.
+    auto work = [&] {
+        for (std::size_t i = next++; i < cases.size(); i = next++) {
+            CaseResult r = RunBatchCase(*cases[i], inputs, settings);
+            const std::lock_guard lock(reportMutex);
+            results[i] = std::move(r);
+            if (finished)
+                finished(i, results[i]);
+        }
+    };
+    const std::size_t threads =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(settings.jobs, 1)), cases.size());
+    if (threads <= 1) {
+        work();
+        return results;
+    }
+    std::vector<std::thread> pool;
+    pool.reserve(threads);
+    for (std::size_t t = 0; t < threads; ++t)
+        pool.emplace_back(work);
+    for (std::thread& t : pool)
+        t.join();
+    return results;
+}
+
+} // namespace quibel::cli
