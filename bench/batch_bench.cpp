@@ -1,0 +1,86 @@
+// quibel-cli batch on 200 sliding cases of the start-up dam (confirmed complete: 398 t block,
+// 28 m reservoir, uplift 1330 kN) under a 20-second synthetic horizontal record sampled at
+// 0.01 s, at the default time step of 0.0001 s (200 000 steps per case), with one thread and
+// with two. The cases scale the record from 0.25 to 2.24 times and vary the friction angles,
+// as an incremental dynamic analysis does. The wall time is what counts: run with
+// --benchmark_filter and compare the two rows.
+#include "cli/batch_command.h"
+#include "model/model_flags.h"
+#include "model/project_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+using namespace quibel;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kCases = 200;
+
+// Writes the study into a folder of its own: the base project, the record as a text file of
+// time and amplitude pairs, and the case table. Returns the table's path.
+std::string writeStudy(const fs::path& folder) {
+    fs::create_directories(folder);
+    TBlocStatic m = startupModel();
+    m.ModelFlags =
+        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
+    WriteToFile(m, (folder / "dam.qbl").string());
+
+    // Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope, peak about 0.55 g.
+    std::ofstream record(folder / "record-20s.txt");
+    const double pi = 3.141592653589793;
+    for (int i = 0; i <= 2000; ++i) {
+        const double t = i * 0.01;
+        const double envelope = std::min(1.0, t / 4.0) * std::exp(-std::max(0.0, t - 10.0) / 5.0);
+        const double a = 0.35 * std::sin(2 * pi * 1.3 * t) + 0.25 * std::sin(2 * pi * 2.9 * t + 1) +
+                         0.15 * std::sin(2 * pi * 6.1 * t + 2);
+        record << t << ' ' << envelope * a << '\n';
+    }
+
+    const std::string table = (folder / "cases.csv").string();
+    std::ofstream cases(table);
+    cases << "case;project;h_file;h_scale;PhiS;PhiD\n";
+    for (int k = 0; k < kCases; ++k)
+        cases << "c" << k << ";dam.qbl;record-20s.txt;" << 0.25 + 0.01 * k << ';' << 40 + k % 5
+              << ';' << 38 + k % 5 << '\n';
+    return table;
+}
+
+void BM_Batch200SlidingCases(benchmark::State& state) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quibel_batch_bench_" + std::to_string(::getpid()));
+    const std::string table = writeStudy(folder);
+    const std::string summary = (folder / "summary.csv").string();
+    const std::string jobs = std::to_string(state.range(0));
+    int code = 0;
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        code = cli::runBatchCommand({table, "--jobs", jobs, "-o", summary}, out, err,
+                                    Language::English);
+        if (code != 0)
+            state.SkipWithError(err.str().c_str());
+    }
+    state.counters["cases"] = kCases;
+    state.counters["cases_per_s"] = benchmark::Counter(
+        kCases * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    fs::remove_all(folder);
+}
+// Wall time, not the main thread's processor time: the work is on the pool's threads.
+BENCHMARK(BM_Batch200SlidingCases)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("jobs")
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(3);
+
+} // namespace
