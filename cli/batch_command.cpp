@@ -174,22 +174,23 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     settings.policy = o.policy;
     settings.language = lang;
     settings.precision = o.precision;
-    if (o.resultsDir) {
-        std::error_code ec;
-        fs::create_directories(*o.resultsDir, ec);
-        if (ec || !fs::is_directory(*o.resultsDir)) {
-            err << render(lang, Message("file.unable_to_write",
-                                        {*o.resultsDir, ec ? ec.message() : "not a folder"}))
-                << "\n";
-            return WriteFailed;
-        }
-        settings.resultsDir = fs::path(*o.resultsDir);
-    }
     if (o.output) {
         if (const std::optional<std::string> failure = checkWritable(*o.output)) {
             err << render(lang, Message("file.unable_to_write", {*o.output, *failure})) << "\n";
             return WriteFailed;
         }
+    }
+    if (o.resultsDir) {
+        std::error_code ec;
+        fs::create_directories(*o.resultsDir, ec);
+        if (!ec && !fs::is_directory(*o.resultsDir))
+            ec = std::make_error_code(std::errc::not_a_directory);
+        if (ec) {
+            err << render(lang, Message("file.unable_to_write", {*o.resultsDir, ec.message()}))
+                << "\n";
+            return WriteFailed;
+        }
+        settings.resultsDir = fs::path(*o.resultsDir);
     }
 
     // Shard I of N takes every N-th case from the I-th: the parts stay alike in length and in

@@ -442,10 +442,11 @@ TEST_F(BatchCommandTest, UsageAndOutputProblemsStopBeforeAnyRun) {
     r = batch({table, "-o", path("no-such-folder/summary.csv"), "--results-dir", path("res")});
     EXPECT_EQ(r.code, cli::WriteFailed);
     EXPECT_NE(r.err.find("No such file or directory"), std::string::npos);
-    EXPECT_TRUE(!fs::exists(path("res")) || fs::is_empty(path("res")));
+    EXPECT_FALSE(fs::exists(path("res")));
     std::ofstream(path("plain-file")) << "x";
     r = batch({table, "--results-dir", path("plain-file")});
     EXPECT_EQ(r.code, cli::WriteFailed);
+    EXPECT_EQ(r.err, "Unable to write file " + path("plain-file") + ": Not a directory\n");
 }
 
 TEST_F(BatchCommandTest, CommandsAreListedAndWired) {
