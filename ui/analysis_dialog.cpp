@@ -23,10 +23,6 @@
 namespace quibel {
 
 namespace {
-// The run asks whether to stop once between every two steps; the clock is read only every
-// this many asks, so that a step of a tenth of a microsecond stays that.
-constexpr int kPollStride = 64;
-
 QLabel* makeLabel(QWidget* parent, const char* name, bool bold = false) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -203,7 +199,7 @@ void TAnalysisDlg::runAnalysis() {
     mRunning = true;
     mState.AnalysisRunning = true;
     mRunClock.start();
-    mSinceYield.start();
+    mTicker.start(std::chrono::milliseconds(kYieldIntervalMs));
     mPausedMs = 0;
     mTimer1->start();
     try {
@@ -223,6 +219,7 @@ void TAnalysisDlg::runAnalysis() {
                              uiText(mState.language(), "ui.main.unexpected_error",
                                     {QString::fromLocal8Bit(e.what())}));
     }
+    mTicker.stop();
     mRunning = false;
     mState.AnalysisRunning = false;
     mTimer1->stop();
@@ -299,7 +296,7 @@ QuestionAnswer TAnalysisDlg::ask(const RunQuestion& question) {
 void TAnalysisDlg::pauseClock(qint64 startedMs) {
     if (mRunClock.isValid())
         mPausedMs += mRunClock.elapsed() - startedMs;
-    mSinceYield.restart();
+    mTicker.take();
 }
 
 void TAnalysisDlg::progress(int position) {
@@ -313,18 +310,15 @@ void TAnalysisDlg::status(const RunStatus& status) {
 }
 
 bool TAnalysisDlg::stopRequested() {
-    if (++mPollCount < kPollStride)
-        return mStopRequested;
-    mPollCount = 0;
-    if (mSinceYield.elapsed() >= kYieldIntervalMs)
+    if (mTicker.due())
         yieldToEvents();
     return mStopRequested;
 }
 
 void TAnalysisDlg::yieldToEvents() {
+    mTicker.take();
     updateDisplay();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    mSinceYield.restart();
 }
 
 void TAnalysisDlg::updateDisplay() {

@@ -3,6 +3,7 @@
 #include "engine/analysis_step.h"
 #include "engine/run_driver.h"
 #include "engine/run_host.h"
+#include "ui/yield_ticker.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -28,7 +29,8 @@ using AnalysisStepFactory = std::function<std::unique_ptr<AnalysisStep>(Analysis
 /// window; once shown it runs the analysis of the model's AnalysisKind on the user-interface
 /// thread, yielding to the event loop every few tens of milliseconds so that it repaints, its
 /// one-second timer updates the remaining time and its button can stop the run. The display
-/// is brought up to date at those moments only, so the window costs the run next to nothing.
+/// is brought up to date at those moments only, and between them a step pays one load of a
+/// flag (YieldTicker), so the window costs the run next to nothing.
 ///
 /// Button ("Stop analysis") asks the run to stop; it closes nothing while the run proceeds.
 /// When the run has ended it reads "Analysis Done" and closes the window with OK. Closing the
@@ -115,8 +117,7 @@ private:
     RunStatus mStatus;
     bool mStatusDirty = false;
 
-    int mPollCount = 0;
-    QElapsedTimer mSinceYield;
+    YieldTicker mTicker;
     QElapsedTimer mRunClock; // started when the run starts, for the remaining time
     qint64 mPausedMs = 0;    // time spent in message boxes, not counted as run time
 };

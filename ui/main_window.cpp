@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace quibel {
 
 namespace {
@@ -78,11 +80,15 @@ TMainForm::TMainForm(ApplicationState& state, UserPrompts& prompts, UserSettings
     mState.EnglishLanguage = mSettings.readEnglishLanguage();
     applyTexts();
 
-    // Client area of 632 x 447 at first, never smaller than 640 x 450 overall.
+    // Client area of 632 x 447 at first, wide enough for the tool bars in one row, never
+    // smaller than 640 x 450 overall.
     setMinimumSize(640, 450);
-    resize(QSize(632, 447).expandedTo(minimumSize()) +
-           QSize(0, menuBar()->sizeHint().height() + mToolBars[0]->sizeHint().height() +
-                        statusBar()->sizeHint().height()));
+    int toolBarsWidth = 0;
+    for (QToolBar* bar : mToolBars)
+        toolBarsWidth += bar->sizeHint().width();
+    resize(QSize(std::max(632, toolBarsWidth + 16), 447 + menuBar()->sizeHint().height() +
+                                                        mToolBars[0]->sizeHint().height() +
+                                                        statusBar()->sizeHint().height()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

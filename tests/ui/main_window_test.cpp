@@ -11,6 +11,7 @@
 #include "ui/user_settings.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace quibel;
 using namespace quibel::test;
@@ -89,6 +91,29 @@ public:
         });
         mTimer.start(10);
     }
+
+private:
+    QTimer mTimer;
+};
+
+// Acts as the user at the modal windows the commands open (other than the progress window):
+// answers each with OK or Cancel as it appears and remembers which windows they were.
+class ModalDialogCloser {
+public:
+    explicit ModalDialogCloser(bool accept = false) {
+        QObject::connect(&mTimer, &QTimer::timeout, [this, accept] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || qobject_cast<TAnalysisDlg*>(dialog))
+                return;
+            opened.push_back(QString::fromLatin1(dialog->metaObject()->className()));
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        mTimer.start(10);
+    }
+    std::vector<QString> opened;
 
 private:
     QTimer mTimer;
@@ -391,8 +416,11 @@ TEST(MainWindowTest, ResultCommandsAreEnabledAfterAStoppedRun) {
         EXPECT_TRUE(f.action(name)->isEnabled()) << name;
     ASSERT_TRUE(f.state.Model.SlidingDisp.has_value());
     EXPECT_EQ(f.state.Model.SlidingDisp->size(), 1); // the block at rest at time 0
+    ModalDialogCloser user;
     f.trigger("ButtonResultHistories");
     EXPECT_TRUE(f.prompts.messages.empty());
+    ASSERT_EQ(user.opened.size(), 1u);
+    EXPECT_EQ(user.opened[0], QStringLiteral("quibel::TResultsDlg"));
 }
 
 // A run the checks refused made no results; the result commands stay closed.
@@ -471,6 +499,7 @@ TEST(MainWindowTest, ToolBarsAreDockedInOrderAndThreeCanBeHidden) {
 
 TEST(MainWindowTest, TimeHistoryButtonOpensTheHistoryLastChosen) {
     Fixture f;
+    ModalDialogCloser user; // cancels every time-history window
     EXPECT_EQ(f.window->defaultHistory(), HistoryKind::HorizontalAcceleration);
     f.trigger("ActionHistory2");
     EXPECT_EQ(f.window->defaultHistory(), HistoryKind::HorizontalForce);
@@ -479,6 +508,30 @@ TEST(MainWindowTest, TimeHistoryButtonOpensTheHistoryLastChosen) {
     QTest::mouseClick(f.child<QToolButton>("ButtonTimeHistories"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(4, 4));
     EXPECT_EQ(f.window->defaultHistory(), HistoryKind::VerticalAcceleration);
+    EXPECT_EQ(user.opened, std::vector<QString>(3, QStringLiteral("quibel::TTimeHistoryDlg")));
+    EXPECT_TRUE(f.state.ModelSaved); // all were cancelled
+}
+
+// OK in an input dialog marks the model unsaved and out of date; here the geometry, which
+// lets "Analyse" through once a history is defined.
+TEST(MainWindowTest, GeometryConfirmedWithOkMarksTheModelUnsaved) {
+    Fixture f;
+    setFlag(f.state.Model.ModelFlags, ModelFlag::ResultsValid, true);
+    {
+        ModalDialogCloser user(true);
+        f.trigger("ActionGeometry");
+        ASSERT_EQ(user.opened, std::vector<QString>{QStringLiteral("quibel::TGeometryDlg")});
+    }
+    EXPECT_FALSE(f.state.ModelSaved);
+    EXPECT_TRUE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    EXPECT_FALSE(hasFlag(f.state.Model.ModelFlags, ModelFlag::ResultsValid));
+    {
+        ModalDialogCloser user(false);
+        f.state.ModelSaved = true;
+        f.trigger("ActionOptions");
+        EXPECT_EQ(user.opened, std::vector<QString>{QStringLiteral("quibel::TAnalysisOptionsDlg")});
+    }
+    EXPECT_TRUE(f.state.ModelSaved); // cancelled
 }
 
 TEST(MainWindowTest, ExportWritesTheDrawingInTheChosenFormat) {
