@@ -1,0 +1,183 @@
+// What the progress window costs a run: the sliding analysis of the start-up dam under a
+// 40-second synthetic horizontal record at the default time step (400 001 steps), once with a
+// host that shows nothing and once inside the progress window, shown and yielding to the event
+// loop as it does for the user. The window is opened and closed in every iteration.
+#include "engine/run_driver.h"
+#include "model/model_flags.h"
+#include "model/project_file.h"
+#include "ui/analysis_dialog.h"
+#include "ui/application_state.h"
+#include "ui/user_prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <string>
+#include <vector>
+
+using namespace quibel;
+
+namespace {
+
+class SilentHost final : public RunHost {
+public:
+    void showMessage(MessageKind, const Message&) override {}
+    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
+    void progress(int) override {}
+    void status(const RunStatus&) override {}
+    bool stopRequested() override { return false; }
+};
+
+// A user who is never asked anything during these runs.
+class SilentPrompts final : public UserPrompts {
+public:
+    void showMessage(QWidget*, MessageKind, const QString&) override {}
+    YesNoCancel askYesNoCancel(QWidget*, const QString&) override { return YesNoCancel::No; }
+    QuestionAnswer askRunQuestion(QWidget*, const QString&, QuestionButtons) override {
+        return QuestionAnswer::Continue;
+    }
+    QString openFileName(QWidget*, const FileDialogSpec&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogSpec&, int*) override { return {}; }
+    bool printDialog(QWidget*, QPrinter&) override { return false; }
+    bool pageSetupDialog(QWidget*, QPrinter&) override { return false; }
+};
+
+// Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope, peak about 0.55 g
+// (the record of the sliding benchmark).
+TBlocStatic startupUnderSyntheticRecord() {
+    TBlocStatic m = startupModel();
+    m.ModelFlags =
+        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
+    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
+    h.Source = HistorySource::Sampled;
+    h.Title = "Synthetic record, 40 s";
+    const int n = 4001;
+    h.Times.emplace(n);
+    h.Values.emplace(n);
+    const double pi = 3.141592653589793;
+    for (int i = 1; i <= n; ++i) {
+        const double t = (i - 1) * 0.01;
+        const double envelope = std::min(1.0, t / 5.0) * std::exp(-std::max(0.0, t - 15.0) / 10.0);
+        const double a = 0.35 * std::sin(2 * pi * 1.3 * t) + 0.25 * std::sin(2 * pi * 2.9 * t + 1) +
+                         0.15 * std::sin(2 * pi * 6.1 * t + 2);
+        h.Times->set(i, t);
+        h.Values->set(i, envelope * a);
+    }
+    h.Duration = 40.0;
+    return m;
+}
+
+void BM_SlidingRun40sSilentHost(benchmark::State& state) {
+    TBlocStatic model = startupUnderSyntheticRecord();
+    SilentHost host;
+    for (auto _ : state) {
+        AnalysisRun run(model, host);
+        benchmark::DoNotOptimize(run.run().steps);
+    }
+}
+BENCHMARK(BM_SlidingRun40sSilentHost)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SlidingRun40sInProgressWindow(benchmark::State& state) {
+    ApplicationState app;
+    app.Model = startupUnderSyntheticRecord();
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        TAnalysisDlg dialog(app, prompts);
+        dialog.show();
+        while (!dialog.analysisFinished())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        benchmark::DoNotOptimize(dialog.outcome().steps);
+        dialog.close();
+    }
+}
+BENCHMARK(BM_SlidingRun40sInProgressWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window alone: opened, its run refused by the checks at once (no history defined), closed.
+void BM_ProgressWindowOpenAndClose(benchmark::State& state) {
+    ApplicationState app;
+    app.Model = startupUnderSyntheticRecord();
+    app.Model.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        TAnalysisDlg dialog(app, prompts);
+        dialog.show();
+        while (!dialog.analysisRefused())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        dialog.close();
+    }
+}
+// Both runs in turn, so that both meet the same load of the machine; counters give the
+// medians of each, in thread CPU time and in wall time.
+double threadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
+    TBlocStatic model = startupUnderSyntheticRecord();
+    SilentHost host;
+    ApplicationState app;
+    app.Model = model;
+    SilentPrompts prompts;
+    std::vector<double> silentCpu, windowCpu, silentWall, windowWall;
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        double cpu = threadCpuMs();
+        wall.start();
+        {
+            AnalysisRun run(model, host);
+            benchmark::DoNotOptimize(run.run().steps);
+        }
+        silentWall.push_back(wall.nsecsElapsed() / 1e6);
+        silentCpu.push_back(threadCpuMs() - cpu);
+        cpu = threadCpuMs();
+        wall.restart();
+        {
+            TAnalysisDlg dialog(app, prompts);
+            dialog.show();
+            while (!dialog.analysisFinished())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            dialog.close();
+        }
+        windowWall.push_back(wall.nsecsElapsed() / 1e6);
+        windowCpu.push_back(threadCpuMs() - cpu);
+    }
+    state.counters["silent_cpu_ms"] = median(silentCpu);
+    state.counters["window_cpu_ms"] = median(windowCpu);
+    state.counters["silent_wall_ms"] = median(silentWall);
+    state.counters["window_wall_ms"] = median(windowWall);
+    state.counters["window_over_silent_cpu_pct"] =
+        100.0 * (median(windowCpu) / median(silentCpu) - 1.0);
+}
+BENCHMARK(BM_SlidingRun40sSilentThenWindow)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+BENCHMARK(BM_ProgressWindowOpenAndClose)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // --write-project=FILE saves the benchmark's model, to time "quibel-cli run FILE" on it.
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--write-project=", 0) == 0) {
+            WriteToFile(startupUnderSyntheticRecord(), arg.substr(16));
+            return 0;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
