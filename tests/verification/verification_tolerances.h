@@ -45,10 +45,11 @@ inline constexpr double kRockingAmplitudeRelative = 1e-4;
 /// kSlidingRelative of the same closed form, by different handlings of a reversal.
 inline constexpr double kReductionSlidingRelative = kSlidingRelative;
 /// Reduced to rocking: largest difference of the rotation against the rocking analysis,
-/// relative to its largest rotation. The sliding-and-rocking step decides from the state at
-/// the start of a step that the block tips, the rocking step from the state at its end: the
-/// rocking of the first starts up to one step (0.0001 s) later, a slightly smaller amplitude
-/// and so a slightly shorter period, a phase shift that grows with every impact.
+/// relative to its largest rotation. The two steps integrate the first rocking step and the
+/// step where the pulse ends slightly differently (one evaluates the angular acceleration at
+/// the start of every step, the other reuses that of the end of the previous step, 0 at
+/// rest): a few 1e-5 rad/s of angular velocity, a few 1e-4 of amplitude, and a period that
+/// differs accordingly, a phase shift that grows with every impact.
 inline constexpr double kReductionRockingRelative = 0.01;
 /// Energy balance under a record: largest |Ia + W - Ka - D - F - P| over the run, relative
 /// to the largest absolute input energy.
