@@ -85,8 +85,8 @@ CaseRuns RockingThresholdRuns(Scope) {
 CaseReport RockingThresholdReport(const RunResults& results, Scope) {
     CaseReport report;
     Table table{"rocking-threshold",
-                {"block", "pivot", "tan α (hand)", "|ag| / g, last sample at rest",
-                 "|ag| / g, first rotated sample", "difference (g)"},
+                {"block", "pivot", "tan α (hand)", "ag / g, last sample at rest",
+                 "ag / g, first rotated sample", "difference (g)"},
                 {}};
     for (const ThresholdCase& c : kThresholds) {
         const TBlocStatic m = ThresholdBlock(c);

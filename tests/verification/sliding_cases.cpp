@@ -87,8 +87,8 @@ CaseReport SlidingBlockReport(const RunResults& results, Scope) {
     CaseReport report;
     Table table{"sliding-block",
                 {"ac / amax", "cycles", "sliding episodes", "permanent closed form (mm)",
-                 "permanent program (mm)", "largest |u| closed form (mm)",
-                 "largest difference (mm)", "relative to largest |u|"},
+                 "permanent program (mm)", "largest displacement, closed form (mm)",
+                 "largest difference (mm)", "relative to the largest displacement"},
                 {}};
     Plot plot{"sliding-block", "Time (s)", "Sliding displacement (mm)", {}};
     const char* colors[] = {"#c00000", "#e07000", "#008000", "#0050c0", "#7030a0"};

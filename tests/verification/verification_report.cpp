@@ -6,10 +6,25 @@
 
 namespace quibel::verification {
 
+namespace {
+
+// A cell's text with its "|" escaped, so that it cannot split the row.
+std::string Cell(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '|')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
 std::string Table::markdown() const {
     std::string out = "|";
     for (const std::string& h : header)
-        out += " " + h + " |";
+        out += " " + Cell(h) + " |";
     out += "\n|";
     for (std::size_t i = 0; i < header.size(); ++i)
         out += "---|";
@@ -17,7 +32,7 @@ std::string Table::markdown() const {
     for (const auto& row : rows) {
         out += "|";
         for (const std::string& cell : row)
-            out += " " + cell + " |";
+            out += " " + Cell(cell) + " |";
         out += "\n";
     }
     return out;
