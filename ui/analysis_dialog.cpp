@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -67,13 +68,22 @@ TAnalysisDlg::TAnalysisDlg(ApplicationState& state, UserPrompts& prompts, QWidge
     mLabel8 = makeLabel(group, "Label8");
     mLabel9 = makeLabel(group, "Label9");
     mLabel10 = makeLabel(group, "Label10");
-    // The group's title is bold; its contents are not.
+    // The group's title is bold; its contents are not (the weight is set explicitly, or the
+    // labels would inherit the group's).
     QFont normal = font();
+    normal.setBold(false);
     for (QLabel* l : {mLabelTimeStep, mLabel4, mLabelSliding, mLabel6, mLabelRocking, mLabel15,
                       mLabel7, mLabel8, mLabel9, mLabel10})
         l->setFont(normal);
     for (QLabel* l : {mLabel4, mLabel6, mLabel15, mLabel8, mLabel10})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Room for the widest values the formats give, so that the captions keep theirs.
+    const QFontMetrics metrics(normal);
+    mLabel4->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("  9999.999 sec")));
+    mLabel6->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-9999.9999999 mm")));
+    mLabel15->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.0000000000 rad")));
+    mLabel8->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("  9999.999 %")));
+    mLabel10->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("  9999.999 %")));
     auto* grid = new QGridLayout(group);
     grid->addWidget(mLabelTimeStep, 0, 0);
     grid->addWidget(mLabel4, 0, 1);
@@ -142,7 +152,14 @@ TAnalysisDlg::TAnalysisDlg(ApplicationState& state, UserPrompts& prompts, QWidge
     mLabel11->setText(uiText(en, "ui.analysis.comments"));
     mButton->setText(uiText(en, "ui.analysis.stop"));
 
-    // Client area 262 x 310, or larger when the user's fonts need it.
+    fitSize();
+}
+
+void TAnalysisDlg::fitSize() {
+    // Client area 262 x 310, or larger when the texts in the user's fonts need it.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
     const QSize hint = sizeHint();
     setFixedSize(std::max(262, hint.width()), std::max(310, hint.height()));
 }
@@ -186,6 +203,7 @@ void TAnalysisDlg::FormShow() {
     mLabel6->setEnabled(sliding);
     mLabelRocking->setEnabled(rocking);
     mLabel15->setEnabled(rocking);
+    fitSize();
 }
 
 void TAnalysisDlg::FormActivate() {

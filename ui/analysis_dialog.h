@@ -70,6 +70,7 @@ protected:
 
 private:
     void FormShow();
+    void fitSize();
     void FormActivate();
     void ButtonClick();
     void Timer1Timer();
