@@ -3,8 +3,8 @@
 #include "cli/batch_command.h"
 #include "cli/command.h"
 #include "cli/project_commands.h"
-#include "cli/run_command.h"
 #include "cli/report_command.h"
+#include "cli/run_command.h"
 #include "cli/spectrum_command.h"
 
 #include <algorithm>
@@ -34,8 +34,8 @@ constexpr CommandEntry kCommands[] = {
     {"info", runInfoCommand, "cli.help.info"},
     {"convert", runConvertCommand, "cli.help.convert"},
     {"spectrum", plain<runSpectrumCommand>, "cli.help.spectrum"},
-    {"run", plain<runRunCommand>, "cli.help.run"},
     {"report", plain<runReportCommand>, "cli.help.report"},
+    {"run", plain<runRunCommand>, "cli.help.run"},
     {"batch", plain<runBatchCommand>, "cli.help.batch"},
     {"batch-merge", plain<runBatchMergeCommand>, "cli.help.batch_merge"},
 };
