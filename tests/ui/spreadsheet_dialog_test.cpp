@@ -211,3 +211,17 @@ TEST(SpreadsheetDialogTest, WorkbookThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Unable to write the file ")));
     EXPECT_FALSE(QFileInfo::exists(path));
 }
+
+TEST(SpreadsheetDialogTest, CentreOfMassColumnsEqualTheSlidingWithoutRotation) {
+    TBlocStatic m = resultModel(AnalysisKind::SlidingAndRocking, 5, [](S s, int k) {
+        return s == S::SlidingDisp ? 0.001 * k : s == S::SlidingVel ? 0.002 * k : 0.0;
+    });
+    m.Beta = 7; // the centre of mass moves with the block along the plane when theta = 0
+    ScriptedPrompts prompts;
+    TSpreadsheetDlg dlg(m, Language::English, prompts);
+    ASSERT_EQ(dlg.sheetColumns(), 21);
+    for (int row = 2; row < dlg.sheetRows(); ++row) {
+        EXPECT_EQ(dlg.cellText(row, 1), dlg.cellText(row, 4)) << row;
+        EXPECT_EQ(dlg.cellText(row, 2), dlg.cellText(row, 5)) << row;
+    }
+}
