@@ -2,6 +2,7 @@
 // 40-second synthetic horizontal record at the default time step (400 001 steps), once with a
 // host that shows nothing and once inside the progress window, shown and yielding to the event
 // loop as it does for the user. The window is opened and closed in every iteration.
+#include "bench/synthetic_records.h"
 #include "engine/run_driver.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
@@ -47,33 +48,8 @@ public:
     bool pageSetupDialog(QWidget*, QPrinter&) override { return false; }
 };
 
-// Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope, peak about 0.55 g
-// (the record of the sliding benchmark).
-TBlocStatic startupUnderSyntheticRecord() {
-    TBlocStatic m = startupModel();
-    m.ModelFlags =
-        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
-    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Source = HistorySource::Sampled;
-    h.Title = "Synthetic record, 40 s";
-    const int n = 4001;
-    h.Times.emplace(n);
-    h.Values.emplace(n);
-    const double pi = 3.141592653589793;
-    for (int i = 1; i <= n; ++i) {
-        const double t = (i - 1) * 0.01;
-        const double envelope = std::min(1.0, t / 5.0) * std::exp(-std::max(0.0, t - 15.0) / 10.0);
-        const double a = 0.35 * std::sin(2 * pi * 1.3 * t) + 0.25 * std::sin(2 * pi * 2.9 * t + 1) +
-                         0.15 * std::sin(2 * pi * 6.1 * t + 2);
-        h.Times->set(i, t);
-        h.Values->set(i, envelope * a);
-    }
-    h.Duration = 40.0;
-    return m;
-}
-
 void BM_SlidingRun40sSilentHost(benchmark::State& state) {
-    TBlocStatic model = startupUnderSyntheticRecord();
+    TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     SilentHost host;
     for (auto _ : state) {
         AnalysisRun run(model, host);
@@ -84,7 +60,7 @@ BENCHMARK(BM_SlidingRun40sSilentHost)->Unit(benchmark::kMillisecond)->UseRealTim
 
 void BM_SlidingRun40sInProgressWindow(benchmark::State& state) {
     ApplicationState app;
-    app.Model = startupUnderSyntheticRecord();
+    app.Model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     SilentPrompts prompts;
     for (auto _ : state) {
         TAnalysisDlg dialog(app, prompts);
@@ -100,7 +76,7 @@ BENCHMARK(BM_SlidingRun40sInProgressWindow)->Unit(benchmark::kMillisecond)->UseR
 // The window alone: opened, its run refused by the checks at once (no history defined), closed.
 void BM_ProgressWindowOpenAndClose(benchmark::State& state) {
     ApplicationState app;
-    app.Model = startupUnderSyntheticRecord();
+    app.Model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     app.Model.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
     SilentPrompts prompts;
     for (auto _ : state) {
@@ -123,7 +99,7 @@ double median(std::vector<double> v) {
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
-    TBlocStatic model = startupUnderSyntheticRecord();
+    TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     SilentHost host;
     ApplicationState app;
     app.Model = model;
@@ -172,7 +148,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--write-project=", 0) == 0) {
-            WriteToFile(startupUnderSyntheticRecord(), arg.substr(16));
+            WriteToFile(quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord),
+                        arg.substr(16));
             return 0;
         }
     }

@@ -1,6 +1,7 @@
 // The rocking analysis of the start-up dam (398 t block, 28 m reservoir, uplift 1330 kN,
 // restitution 1.0 upstream and 0.3 downstream) under a 20-second synthetic horizontal record
 // sampled at 0.01 s, at the default time step of 0.0001 s: 200 001 integration steps per run.
+#include "bench/synthetic_records.h"
 #include "engine/run_driver.h"
 #include "model/model_flags.h"
 
@@ -23,35 +24,9 @@ public:
     bool stopRequested() override { return false; }
 };
 
-// Three sines of 0.9, 2.1 and 4.7 Hz under a build-up and decay envelope, peak about 0.75 g:
-// well above the 0.42 g that tips the block about the toe, so that it rocks, with impacts on
-// both sides, through most of the record.
-TBlocStatic startupRockingUnderSyntheticRecord() {
-    TBlocStatic m = startupModel();
-    m.AnalysisKind = AnalysisKind::Rocking;
-    m.ModelFlags =
-        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
-    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Source = HistorySource::Sampled;
-    h.Title = "Synthetic record, 20 s";
-    const int n = 2001;
-    h.Times.emplace(n);
-    h.Values.emplace(n);
-    const double pi = 3.141592653589793;
-    for (int i = 1; i <= n; ++i) {
-        const double t = (i - 1) * 0.01;
-        const double envelope = std::min(1.0, t / 3.0) * std::exp(-std::max(0.0, t - 12.0) / 6.0);
-        const double a = 0.45 * std::sin(2 * pi * 0.9 * t) + 0.25 * std::sin(2 * pi * 2.1 * t + 1) +
-                         0.15 * std::sin(2 * pi * 4.7 * t + 2);
-        h.Times->set(i, t);
-        h.Values->set(i, envelope * a);
-    }
-    h.Duration = 20.0;
-    return m;
-}
-
 void BM_RockingRun20s(benchmark::State& state) {
-    TBlocStatic model = startupRockingUnderSyntheticRecord();
+    TBlocStatic model =
+        quibel::bench::startupUnderRecord(quibel::bench::kRockingRecord, AnalysisKind::Rocking);
     SilentHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {

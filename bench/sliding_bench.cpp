@@ -1,6 +1,7 @@
 // The sliding analysis of the start-up dam (confirmed complete: 398 t block, 28 m reservoir,
 // uplift 1330 kN, friction 45°) under a 40-second synthetic horizontal record sampled at
 // 0.01 s, at the default time step of 0.0001 s: 400 001 integration steps per run.
+#include "bench/synthetic_records.h"
 #include "engine/run_driver.h"
 #include "model/model_flags.h"
 
@@ -22,33 +23,8 @@ public:
     bool stopRequested() override { return false; }
 };
 
-// Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope, peak about 0.55 g:
-// strong enough to make the block slide, both ways, many times.
-TBlocStatic startupUnderSyntheticRecord() {
-    TBlocStatic m = startupModel();
-    m.ModelFlags =
-        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
-    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Source = HistorySource::Sampled;
-    h.Title = "Synthetic record, 40 s";
-    const int n = 4001;
-    h.Times.emplace(n);
-    h.Values.emplace(n);
-    const double pi = 3.141592653589793;
-    for (int i = 1; i <= n; ++i) {
-        const double t = (i - 1) * 0.01;
-        const double envelope = std::min(1.0, t / 5.0) * std::exp(-std::max(0.0, t - 15.0) / 10.0);
-        const double a = 0.35 * std::sin(2 * pi * 1.3 * t) + 0.25 * std::sin(2 * pi * 2.9 * t + 1) +
-                         0.15 * std::sin(2 * pi * 6.1 * t + 2);
-        h.Times->set(i, t);
-        h.Values->set(i, envelope * a);
-    }
-    h.Duration = 40.0;
-    return m;
-}
-
 void BM_SlidingRun40s(benchmark::State& state) {
-    TBlocStatic model = startupUnderSyntheticRecord();
+    TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     SilentHost host;
     std::int64_t steps = 0;
     double slide = 0;
