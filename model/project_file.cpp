@@ -2,6 +2,7 @@
 
 #include "model/byte_stream.h"
 #include "model/cp1252.h"
+#include "model/record_fields.h"
 #include "numeric/error.h"
 
 #include <cerrno>
@@ -14,7 +15,6 @@
 namespace quibel {
 
 namespace {
-
 
 void writeTerm(ByteWriter& w, const GeneratorTerm& t) {
     w.u8(static_cast<std::uint8_t>(t.Shape));
@@ -52,7 +52,9 @@ void writeHistory(ByteWriter& w, const TimeHistoryRecord& h) {
     }
 }
 
-[[noreturn]] void damaged() { throw Error("file.unable_to_read"); }
+[[noreturn]] void damaged() {
+    throw Error("file.unable_to_read");
+}
 
 void need(bool ok) {
     if (!ok)
@@ -123,7 +125,22 @@ void readHistory(ByteReader& r, TimeHistoryRecord& h) {
     }
 }
 
-std::string systemMessage(int err) { return std::strerror(err); }
+void readField(ByteReader& r, const RecordField& f, bool oldVersion, TBlocStatic& m) {
+    if (!f.member.isChoice()) {
+        double v = 0;
+        need(r.f64(v));
+        f.member.set(m, v);
+        return;
+    }
+    std::uint8_t b = 0;
+    if (!(oldVersion && &f == &recordField("VerticalAcceleration")))
+        need(r.u8(b));
+    f.member.set(m, b);
+}
+
+std::string systemMessage(int err) {
+    return std::strerror(err);
+}
 
 } // namespace
 
@@ -134,17 +151,13 @@ std::vector<std::uint8_t> serializeProject(const TBlocStatic& m) {
     w.i32(static_cast<std::int32_t>(m.AnalysisKind));
     w.u16(m.ModelFlags);
     w.i32(static_cast<std::int32_t>(m.UnitSystem));
-    for (double v : {m.H, m.Hd, m.Hr, m.Xc, m.Yc, m.B, m.M, m.U, m.Xu, m.PhiS, m.PhiD, m.Beta,
-                     m.Ru, m.Rd, m.Eu, m.Ed, m.Es, m.Im, m.T})
-        w.f64(v);
-    const AnalysisOptions& o = m.Options;
-    w.f64(o.Gravity);
-    w.f64(o.TimeStep);
-    w.f64(o.SaveStep);
-    for (std::uint8_t b : {o.NewmarkBeta, o.UpliftUp, o.UpliftDown, o.CenterUp, o.CenterDown,
-                           o.Translational, o.Rotational, o.DebugFile, o.VerticalAcceleration})
-        w.u8(b);
-    w.zeros(7);
+    for (const RecordField& f : recordFields()) {
+        if (f.member.isChoice())
+            w.u8(static_cast<std::uint8_t>(f.member.get(m)));
+        else
+            w.f64(f.member.get(m));
+    }
+    w.zeros(7); // the choices are padded to 16 bytes
     for (const TimeHistoryRecord& h : m.Histories)
         writeHistory(w, h);
     w.i32(m.Masses.Count());
@@ -173,23 +186,12 @@ FileVersionWords parseProject(std::span<const std::uint8_t> bytes, TBlocStatic& 
     if (units < 0 || units > 3)
         damaged();
     m.UnitSystem = static_cast<UnitSystem>(units);
-    for (double* v : {&m.H, &m.Hd, &m.Hr, &m.Xc, &m.Yc, &m.B, &m.M, &m.U, &m.Xu, &m.PhiS,
-                      &m.PhiD, &m.Beta, &m.Ru, &m.Rd, &m.Eu, &m.Ed, &m.Es, &m.Im, &m.T})
-        need(r.f64(*v));
-    AnalysisOptions& o = m.Options;
-    need(r.f64(o.Gravity));
-    need(r.f64(o.TimeStep));
-    need(r.f64(o.SaveStep));
-    for (std::uint8_t* b : {&o.NewmarkBeta, &o.UpliftUp, &o.UpliftDown, &o.CenterUp,
-                            &o.CenterDown, &o.Translational, &o.Rotational, &o.DebugFile})
-        need(r.u8(*b));
+    // Files of version 1.0.1.1 end the options before VerticalAcceleration, with no padding.
     const bool oldVersion = m.FileVersion == std::array<std::int16_t, 4>{1, 0, 1, 1};
-    if (oldVersion) {
-        o.VerticalAcceleration = 0;
-    } else {
-        need(r.u8(o.VerticalAcceleration));
+    for (const RecordField& f : recordFields())
+        readField(r, f, oldVersion, m);
+    if (!oldVersion)
         need(r.skip(7));
-    }
     for (TimeHistoryRecord& h : m.Histories)
         readHistory(r, h);
     const int masses = readCount(r, 32);

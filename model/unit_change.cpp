@@ -1,5 +1,6 @@
 #include "model/unit_change.h"
 
+#include "model/record_fields.h"
 #include "model/unit_tables.h"
 
 namespace quibel {
@@ -9,6 +10,29 @@ void scale(std::optional<TVector>& v, double factor) {
     if (v)
         *v *= factor;
 }
+
+// The factor that converts field, or nothing for a field that keeps its value.
+std::optional<double> factor(const RecordField& field, double L, double F, double Ms) {
+    if (field.origin == FieldOrigin::Run)
+        return std::nullopt; // the next run recomputes it
+    switch (field.dimension) {
+    case FieldDimension::Length:
+    case FieldDimension::Acceleration:
+        return L;
+    case FieldDimension::Mass:
+        return Ms;
+    case FieldDimension::Force:
+        return F;
+    case FieldDimension::Inertia:
+        return Ms * L * L;
+    case FieldDimension::Angle:
+    case FieldDimension::Ratio:
+    case FieldDimension::Time:
+    case FieldDimension::Choice:
+        break;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
@@ -17,11 +41,9 @@ void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
     const double F = units::force(newSystem, old);
     const double Ms = units::mass(newSystem, old);
 
-    m.M *= Ms;
-    for (double* v : {&m.H, &m.Hd, &m.Hr, &m.B, &m.Xc, &m.Yc, &m.Xu, &m.T})
-        *v *= L;
-    m.Im *= Ms * L * L;
-    m.U *= F;
+    for (const RecordField& f : recordFields())
+        if (const std::optional<double> k = factor(f, L, F, Ms))
+            f.member.set(m, f.member.get(m) * *k);
     for (AddedMass& a : m.Masses.Items) {
         a.Mass *= Ms;
         a.X *= L;
@@ -50,13 +72,12 @@ void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
         f.X *= L;
         f.Y *= L;
     }
-    m.Options.Gravity *= L;
 
     for (auto* series : {&m.SlidingDisp, &m.SlidingVel, &m.SlidingAcc})
         scale(*series, L);
-    for (auto* series : {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy,
-                         &m.ImpactEnergy, &m.PotentialEnergy, &m.PreseismicWork,
-                         &m.AbsInputEnergy, &m.RelInputEnergy})
+    for (auto* series :
+         {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy, &m.ImpactEnergy,
+          &m.PotentialEnergy, &m.PreseismicWork, &m.AbsInputEnergy, &m.RelInputEnergy})
         scale(*series, F * L);
 
     m.UnitSystem = newSystem;
