@@ -29,7 +29,7 @@ TBlocStatic BuildCaseModel(const BatchCase& c, BatchInputs& inputs) {
     }
     bool blockField = false;
     for (const FieldSetting& f : c.fields) {
-        f.field->set(model, f.value);
+        ApplyField(model, *f.field, f.value);
         blockField = blockField || !IsOptionField(*f.field);
     }
     if (blockField) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project_record.h"
+#include "model/record_fields.h"
 #include "numeric/message.h"
 
 #include <optional>
@@ -8,17 +9,12 @@
 
 namespace quibel::cli {
 
-/// A field of the project record that a case table may set: a block input of the geometry
-/// dialog (H, Hd, Hr, Xc, Yc, B, M, U, Xu, PhiS, PhiD, Beta, Eu, Ed, Es, Im, T, in the
-/// project's units as the dialog takes them), AnalysisKind, or an analysis option (Gravity,
-/// TimeStep, SaveStep and the choices NewmarkBeta, UpliftUp, UpliftDown, CenterUp, CenterDown,
-/// Translational, Rotational, VerticalAcceleration), with or without the prefix "Options.".
+/// A field of the project record that a case table may set: a user's input among the
+/// record's numbers (in the project's units as the dialogs take them), or AnalysisKind. The
+/// analysis options may be written with or without the prefix "Options.".
 struct BatchField final {
-    std::string_view name;                         ///< the record's own spelling
-    double minimum;                                ///< smallest value accepted
-    double maximum;                                ///< largest value accepted
-    bool whole;                                    ///< only whole numbers (the index of a choice)
-    void (*set)(TBlocStatic& model, double value); ///< stores a value read by ParseFieldValue
+    std::string_view name;     ///< the record's own spelling
+    const RecordField* record; ///< the number it sets; nullptr for AnalysisKind
 };
 
 /// The field a column names (letter case ignored), or nullptr.

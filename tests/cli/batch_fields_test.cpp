@@ -63,10 +63,10 @@ TEST(BatchFieldsTest, ValuesAreCheckedAgainstTheDialogsRanges) {
 
 TEST(BatchFieldsTest, EveryFieldSetsItsOwnMember) {
     TBlocStatic m = startupModel();
-    FindBatchField("Hr")->set(m, 12.5);
-    FindBatchField("AnalysisKind")->set(m, 2);
-    FindBatchField("CenterDown")->set(m, 0);
-    FindBatchField("Gravity")->set(m, 9.81);
+    ApplyField(m, *FindBatchField("Hr"), 12.5);
+    ApplyField(m, *FindBatchField("AnalysisKind"), 2);
+    ApplyField(m, *FindBatchField("CenterDown"), 0);
+    ApplyField(m, *FindBatchField("Gravity"), 9.81);
     TBlocStatic expected = startupModel();
     expected.Hr = 12.5;
     expected.AnalysisKind = AnalysisKind::SlidingAndRocking;
