@@ -1,5 +1,6 @@
 #include "ui/geometry_dialog.h"
 
+#include "model/record_fields.h"
 #include "model/unit_tables.h"
 #include "ui/enter_as_tab.h"
 #include "ui/geometry_sketch.h"
@@ -29,38 +30,30 @@ struct FieldSpec {
     const char* name;
     const char* symbol; // rich text
     Mask mask;
-    bool ranged;
-    double minimum, maximum;
+    std::string_view field; // the record field it edits, which gives its range
     const char* infoKey;
     Unit unit; // units inserted into the information text
 };
 
-constexpr double kBig = 1e+100;
-constexpr double kAngle = 89.999999;
-
 // In tab order, matching TGeometryDlg::Field.
 constexpr FieldSpec kFields[TGeometryDlg::FieldCount] = {
-    {"m_edit", "M", Mask::Mass, true, 0, kBig, "ui.geometry.info.m", Unit::Mass},
-    {"hd_edit", "h<sub>d</sub>", Mask::Length, true, 0, kBig, "ui.geometry.info.hd", Unit::Length},
-    {"h_edit", "h", Mask::Length, true, 0, kBig, "ui.geometry.info.h", Unit::Length},
-    {"hr_edit", "h<sub>r</sub>", Mask::Length, true, 0, kBig, "ui.geometry.info.hr", Unit::Length},
-    {"b_edit", "b", Mask::Length, true, 0, kBig, "ui.geometry.info.b", Unit::Length},
-    {"beta_edit", "β", Mask::Degrees, true, -kAngle, kAngle, "ui.geometry.info.beta", Unit::None},
-    {"u_edit", "U", Mask::Force, true, 0, kBig, "ui.geometry.info.u", Unit::Force},
-    {"xu_edit", "x<sub>u</sub>", Mask::Length, true, 0, kBig, "ui.geometry.info.xu", Unit::Length},
-    {"t_edit", "t", Mask::Length, true, 0, kBig, "ui.geometry.info.t", Unit::Length},
-    {"phi_s_edit", "φ<sub>s</sub>", Mask::Degrees, true, 0, kAngle, "ui.geometry.info.phi_s",
-     Unit::None},
-    {"phi_d_edit", "φ<sub>d</sub>", Mask::Degrees, true, 0, kAngle, "ui.geometry.info.phi_d",
-     Unit::None},
-    {"im_edit", "I<sub>m</sub>", Mask::Inertia, true, 0, kBig, "ui.geometry.info.im",
-     Unit::Inertia},
-    {"xc_edit", "x<sub>c</sub>", Mask::Length, false, 0, 0, "ui.geometry.info.xc", Unit::Length},
-    {"yc_edit", "y<sub>c</sub>", Mask::Length, true, 1e-10, kBig, "ui.geometry.info.yc",
-     Unit::Length},
-    {"eu_edit", "e<sub>u</sub>", Mask::Plain, true, 0, 1, "ui.geometry.info.eu", Unit::None},
-    {"ed_edit", "e<sub>d</sub>", Mask::Plain, true, 0, 1, "ui.geometry.info.ed", Unit::None},
-    {"es_edit", "e<sub>s</sub>", Mask::Plain, true, 0, 1, "ui.geometry.info.es", Unit::None},
+    {"m_edit", "M", Mask::Mass, "M", "ui.geometry.info.m", Unit::Mass},
+    {"hd_edit", "h<sub>d</sub>", Mask::Length, "Hd", "ui.geometry.info.hd", Unit::Length},
+    {"h_edit", "h", Mask::Length, "H", "ui.geometry.info.h", Unit::Length},
+    {"hr_edit", "h<sub>r</sub>", Mask::Length, "Hr", "ui.geometry.info.hr", Unit::Length},
+    {"b_edit", "b", Mask::Length, "B", "ui.geometry.info.b", Unit::Length},
+    {"beta_edit", "β", Mask::Degrees, "Beta", "ui.geometry.info.beta", Unit::None},
+    {"u_edit", "U", Mask::Force, "U", "ui.geometry.info.u", Unit::Force},
+    {"xu_edit", "x<sub>u</sub>", Mask::Length, "Xu", "ui.geometry.info.xu", Unit::Length},
+    {"t_edit", "t", Mask::Length, "T", "ui.geometry.info.t", Unit::Length},
+    {"phi_s_edit", "φ<sub>s</sub>", Mask::Degrees, "PhiS", "ui.geometry.info.phi_s", Unit::None},
+    {"phi_d_edit", "φ<sub>d</sub>", Mask::Degrees, "PhiD", "ui.geometry.info.phi_d", Unit::None},
+    {"im_edit", "I<sub>m</sub>", Mask::Inertia, "Im", "ui.geometry.info.im", Unit::Inertia},
+    {"xc_edit", "x<sub>c</sub>", Mask::Length, "Xc", "ui.geometry.info.xc", Unit::Length},
+    {"yc_edit", "y<sub>c</sub>", Mask::Length, "Yc", "ui.geometry.info.yc", Unit::Length},
+    {"eu_edit", "e<sub>u</sub>", Mask::Plain, "Eu", "ui.geometry.info.eu", Unit::None},
+    {"ed_edit", "e<sub>d</sub>", Mask::Plain, "Ed", "ui.geometry.info.ed", Unit::None},
+    {"es_edit", "e<sub>s</sub>", Mask::Plain, "Es", "ui.geometry.info.es", Unit::None},
 };
 
 QString fromView(std::string_view s) {
@@ -127,8 +120,8 @@ TGeometryDlg::TGeometryDlg(const TBlocStatic& model, Language language, QWidget*
         edit->setLanguage(language);
         edit->setDecimals(12);
         edit->setDisplayMask(maskOf(spec.mask, mUnits));
-        if (spec.ranged)
-            edit->setRange(spec.minimum, spec.maximum);
+        if (const RecordField& field = recordField(spec.field); field.limited())
+            edit->setRange(field.minimum, field.maximum);
         edit->setValue(initial[i]);
         auto* symbol = new QLabel(QString::fromUtf8(spec.symbol), fieldsBox);
         symbol->setObjectName(QString::fromLatin1(spec.name).replace(QStringLiteral("_edit"),
