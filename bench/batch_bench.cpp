@@ -4,7 +4,7 @@
 // with two. The cases scale the record from 0.25 to 2.24 times and vary the friction angles,
 // as an incremental dynamic analysis does. The wall time is what counts: run with
 // --benchmark_filter and compare the two rows.
-#include "cli/batch_command.h"
+#include "cli/batch/command.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
 

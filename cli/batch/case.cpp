@@ -1,7 +1,7 @@
-#include "cli/batch_case.h"
+#include "cli/batch/case.h"
 
-#include "cli/batch_csv.h"
-#include "cli/batch_number.h"
+#include "cli/batch/csv.h"
+#include "cli/batch/number.h"
 #include "numeric/error.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/batch_fields.h"
+#include "cli/batch/fields.h"
 #include "numeric/message.h"
 #include "signals/history_text_import.h"
 

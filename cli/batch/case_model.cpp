@@ -1,4 +1,4 @@
-#include "cli/batch_case_model.h"
+#include "cli/batch/case_model.h"
 
 #include "model/model_flags.h"
 #include "signals/history_editing.h"

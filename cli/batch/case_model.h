@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/batch_case.h"
-#include "cli/batch_inputs.h"
+#include "cli/batch/case.h"
+#include "cli/batch/inputs.h"
 #include "model/project_record.h"
 
 namespace quibel::cli {

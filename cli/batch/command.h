@@ -12,7 +12,7 @@ namespace quibel::cli {
 ///                  [--on-question continue|stop] [--precision grid|full]
 ///
 /// Runs every case of the table (ReadBatchTable) on N threads (default: the number of cores),
-/// each on its own copy of its model, and writes the summary (batch_summary.h) to SUMMARY.csv
+/// each on its own copy of its model, and writes the summary (summary.h) to SUMMARY.csv
 /// or to out. --shard I/N runs only the cases whose case_index is I, I + N, I + 2N...; with
 /// --results-dir each case leaves its project and its result grid there (BatchSettings).
 /// Questions of the runs are answered as `quibel-cli run --on-question` does. A row that cannot

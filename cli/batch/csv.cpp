@@ -1,4 +1,4 @@
-#include "cli/batch_csv.h"
+#include "cli/batch/csv.h"
 
 #include "numeric/error.h"
 

@@ -1,7 +1,7 @@
-#include "cli/batch_fields.h"
+#include "cli/batch/fields.h"
 
-#include "cli/batch_csv.h"
-#include "cli/batch_number.h"
+#include "cli/batch/csv.h"
+#include "cli/batch/number.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/batch_inputs.h"
+#include "cli/batch/inputs.h"
 
 #include "model/project_file.h"
 #include "numeric/error.h"

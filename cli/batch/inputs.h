@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/batch_case.h"
+#include "cli/batch/case.h"
 #include "model/project_record.h"
 #include "numeric/error.h"
 #include "signals/signal_samples.h"

@@ -1,7 +1,7 @@
-#include "cli/batch_merge.h"
+#include "cli/batch/merge.h"
 
-#include "cli/batch_csv.h"
-#include "cli/batch_summary.h"
+#include "cli/batch/csv.h"
+#include "cli/batch/summary.h"
 #include "numeric/error.h"
 
 #include <charconv>

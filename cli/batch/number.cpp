@@ -1,4 +1,4 @@
-#include "cli/batch_number.h"
+#include "cli/batch/number.h"
 
 #include "signals/number_stream_reader.h"
 

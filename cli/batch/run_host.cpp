@@ -1,4 +1,4 @@
-#include "cli/batch_run_host.h"
+#include "cli/batch/run_host.h"
 
 #include <algorithm>
 #include <cmath>

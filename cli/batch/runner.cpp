@@ -1,8 +1,8 @@
-#include "cli/batch_runner.h"
+#include "cli/batch/runner.h"
 
 #include "cli/atomic_text_file.h"
-#include "cli/batch_case_model.h"
-#include "cli/batch_run_host.h"
+#include "cli/batch/case_model.h"
+#include "cli/batch/run_host.h"
 #include "engine/run_driver.h"
 #include "engine/run_length.h"
 #include "model/project_file.h"

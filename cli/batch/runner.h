@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/batch_case.h"
-#include "cli/batch_inputs.h"
+#include "cli/batch/case.h"
+#include "cli/batch/inputs.h"
 #include "engine/result_grid.h"
 #include "engine/run_host.h"
 #include "model/enums.h"

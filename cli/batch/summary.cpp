@@ -1,7 +1,7 @@
-#include "cli/batch_summary.h"
+#include "cli/batch/summary.h"
 
-#include "cli/batch_csv.h"
-#include "cli/batch_number.h"
+#include "cli/batch/csv.h"
+#include "cli/batch/number.h"
 #include "engine/number_text.h"
 #include "model/unit_tables.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/batch_case.h"
-#include "cli/batch_runner.h"
+#include "cli/batch/case.h"
+#include "cli/batch/runner.h"
 #include "model/text_catalogue.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/batch_case.h"
+#include "cli/batch/case.h"
 #include "numeric/error.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "cli/batch_command.h"
-#include "cli/batch_csv.h"
+#include "cli/batch/command.h"
+#include "cli/batch/csv.h"
 #include "cli/command_line.h"
 #include "cli/run_command.h"
 #include "model/model_flags.h"

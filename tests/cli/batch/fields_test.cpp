@@ -1,4 +1,4 @@
-#include "cli/batch_fields.h"
+#include "cli/batch/fields.h"
 
 #include <gtest/gtest.h>
 

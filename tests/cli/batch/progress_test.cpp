@@ -1,4 +1,4 @@
-#include "cli/batch_progress.h"
+#include "cli/batch/progress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/batch_summary.h"
+#include "cli/batch/summary.h"
 
 #include <gtest/gtest.h>
 
