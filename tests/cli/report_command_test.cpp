@@ -1,13 +1,10 @@
 #include "cli/report_command.h"
 
-#include "model/project_file.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
-
-#include <unistd.h>
 
 using namespace quibel;
 
@@ -15,33 +12,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result run(const std::vector<std::string>& args, Language lang = Language::English) {
-    std::ostringstream out, err;
-    const int code = cli::runReportCommand(args, out, err, lang);
-    return {code, out.str(), err.str()};
+test::CliResult run(const std::vector<std::string>& args, Language lang = Language::English) {
+    return test::runCli(cli::runReportCommand, args, lang);
 }
 
-class ReportCommandTest : public testing::Test {
-protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_report_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
-    std::string write(const TBlocStatic& model, const std::string& name) {
-        const std::string path = (mDir / name).string();
-        WriteToFile(model, path);
-        return path;
-    }
-
-    fs::path mDir;
-};
+class ReportCommandTest : public test::CliFolderTest {};
 
 } // namespace
 
@@ -51,9 +26,9 @@ protected:
 TEST_F(ReportCommandTest, RockingProjectGetsTheCriticalAnglesOfARun) {
     TBlocStatic m = startupModel();
     m.AnalysisKind = AnalysisKind::Rocking;
-    const std::string path = write(m, "rocking.qbl");
+    const std::string path = save(m, "rocking.qbl");
 
-    const Result en = run({path});
+    const test::CliResult en = run({path});
     ASSERT_EQ(en.code, 0) << en.err;
     EXPECT_NE(en.out.find("    Upstream angle :                  0.650631 rad\n"
                           "                                        37.278 deg\n"
@@ -65,7 +40,7 @@ TEST_F(ReportCommandTest, RockingProjectGetsTheCriticalAnglesOfARun) {
               std::string::npos)
         << en.out;
 
-    const Result fr = run({path}, Language::French);
+    const test::CliResult fr = run({path}, Language::French);
     ASSERT_EQ(fr.code, 0) << fr.err;
     EXPECT_NE(fr.out.find("    Angle aval :                                -0.993787 rad\n"),
               std::string::npos)
@@ -90,7 +65,7 @@ TEST_F(ReportCommandTest, RefusesBadArgumentsAndUnreadableFiles) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        const Result r = run(c.args);
+        const test::CliResult r = run(c.args);
         EXPECT_EQ(r.code, c.code);
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;

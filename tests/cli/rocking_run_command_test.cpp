@@ -4,49 +4,19 @@
 #include "cli/command_line.h"
 #include "cli/run_command.h"
 #include "model/model_flags.h"
-#include "model/project_file.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace quibel;
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result run(const std::vector<std::string>& args, Language lang = Language::English) {
-    std::ostringstream out, err;
-    const int code = cli::runRunCommand(args, out, err, lang);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::vector<std::string>> cells(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(csv);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::vector<std::string> row;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, ';'))
-            row.push_back(cell);
-        if (!line.empty() && line.back() == ';')
-            row.emplace_back();
-        rows.push_back(row);
-    }
-    return rows;
+test::CliResult run(const std::vector<std::string>& args, Language lang = Language::English) {
+    return test::runCli(cli::runRunCommand, args, lang);
 }
 
 // A dry block 0.4 m wide and 1.6 m high under a horizontal acceleration of a (g) held from
@@ -72,31 +42,16 @@ TBlocStatic dryBlock(double a, double length, double duration) {
     return m;
 }
 
-class RockingRunCommandTest : public testing::Test {
-protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_rocking_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
-    std::string save(const TBlocStatic& m) {
-        const std::string path = (mDir / "rocking.qbl").string();
-        WriteToFile(m, path);
-        return path;
-    }
-
-    fs::path mDir;
-};
+class RockingRunCommandTest : public test::CliFolderTest {};
 
 } // namespace
 
 // A pulse of 1.5 times the threshold g b / h rocks the block, which then comes to rest.
 TEST_F(RockingRunCommandTest, WritesTheRockingGrid) {
-    const Result r = run({save(dryBlock(0.375, 0.2, 3.0))});
+    const test::CliResult r = run({save(dryBlock(0.375, 0.2, 3.0))});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "");
-    const auto rows = cells(r.out);
+    const auto rows = test::semicolonCells(r.out);
     ASSERT_EQ(rows.size(), 2u + 301u);
     ASSERT_EQ(rows[0].size(), 15u);
     EXPECT_EQ(rows[0][1], "Rotation");
@@ -119,20 +74,20 @@ TEST_F(RockingRunCommandTest, WritesTheRockingGrid) {
 // and answered by the policy; "stop" ends the run with the samples computed so far.
 TEST_F(RockingRunCommandTest, ExcessiveRotationQuestionFollowsThePolicy) {
     const std::string project = save(dryBlock(0.3, 4.0, 4.0));
-    const Result goOn = run({project});
+    const test::CliResult goOn = run({project});
     EXPECT_EQ(goOn.code, 0);
     EXPECT_EQ(goOn.err, "Question: Excessive rotation: block migth be unstable\nEnd analysis "
                         "now?\nAnswer: continue\n");
-    EXPECT_EQ(cells(goOn.out).size(), 2u + 401u);
+    EXPECT_EQ(test::semicolonCells(goOn.out).size(), 2u + 401u);
 
-    const Result stop = run({project, "--on-question", "stop"}, Language::French);
+    const test::CliResult stop = run({project, "--on-question", "stop"}, Language::French);
     EXPECT_EQ(stop.code, 0);
     EXPECT_EQ(stop.err.rfind("Question : Rotation excessive: le bloc est probablement "
                              "instable\nVoulez-vous terminer l'analyse maintenant?\nRéponse : "
                              "arrêter\n",
                              0),
               0u);
-    const auto rows = cells(stop.out);
+    const auto rows = test::semicolonCells(stop.out);
     EXPECT_LT(rows.size(), 2u + 401u);
     EXPECT_EQ(rows[0][1], "Rotation");
     EXPECT_EQ(rows[0][2], "Vitesse angulaire");
@@ -142,12 +97,12 @@ TEST_F(RockingRunCommandTest, ChecksOfARockingRunExitWithTwo) {
     TBlocStatic m = dryBlock(0.375, 0.2, 1.0);
     m.M = 0;
     m.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
-    const Result en = run({save(m)});
+    const test::CliResult en = run({save(m)});
     EXPECT_EQ(en.code, cli::PreconditionFailed);
     EXPECT_NE(en.err.find("Block is massless!\n"), std::string::npos);
     EXPECT_NE(en.err.find("No time histories defined!\n"), std::string::npos);
     EXPECT_TRUE(en.out.empty());
-    const Result fr = run({save(m)}, Language::French);
+    const test::CliResult fr = run({save(m)}, Language::French);
     EXPECT_NE(fr.err.find("La masse du bloc est nulle!\n"), std::string::npos);
     EXPECT_NE(fr.err.find("Aucun historique défini!\n"), std::string::npos);
 }

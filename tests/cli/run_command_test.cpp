@@ -2,7 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/run_command.h"
 #include "model/model_flags.h"
-#include "model/project_file.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 using namespace quibel;
 
 namespace {
@@ -24,74 +22,19 @@ namespace fs = std::filesystem;
 constexpr double kG = 9.807;
 constexpr double kPi = 3.141592653589793;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result run(const std::vector<std::string>& args, Language lang = Language::English) {
-    std::ostringstream out, err;
-    const int code = cli::runRunCommand(args, out, err, lang);
-    return {code, out.str(), err.str()};
+test::CliResult run(const std::vector<std::string>& args, Language lang = Language::English) {
+    return test::runCli(cli::runRunCommand, args, lang);
 }
 
-std::vector<std::vector<std::string>> cells(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(csv);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::vector<std::string> row;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, ';'))
-            row.push_back(cell);
-        if (!line.empty() && line.back() == ';')
-            row.emplace_back();
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-// A dry block on a plane steeper than its friction angle, with a silent history of 1 s that
-// only sets the length of the run.
-TBlocStatic steepPlane() {
-    TBlocStatic m = startupModel();
-    m.Hr = 0;
-    m.U = 0;
-    m.PhiS = m.PhiD = 20;
-    m.Beta = 30;
-    m.ModelFlags = ModelFlag::GeometryComplete | ModelFlag::HorizontalAccDefined;
-    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Source = HistorySource::Generated;
-    h.Terms[0] = {TermShape::Sine, 0, 1, 0, 0, 1.0, 0};
-    h.Duration = 1.0;
-    return m;
-}
-
-class RunCommandTest : public testing::Test {
-protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_run_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
-    std::string save(const TBlocStatic& m, const std::string& name = "project.qbl") {
-        const std::string path = (mDir / name).string();
-        WriteToFile(m, path);
-        return path;
-    }
-
-    fs::path mDir;
-};
+class RunCommandTest : public test::CliFolderTest {};
 
 } // namespace
 
 TEST_F(RunCommandTest, WritesTheSlidingGridWithTheClosedFormSlide) {
-    const Result r = run({save(steepPlane())});
+    const test::CliResult r = run({save(test::steepPlane())});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "Warning: Friction angle is less than the inclined surface!\n");
-    const auto rows = cells(r.out);
+    const auto rows = test::semicolonCells(r.out);
     ASSERT_EQ(rows.size(), 2u + 101u);
     EXPECT_EQ(rows[0][0], "Time");
     EXPECT_EQ(rows[0][13], "Relative energy error");
@@ -108,9 +51,9 @@ TEST_F(RunCommandTest, WritesTheSlidingGridWithTheClosedFormSlide) {
 }
 
 TEST_F(RunCommandTest, FullPrecisionReadsBackToTheSameNumbers) {
-    const std::string project = save(steepPlane());
-    const auto grid = cells(run({project}).out);
-    const auto full = cells(run({project, "--precision", "full"}).out);
+    const std::string project = save(test::steepPlane());
+    const auto grid = test::semicolonCells(run({project}).out);
+    const auto full = test::semicolonCells(run({project, "--precision", "full"}).out);
     ASSERT_EQ(grid.size(), full.size());
     EXPECT_EQ(full[2][1], "0");
     EXPECT_EQ(full[102][0], "1");
@@ -120,7 +63,7 @@ TEST_F(RunCommandTest, FullPrecisionReadsBackToTheSameNumbers) {
 
 TEST_F(RunCommandTest, FrenchTextsAndResultsFile) {
     const std::string output = (mDir / "results.csv").string();
-    const Result r = run({save(steepPlane()), "-o", output}, Language::French);
+    const test::CliResult r = run({save(test::steepPlane()), "-o", output}, Language::French);
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(r.err, "Avertissement : L'angle de friction est plus faible que l'angle "
@@ -133,27 +76,27 @@ TEST_F(RunCommandTest, FrenchTextsAndResultsFile) {
 }
 
 TEST_F(RunCommandTest, FailedChecksExitWithTwo) {
-    TBlocStatic m = steepPlane();
+    TBlocStatic m = test::steepPlane();
     m.M = 0;
-    Result r = run({save(m)});
+    test::CliResult r = run({save(m)});
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("The bloc is massless!\n"), std::string::npos);
     EXPECT_TRUE(r.out.empty());
 
-    m = steepPlane();
+    m = test::steepPlane();
     m.Options.TimeStep = 0;
     r = run({save(m)}, Language::French);
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("Le pas de temps d'analyse doit être supérieur à 0.\n"),
               std::string::npos);
 
-    m = steepPlane();
+    m = test::steepPlane();
     m.Options.Gravity = -1;
     r = run({save(m)});
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("The gravity constant must be greater than 0.\n"), std::string::npos);
 
-    m = steepPlane();
+    m = test::steepPlane();
     m.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
     r = run({save(m)}, Language::French);
     EXPECT_EQ(r.code, cli::PreconditionFailed);
@@ -161,38 +104,38 @@ TEST_F(RunCommandTest, FailedChecksExitWithTwo) {
 }
 
 TEST_F(RunCommandTest, SingleSampleRecordGivesOneRow) {
-    TBlocStatic m = steepPlane();
+    TBlocStatic m = test::steepPlane();
     TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
     h.Source = HistorySource::Sampled;
     h.Times.emplace(1);
     h.Values.emplace(1);
     h.Values->set(1, 0.2);
     h.Duration = 0;
-    const Result r = run({save(m)});
+    const test::CliResult r = run({save(m)});
     EXPECT_EQ(r.code, 0);
-    const auto rows = cells(r.out);
+    const auto rows = test::semicolonCells(r.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[2][0], "0.000");
 }
 
 TEST_F(RunCommandTest, SaveStepBelowTheTimeStepHasNoTrailingZeroRow) {
-    TBlocStatic m = steepPlane();
+    TBlocStatic m = test::steepPlane();
     m.Options.TimeStep = 0.001;
     m.Options.SaveStep = 0.0005;
-    const auto rows = cells(run({save(m)}).out);
+    const auto rows = test::semicolonCells(run({save(m)}).out);
     ASSERT_EQ(rows.size(), 2u + 1001u);
     EXPECT_EQ(rows.back()[0], "1.0000"); // one time step apart: the last row is at 1 s
     EXPECT_LT(std::stod(rows.back()[1]), -0.9);
 }
 
 TEST_F(RunCommandTest, DebugOptionWritesTheDebugFileInTheCurrentDirectory) {
-    TBlocStatic m = steepPlane();
+    TBlocStatic m = test::steepPlane();
     m.history(HistoryKind::HorizontalAcceleration).Terms[0].EndTime = 0.01;
     m.history(HistoryKind::HorizontalAcceleration).Duration = 0.01;
     const std::string project = save(m);
     const fs::path before = fs::current_path();
     fs::current_path(mDir);
-    const Result r = run({project, "--debug"});
+    const test::CliResult r = run({project, "--debug"});
     fs::current_path(before);
     EXPECT_EQ(r.code, 0);
     std::ifstream in(mDir / "debug.csv");
@@ -207,18 +150,18 @@ TEST_F(RunCommandTest, UsageErrorsAndFiles) {
     EXPECT_EQ(run({}).code, cli::UsageError);
     EXPECT_EQ(run({}).err, "usage: quibel-cli run PROJECT.qbl [-o RESULTS.csv] [--precision "
                            "grid|full] [--on-question continue|stop] [--debug]\n");
-    const std::string project = save(steepPlane());
+    const std::string project = save(test::steepPlane());
     EXPECT_EQ(run({project, "--precision", "high"}).code, cli::UsageError);
     EXPECT_EQ(run({project, "--on-question", "maybe"}).code, cli::UsageError);
     EXPECT_EQ(run({project, "-o"}).code, cli::UsageError);
     EXPECT_EQ(run({project, "--frobnicate"}).code, cli::UsageError);
     EXPECT_EQ(run({project, project}).code, cli::UsageError);
 
-    const Result missing = run({(mDir / "none.qbl").string()});
+    const test::CliResult missing = run({(mDir / "none.qbl").string()});
     EXPECT_EQ(missing.code, cli::ReadFailed);
     EXPECT_EQ(missing.err, "Unable to read file.\n");
 
-    const Result unwritable = run({project, "-o", (mDir / "no-such" / "r.csv").string()});
+    const test::CliResult unwritable = run({project, "-o", (mDir / "no-such" / "r.csv").string()});
     EXPECT_EQ(unwritable.code, cli::WriteFailed);
     EXPECT_NE(unwritable.err.find("No such file or directory"), std::string::npos);
 }

@@ -3,39 +3,16 @@
 #include "engine/number_text.h"
 #include "engine/run_driver.h"
 #include "model/model_flags.h"
-#include "model/project_file.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace quibel;
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::vector<std::vector<std::string>> rowsOf(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(csv);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::vector<std::string> row;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, ';'))
-            row.push_back(cell);
-        if (!line.empty() && line.back() == ';')
-            row.emplace_back();
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 class NullHost final : public RunHost {
 public:
@@ -64,28 +41,15 @@ TBlocStatic slidingRockingProject() {
     return m;
 }
 
-class SlidingRockingRunCommandTest : public testing::Test {
+class SlidingRockingRunCommandTest : public test::CliFolderTest {
 protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_sr_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
-    std::string save(const TBlocStatic& m) {
-        const std::string path = (mDir / "project.qbl").string();
-        WriteToFile(m, path);
-        return path;
-    }
     int run(const std::vector<std::string>& args, Language lang = Language::English) {
-        std::ostringstream out, err;
-        const int code = cli::runRunCommand(args, out, err, lang);
-        mOut = out.str();
-        mErr = err.str();
-        return code;
+        const test::CliResult r = test::runCli(cli::runRunCommand, args, lang);
+        mOut = r.out;
+        mErr = r.err;
+        return r.code;
     }
 
-    fs::path mDir;
     std::string mOut, mErr;
 };
 
@@ -95,7 +59,7 @@ TEST_F(SlidingRockingRunCommandTest, WritesTheTwentyOneColumnGrid) {
     const TBlocStatic project = slidingRockingProject();
     ASSERT_EQ(run({save(project)}), cli::Success);
     EXPECT_EQ(mErr, "");
-    const auto rows = rowsOf(mOut);
+    const auto rows = test::semicolonCells(mOut);
     ASSERT_EQ(rows.size(), 2u + 101u);
     ASSERT_EQ(rows[0].size(), 21u);
     EXPECT_EQ(rows[0][1], "Horizontal relative displacement at center of mass");
@@ -121,7 +85,7 @@ TEST_F(SlidingRockingRunCommandTest, WritesTheTwentyOneColumnGrid) {
 
 TEST_F(SlidingRockingRunCommandTest, FrenchTitles) {
     ASSERT_EQ(run({save(slidingRockingProject())}, Language::French), cli::Success);
-    const auto rows = rowsOf(mOut);
+    const auto rows = test::semicolonCells(mOut);
     EXPECT_EQ(rows[0][0], "Temps");
     EXPECT_EQ(rows[0][4], "Glissement");
     EXPECT_EQ(rows[0][17], "Énergie des forces pré-séismiques");
@@ -150,7 +114,7 @@ TEST_F(SlidingRockingRunCommandTest, LossOfContactAnsweredStopEndsTheRun) {
                          0),
               0u)
         << mErr;
-    const auto rows = rowsOf(mOut);
+    const auto rows = test::semicolonCells(mOut);
     EXPECT_LT(rows.size(), 2u + 101u);
     EXPECT_GT(rows.size(), 2u);
 }

@@ -2,15 +2,13 @@
 
 #include "model/project_file.h"
 #include "signals/oscillator_step.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
-
-#include <unistd.h>
 
 using namespace quibel;
 
@@ -18,15 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result run(const std::vector<std::string>& args, Language lang = Language::English) {
-    std::ostringstream out, err;
-    const int code = cli::runSpectrumCommand(args, out, err, lang);
-    return {code, out.str(), err.str()};
+test::CliResult run(const std::vector<std::string>& args, Language lang = Language::English) {
+    return test::runCli(cli::runSpectrumCommand, args, lang);
 }
 
 // The Sd column of the line of period T in a saved spectrum text, or NaN.
@@ -54,14 +45,8 @@ int periodLines(const std::string& text) {
     return n;
 }
 
-class SpectrumCommandTest : public testing::Test {
+class SpectrumCommandTest : public test::CliFolderTest {
 protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_spectrum_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
     // A project whose horizontal base acceleration is a step of `level` g held for 10 s.
     std::string stepProject(const std::string& name, UnitSystem units, double level = 0.1,
                             OffsetCorrection correction = OffsetCorrection::ApplyOffset) {
@@ -79,14 +64,6 @@ protected:
         h.Duration = 10.0;
         return save(m, name);
     }
-
-    std::string save(const TBlocStatic& m, const std::string& name) {
-        const std::string path = (mDir / name).string();
-        WriteToFile(m, path);
-        return path;
-    }
-
-    fs::path mDir;
 };
 
 // Peak of the step response from rest: static displacement times (1 + overshoot).
@@ -98,7 +75,7 @@ double stepPeak(double level, double period, double xi, double gravity) {
 } // namespace
 
 TEST_F(SpectrumCommandTest, DefaultAnalysisOfAStepMatchesTheOvershootOfTheHandSolution) {
-    const Result r = run({stepProject("step.qbl", UnitSystem::MKnTon), "--history", "0"});
+    const test::CliResult r = run({stepProject("step.qbl", UnitSystem::MKnTon), "--history", "0"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
     EXPECT_EQ(r.out.rfind("\nSd = Relative displacement spectra\n", 0), 0u);
@@ -111,8 +88,8 @@ TEST_F(SpectrumCommandTest, DefaultAnalysisOfAStepMatchesTheOvershootOfTheHandSo
 
 TEST_F(SpectrumCommandTest, ChosenRatioPeriodsAndUnitSystem) {
     const std::string project = stepProject("step-ft.qbl", UnitSystem::FtKipKip);
-    const Result r = run({project, "--history", "0", "--periods", "0.5:1:0.5,1.5:2:0.5",
-                          "--damping", "0.02:0.06:0.02", "--ratio", "0.04"});
+    const test::CliResult r = run({project, "--history", "0", "--periods", "0.5:1:0.5,1.5:2:0.5",
+                                   "--damping", "0.02:0.06:0.02", "--ratio", "0.04"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find(" Damping Ratio = 0.04 of critical\n"), std::string::npos);
     EXPECT_NE(r.out.find("(sec.)         (ft)          (ft/s)       (ft/s^2)\n"),
@@ -122,7 +99,7 @@ TEST_F(SpectrumCommandTest, ChosenRatioPeriodsAndUnitSystem) {
 }
 
 TEST_F(SpectrumCommandTest, FrenchTextInInches) {
-    const Result r = run(
+    const test::CliResult r = run(
         {stepProject("step-in.qbl", UnitSystem::InLbLb), "--history", "0", "--periods", "1:1:1"},
         Language::French);
     ASSERT_EQ(r.code, 0) << r.err;
@@ -134,7 +111,7 @@ TEST_F(SpectrumCommandTest, FrenchTextInInches) {
 
 TEST_F(SpectrumCommandTest, CorrectionAppliesToTheAnalysedSignal) {
     // A constant record with its mean removed is zero everywhere: no response at all.
-    const Result r =
+    const test::CliResult r =
         run({stepProject("zero-mean.qbl", UnitSystem::MKnTon, 0.1, OffsetCorrection::ZeroMean),
              "--history", "0", "--periods", "0.5:1:0.5"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -150,7 +127,7 @@ TEST_F(SpectrumCommandTest, GeneratedHistoryUsesTheScaledTable) {
     h.Terms[0] = {TermShape::Sine, 0.2, 1.0, 0.0, 0.0, 60.0, 1};
     h.Scale = 0.5;
     const std::string project = save(m, "sine.qbl");
-    const Result r =
+    const test::CliResult r =
         run({project, "--history", "1", "--periods", "1:1:1", "--damping", "0.05:0.05:0.01"});
     ASSERT_EQ(r.code, 0) << r.err;
     const double w = 2.0 * M_PI;
@@ -161,14 +138,12 @@ TEST_F(SpectrumCommandTest, GeneratedHistoryUsesTheScaledTable) {
 TEST_F(SpectrumCommandTest, SavedFileHoldsWhatStdoutShows) {
     const std::string project = stepProject("step.qbl", UnitSystem::MmNKg);
     const std::string file = (mDir / "out.txt").string();
-    const Result shown = run({project, "--history", "0", "--periods", "0.2:0.4:0.1"});
-    const Result saved = run({project, "--history", "0", "--periods", "0.2:0.4:0.1", "-o", file});
+    const test::CliResult shown = run({project, "--history", "0", "--periods", "0.2:0.4:0.1"});
+    const test::CliResult saved =
+        run({project, "--history", "0", "--periods", "0.2:0.4:0.1", "-o", file});
     ASSERT_EQ(saved.code, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty());
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(content.str(), shown.out);
+    EXPECT_EQ(test::readFile(file), shown.out);
 }
 
 TEST_F(SpectrumCommandTest, RefusalsAndTheirExitCodes) {
@@ -212,7 +187,7 @@ TEST_F(SpectrumCommandTest, RefusalsAndTheirExitCodes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        const Result r = run(c.args);
+        const test::CliResult r = run(c.args);
         EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
@@ -240,7 +215,7 @@ TEST(SpectrumFixtureTest, StepProjectHoldsWhatItsCasesAssume) {
 }
 
 TEST_F(SpectrumCommandTest, RefusalsInFrench) {
-    const Result r =
+    const test::CliResult r =
         run({stepProject("step.qbl", UnitSystem::MKnTon), "--history", "1"}, Language::French);
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "L'historique 1 n'est pas défini dans ce projet.\n");

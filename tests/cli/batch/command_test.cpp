@@ -8,6 +8,7 @@
 #include "signals/history_editing.h"
 #include "signals/history_text_import.h"
 #include "signals/xls_workbook.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 using namespace quibel;
 
 namespace {
@@ -35,28 +34,15 @@ const std::string kStartup = std::string(QUIBEL_SOURCE_DIR) + "/examples/startup
 constexpr double kG = 9.807;
 constexpr double kPi = 3.141592653589793;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
+using test::CliResult;
+using test::readFile;
 
-Result batch(const std::vector<std::string>& args, Language lang = Language::English) {
-    std::ostringstream out, err;
-    const int code = cli::runBatchCommand(args, out, err, lang);
-    return {code, out.str(), err.str()};
+CliResult batch(const std::vector<std::string>& args, Language lang = Language::English) {
+    return test::runCli(cli::runBatchCommand, args, lang);
 }
 
-Result merge(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = cli::runBatchMergeCommand(args, out, err, Language::English);
-    return {code, out.str(), err.str()};
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+CliResult merge(const std::vector<std::string>& args) {
+    return test::runCli(cli::runBatchMergeCommand, args);
 }
 
 // The summary by case name (the first row of a name), each row as column name -> cell.
@@ -126,34 +112,7 @@ SignalSamples rampRecord() {
     return ReadDatabaseRecord(*book, 1, 2);
 }
 
-class BatchCommandTest : public testing::Test {
-protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() / ("quibel_cli_batch_" + std::to_string(::getpid()));
-        fs::create_directories(mDir);
-    }
-    void TearDown() override { fs::remove_all(mDir); }
-
-    std::string path(const std::string& name) const { return (mDir / name).string(); }
-
-    fs::path mDir;
-};
-
-// A dry block on a 30° plane with friction angles of 20°, under a silent history of 1 s that
-// only sets the length of the run.
-TBlocStatic steepPlane() {
-    TBlocStatic m = startupModel();
-    m.Hr = 0;
-    m.U = 0;
-    m.PhiS = m.PhiD = 20;
-    m.Beta = 30;
-    m.ModelFlags = ModelFlag::GeometryComplete | ModelFlag::HorizontalAccDefined;
-    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Source = HistorySource::Generated;
-    h.Terms[0] = {TermShape::Sine, 0, 1, 0, 0, 1.0, 0};
-    h.Duration = 1.0;
-    return m;
-}
+class BatchCommandTest : public test::CliFolderTest {};
 
 } // namespace
 
@@ -202,8 +161,8 @@ TEST_F(BatchCommandTest, MixedKindsGiveTheNumbersOfSingleRuns) {
     };
 
     const fs::path results = mDir / "results";
-    const Result r = batch({kBatch + "/mixed.csv", "--jobs", "4", "--results-dir", results.string(),
-                            "-o", path("summary.csv")});
+    const CliResult r = batch({kBatch + "/mixed.csv", "--jobs", "4", "--results-dir",
+                               results.string(), "-o", path("summary.csv")});
     ASSERT_EQ(r.code, cli::Success) << r.err;
     EXPECT_EQ(r.err, "");
     const auto summary = summaryByCase(readFile(path("summary.csv")));
@@ -255,7 +214,7 @@ TEST_F(BatchCommandTest, MixedKindsGiveTheNumbersOfSingleRuns) {
     EXPECT_EQ(summary.at("sliding-pairs").at("steps"), "10000");
 
     // One thread or four, the summary is the same.
-    const Result one = batch({kBatch + "/mixed.csv", "--jobs", "1"});
+    const CliResult one = batch({kBatch + "/mixed.csv", "--jobs", "1"});
     EXPECT_EQ(withoutRunTimes(one.out), withoutRunTimes(readFile(path("summary.csv"))));
 }
 
@@ -264,11 +223,11 @@ TEST_F(BatchCommandTest, MixedKindsGiveTheNumbersOfSingleRuns) {
 // has slid a t² / 2 with t = 1 - dt / 2 (the first step starts from rest), and its sliding
 // safety factor, friction over driving force along the plane, is tan φ / tan β.
 TEST_F(BatchCommandTest, SummaryHoldsTheHandSolutionOfASlidingBlock) {
-    WriteToFile(steepPlane(), path("steep.qbl"));
+    WriteToFile(test::steepPlane(), path("steep.qbl"));
     std::ofstream(path("cases.csv")) << "case,project,PhiS,PhiD\n"
                                         "slides,steep.qbl,,\n"
                                         "holds,steep.qbl,40,40\n";
-    const Result r = batch({path("cases.csv")});
+    const CliResult r = batch({path("cases.csv")});
     ASSERT_EQ(r.code, cli::Success) << r.err;
     const auto summary = summaryByCase(r.out);
 
@@ -290,7 +249,7 @@ TEST_F(BatchCommandTest, SummaryHoldsTheHandSolutionOfASlidingBlock) {
 }
 
 TEST_F(BatchCommandTest, BadRowsAreReportedAndTheOthersRun) {
-    const Result r = batch({kBatch + "/bad-rows.csv"});
+    const CliResult r = batch({kBatch + "/bad-rows.csv"});
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     const std::string dir = kBatch + "/";
     const std::vector<std::string> lines = {
@@ -339,7 +298,7 @@ TEST_F(BatchCommandTest, BadRowsAreReportedAndTheOthersRun) {
 }
 
 TEST_F(BatchCommandTest, FrenchMessagesKeepTheSummaryWords) {
-    const Result r = batch({kBatch + "/bad-rows.csv"}, Language::French);
+    const CliResult r = batch({kBatch + "/bad-rows.csv"}, Language::French);
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("Ligne 7 (out-of-range) : PhiS = 95 est hors de l'intervalle 0 à "
                          "89.999999.\n"),
@@ -352,12 +311,12 @@ TEST_F(BatchCommandTest, FrenchMessagesKeepTheSummaryWords) {
 
 TEST_F(BatchCommandTest, ShardsMergeToTheWholeSummary) {
     const std::string table = kBatch + "/mixed.csv";
-    const Result whole = batch({table, "--jobs", "2"});
+    const CliResult whole = batch({table, "--jobs", "2"});
     ASSERT_EQ(whole.code, cli::Success) << whole.err;
     std::vector<std::string> parts;
     for (int i = 1; i <= 3; ++i) {
         parts.push_back(path("part-" + std::to_string(i) + ".csv"));
-        const Result p = batch({table, "--shard", std::to_string(i) + "/3", "-o", parts.back()});
+        const CliResult p = batch({table, "--shard", std::to_string(i) + "/3", "-o", parts.back()});
         ASSERT_EQ(p.code, cli::Success) << p.err;
     }
     // Shard 1 of 3 holds cases 1, 4 and 7.
@@ -365,12 +324,12 @@ TEST_F(BatchCommandTest, ShardsMergeToTheWholeSummary) {
     ASSERT_EQ(first.rows.size(), 3u);
     EXPECT_EQ(first.rows[2].cells[2], "7");
 
-    const Result merged = merge({parts[2], parts[0], parts[1], "-o", path("merged.csv")});
+    const CliResult merged = merge({parts[2], parts[0], parts[1], "-o", path("merged.csv")});
     ASSERT_EQ(merged.code, cli::Success) << merged.err;
     EXPECT_EQ(withoutRunTimes(readFile(path("merged.csv"))), withoutRunTimes(whole.out));
 
     // A missing shard is told, and nothing is written unless a partial merge is asked for.
-    Result r = merge({parts[0], parts[2], "-o", path("partial.csv")});
+    CliResult r = merge({parts[0], parts[2], "-o", path("partial.csv")});
     EXPECT_EQ(r.code, cli::ReadFailed);
     EXPECT_EQ(r.err, "2 cases are in no summary: 2, 5\n");
     EXPECT_FALSE(fs::exists(path("partial.csv")));
@@ -383,7 +342,7 @@ TEST_F(BatchCommandTest, ShardsMergeToTheWholeSummary) {
     EXPECT_EQ(r.code, cli::ReadFailed);
     EXPECT_EQ(r.err, "case 1 is in " + parts[0] + " and in " + parts[0] + ".\n");
 
-    const Result other = batch({kBatch + "/bad-rows.csv", "-o", path("other.csv")});
+    const CliResult other = batch({kBatch + "/bad-rows.csv", "-o", path("other.csv")});
     r = merge({parts[0], path("other.csv")});
     EXPECT_EQ(r.code, cli::ReadFailed);
     EXPECT_EQ(r.err, path("other.csv") + " does not have the columns of " + parts[0] + ".\n");
@@ -426,11 +385,11 @@ TEST_F(BatchCommandTest, UsageAndOutputProblemsStopBeforeAnyRun) {
                                                {table, "--on-question", "maybe"},
                                                {table, "--precision", "high"},
                                                {table, "extra.csv"}}) {
-        const Result r = batch(args);
+        const CliResult r = batch(args);
         EXPECT_EQ(r.code, cli::UsageError);
         EXPECT_EQ(r.err.rfind("usage: quibel-cli batch CASES.csv", 0), 0u) << r.err;
     }
-    Result r = batch({path("no-such-table.csv")});
+    CliResult r = batch({path("no-such-table.csv")});
     EXPECT_EQ(r.code, cli::ReadFailed);
     EXPECT_EQ(r.err,
               "Unable to read " + path("no-such-table.csv") + ": No such file or directory\n");
