@@ -2,7 +2,7 @@
 
 #include "cli/batch_case.h"
 #include "cli/batch_runner.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/enums.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "signals/signal_samples.h"
 #include "signals/workbook.h"
 
