@@ -4,7 +4,6 @@ namespace quibel {
 
 namespace {
 constexpr TextEntry kTexts[] = {
-    {"engine.placeholder", "", ""},
     // sliding and rocking
     {"engine.sliding_rocking.massless", "Block is massless!", "La masse du bloc est nulle!"},
     {"engine.sliding_rocking.no_histories", "No time histories defined!",

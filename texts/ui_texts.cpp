@@ -4,7 +4,6 @@ namespace quibel {
 
 namespace {
 constexpr TextEntry kTexts[] = {
-    {"ui.placeholder", "", ""},
     // main window
     {"ui.main.caption", "QUIBEL", "QUIBEL"},
     {"ui.main.caption_with_file", "QUIBEL [ %1 ]", "QUIBEL [ %1 ]"},
@@ -81,11 +80,7 @@ constexpr TextEntry kTexts[] = {
     {"ui.main.filter.pdf", "PDF document (*.pdf)", "Document PDF (*.pdf)"},
     {"ui.main.unable_to_export", "Unable to write the picture %1.",
      "Impossible d'écrire l'image %1."},
-    {"ui.main.unable_to_print", "The drawing could not be printed.",
-     "Le dessin n'a pas pu être imprimé."},
     {"ui.main.unexpected_error", "Unexpected error: %1", "Erreur inattendue : %1"},
-    {"ui.main.not_yet", "This command is not available in this version.",
-     "Cette commande n'est pas disponible dans cette version."},
     // message boxes
     {"ui.box.error", "Error", "Erreur"},
     {"ui.box.warning", "Warning", "Avertissement"},
@@ -542,7 +537,6 @@ constexpr TextEntry kTexts[] = {
      "Facteur de sécurité au renversement"},
     {"ui.results.csv.resultant", "Resultant position", "Position de la résultante"},
     {"ui.results.csv.impact", "Impact energy", "Énergie d'impact"},
-    {"ui.results.csv.potential", "Potential energy", "Énergie potentielle"},
     // spreadsheet
     {"ui.sheet.caption", "Spreadsheet", "Feuille de données"},
     {"ui.sheet.menu.file", "&File", "&Fichier"},
