@@ -139,6 +139,9 @@ TEST_F(RunCommandTest, FailedChecksExitWithTwo) {
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("The bloc is massless!\n"), std::string::npos);
     EXPECT_TRUE(r.out.empty());
+    r = run({save(m)}, Language::French);
+    EXPECT_EQ(r.code, cli::PreconditionFailed);
+    EXPECT_NE(r.err.find("La masse du bloc est nulle!\n"), std::string::npos);
 
     m = steepPlane();
     m.Options.TimeStep = 0;
