@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,7 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 struct Result {
     int code;
@@ -101,7 +101,8 @@ TEST_F(RunCommandTest, WritesTheSlidingGridWithTheClosedFormSlide) {
     EXPECT_EQ(rows[102][0], "1.000");
     // Constant acceleration up the slope from t = 0: d = a (t - dt/2)² / 2, a = -g (sin 30° -
     // tan 20° cos 30°).
-    const double a = -kG * (std::sin(kPi / 6) - std::tan(20 * kPi / 180) * std::cos(kPi / 6));
+    const double a = -kG * (std::sin(std::numbers::pi / 6) -
+                            std::tan(20 * std::numbers::pi / 180) * std::cos(std::numbers::pi / 6));
     EXPECT_NEAR(std::stod(rows[102][1]), a * 0.99995 * 0.99995 / 2, 2e-8);
     EXPECT_EQ(rows[102][1].size(), std::string("-0.90603957").size());
     EXPECT_NEAR(std::stod(rows[102][3]), a, 1e-8);
