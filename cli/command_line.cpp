@@ -49,7 +49,9 @@ void printHelp(std::ostream& out, Language lang) {
 
 } // namespace
 
-void Invocation::error(const Message& message) const { err << render(language, message) << "\n"; }
+void Invocation::error(const Message& message) const {
+    err << render(language, message) << "\n";
+}
 
 int runCommandLine(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args;

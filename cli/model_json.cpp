@@ -44,11 +44,21 @@ public:
         text += '"';
         for (unsigned char c : s) {
             switch (c) {
-            case '"': text += "\\\""; break;
-            case '\\': text += "\\\\"; break;
-            case '\n': text += "\\n"; break;
-            case '\r': text += "\\r"; break;
-            case '\t': text += "\\t"; break;
+            case '"':
+                text += "\\\"";
+                break;
+            case '\\':
+                text += "\\\\";
+                break;
+            case '\n':
+                text += "\\n";
+                break;
+            case '\r':
+                text += "\\r";
+                break;
+            case '\t':
+                text += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -159,10 +169,10 @@ std::string modelToJson(const TBlocStatic& m, const std::array<std::int16_t, 4>&
     w.key("UnitSystem");
     w.integer(static_cast<int>(m.UnitSystem));
     const std::pair<const char*, double> scalars[] = {
-        {"H", m.H},       {"Hd", m.Hd},     {"Hr", m.Hr},     {"Xc", m.Xc}, {"Yc", m.Yc},
-        {"B", m.B},       {"M", m.M},       {"U", m.U},       {"Xu", m.Xu}, {"PhiS", m.PhiS},
-        {"PhiD", m.PhiD}, {"Beta", m.Beta}, {"Ru", m.Ru},     {"Rd", m.Rd}, {"Eu", m.Eu},
-        {"Ed", m.Ed},     {"Es", m.Es},     {"Im", m.Im},     {"T", m.T}};
+        {"H", m.H},       {"Hd", m.Hd},     {"Hr", m.Hr}, {"Xc", m.Xc}, {"Yc", m.Yc},
+        {"B", m.B},       {"M", m.M},       {"U", m.U},   {"Xu", m.Xu}, {"PhiS", m.PhiS},
+        {"PhiD", m.PhiD}, {"Beta", m.Beta}, {"Ru", m.Ru}, {"Rd", m.Rd}, {"Eu", m.Eu},
+        {"Ed", m.Ed},     {"Es", m.Es},     {"Im", m.Im}, {"T", m.T}};
     for (auto [k, v] : scalars) {
         w.key(k);
         w.number(v);
@@ -176,12 +186,15 @@ std::string modelToJson(const TBlocStatic& m, const std::array<std::int16_t, 4>&
     w.number(o.TimeStep);
     w.key("SaveStep");
     w.number(o.SaveStep);
-    const std::pair<const char*, int> bytes[] = {
-        {"NewmarkBeta", o.NewmarkBeta},   {"UpliftUp", o.UpliftUp},
-        {"UpliftDown", o.UpliftDown},     {"CenterUp", o.CenterUp},
-        {"CenterDown", o.CenterDown},     {"Translational", o.Translational},
-        {"Rotational", o.Rotational},     {"DebugFile", o.DebugFile},
-        {"VerticalAcceleration", o.VerticalAcceleration}};
+    const std::pair<const char*, int> bytes[] = {{"NewmarkBeta", o.NewmarkBeta},
+                                                 {"UpliftUp", o.UpliftUp},
+                                                 {"UpliftDown", o.UpliftDown},
+                                                 {"CenterUp", o.CenterUp},
+                                                 {"CenterDown", o.CenterDown},
+                                                 {"Translational", o.Translational},
+                                                 {"Rotational", o.Rotational},
+                                                 {"DebugFile", o.DebugFile},
+                                                 {"VerticalAcceleration", o.VerticalAcceleration}};
     for (auto [k, v] : bytes) {
         w.key(k);
         w.integer(v);
@@ -196,7 +209,8 @@ std::string modelToJson(const TBlocStatic& m, const std::array<std::int16_t, 4>&
     w.open('[');
     for (const AddedMass& a : m.Masses.Items) {
         w.open('{');
-        for (auto [k, v] : {std::pair{"X", a.X}, {"Y", a.Y}, {"Mass", a.Mass}, {"Inertia", a.Inertia}}) {
+        for (auto [k, v] :
+             {std::pair{"X", a.X}, {"Y", a.Y}, {"Mass", a.Mass}, {"Inertia", a.Inertia}}) {
             w.key(k);
             w.number(v);
         }

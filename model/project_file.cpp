@@ -15,7 +15,6 @@ namespace quibel {
 
 namespace {
 
-
 void writeTerm(ByteWriter& w, const GeneratorTerm& t) {
     w.u8(static_cast<std::uint8_t>(t.Shape));
     w.zeros(7);
@@ -52,7 +51,9 @@ void writeHistory(ByteWriter& w, const TimeHistoryRecord& h) {
     }
 }
 
-[[noreturn]] void damaged() { throw Error("file.unable_to_read"); }
+[[noreturn]] void damaged() {
+    throw Error("file.unable_to_read");
+}
 
 void need(bool ok) {
     if (!ok)
@@ -123,7 +124,9 @@ void readHistory(ByteReader& r, TimeHistoryRecord& h) {
     }
 }
 
-std::string systemMessage(int err) { return std::strerror(err); }
+std::string systemMessage(int err) {
+    return std::strerror(err);
+}
 
 } // namespace
 
@@ -134,8 +137,8 @@ std::vector<std::uint8_t> serializeProject(const TBlocStatic& m) {
     w.i32(static_cast<std::int32_t>(m.AnalysisKind));
     w.u16(m.ModelFlags);
     w.i32(static_cast<std::int32_t>(m.UnitSystem));
-    for (double v : {m.H, m.Hd, m.Hr, m.Xc, m.Yc, m.B, m.M, m.U, m.Xu, m.PhiS, m.PhiD, m.Beta,
-                     m.Ru, m.Rd, m.Eu, m.Ed, m.Es, m.Im, m.T})
+    for (double v : {m.H, m.Hd, m.Hr, m.Xc, m.Yc, m.B, m.M, m.U, m.Xu, m.PhiS, m.PhiD, m.Beta, m.Ru,
+                     m.Rd, m.Eu, m.Ed, m.Es, m.Im, m.T})
         w.f64(v);
     const AnalysisOptions& o = m.Options;
     w.f64(o.Gravity);
@@ -173,15 +176,15 @@ FileVersionWords parseProject(std::span<const std::uint8_t> bytes, TBlocStatic& 
     if (units < 0 || units > 3)
         damaged();
     m.UnitSystem = static_cast<UnitSystem>(units);
-    for (double* v : {&m.H, &m.Hd, &m.Hr, &m.Xc, &m.Yc, &m.B, &m.M, &m.U, &m.Xu, &m.PhiS,
-                      &m.PhiD, &m.Beta, &m.Ru, &m.Rd, &m.Eu, &m.Ed, &m.Es, &m.Im, &m.T})
+    for (double* v : {&m.H, &m.Hd, &m.Hr, &m.Xc, &m.Yc, &m.B, &m.M, &m.U, &m.Xu, &m.PhiS, &m.PhiD,
+                      &m.Beta, &m.Ru, &m.Rd, &m.Eu, &m.Ed, &m.Es, &m.Im, &m.T})
         need(r.f64(*v));
     AnalysisOptions& o = m.Options;
     need(r.f64(o.Gravity));
     need(r.f64(o.TimeStep));
     need(r.f64(o.SaveStep));
-    for (std::uint8_t* b : {&o.NewmarkBeta, &o.UpliftUp, &o.UpliftDown, &o.CenterUp,
-                            &o.CenterDown, &o.Translational, &o.Rotational, &o.DebugFile})
+    for (std::uint8_t* b : {&o.NewmarkBeta, &o.UpliftUp, &o.UpliftDown, &o.CenterUp, &o.CenterDown,
+                            &o.Translational, &o.Rotational, &o.DebugFile})
         need(r.u8(*b));
     const bool oldVersion = m.FileVersion == std::array<std::int16_t, 4>{1, 0, 1, 1};
     if (oldVersion) {

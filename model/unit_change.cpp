@@ -54,9 +54,9 @@ void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
 
     for (auto* series : {&m.SlidingDisp, &m.SlidingVel, &m.SlidingAcc})
         scale(*series, L);
-    for (auto* series : {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy,
-                         &m.ImpactEnergy, &m.PotentialEnergy, &m.PreseismicWork,
-                         &m.AbsInputEnergy, &m.RelInputEnergy})
+    for (auto* series :
+         {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy, &m.ImpactEnergy,
+          &m.PotentialEnergy, &m.PreseismicWork, &m.AbsInputEnergy, &m.RelInputEnergy})
         scale(*series, F * L);
 
     m.UnitSystem = newSystem;

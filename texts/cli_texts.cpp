@@ -140,6 +140,8 @@ constexpr TextEntry kTexts[] = {
 };
 } // namespace
 
-std::span<const TextEntry> cliTexts() { return kTexts; }
+std::span<const TextEntry> cliTexts() {
+    return kTexts;
+}
 
 } // namespace quibel

@@ -17,6 +17,8 @@ constexpr TextEntry kTexts[] = {
 };
 } // namespace
 
-std::span<const TextEntry> modelTexts() { return kTexts; }
+std::span<const TextEntry> modelTexts() {
+    return kTexts;
+}
 
 } // namespace quibel
