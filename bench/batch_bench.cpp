@@ -15,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
 
@@ -37,7 +38,7 @@ std::string writeStudy(const fs::path& folder) {
 
     // Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope, peak about 0.55 g.
     std::ofstream record(folder / "record-20s.txt");
-    const double pi = 3.141592653589793;
+    const double pi = std::numbers::pi;
     for (int i = 0; i <= 2000; ++i) {
         const double t = i * 0.01;
         const double envelope = std::min(1.0, t / 4.0) * std::exp(-std::max(0.0, t - 10.0) / 5.0);

@@ -24,7 +24,8 @@ static void BM_SerializeProject(benchmark::State& state) {
     const auto m = modelWithRecord(static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(quibel::serializeProject(m));
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(quibel::serializeProject(m).size()));
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<int64_t>(quibel::serializeProject(m).size()));
 }
 BENCHMARK(BM_SerializeProject)->Arg(0)->Arg(8000)->Arg(1000000);
 

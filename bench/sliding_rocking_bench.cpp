@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -31,9 +32,9 @@ void earthquakeLikeRecord(TimeHistoryRecord& h, double peakG) {
     for (int i = 1; i <= n; ++i) {
         const double t = (i - 1) * dt;
         const double envelope = (t / 2.0) * std::exp(1.0 - t / 2.0);
-        const double wave = 0.5 * std::sin(2 * 3.141592653589793 * t / 0.35) +
-                            0.3 * std::sin(2 * 3.141592653589793 * t / 0.8 + 1.0) +
-                            0.2 * std::sin(2 * 3.141592653589793 * t / 1.7 + 2.0);
+        const double wave = 0.5 * std::sin(2 * std::numbers::pi * t / 0.35) +
+                            0.3 * std::sin(2 * std::numbers::pi * t / 0.8 + 1.0) +
+                            0.2 * std::sin(2 * std::numbers::pi * t / 1.7 + 2.0);
         h.Times->set(i, t);
         h.Values->set(i, peakG * envelope * wave);
     }

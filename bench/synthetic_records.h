@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace quibel::bench {
@@ -41,7 +42,7 @@ inline TBlocStatic startupUnderRecord(const EnvelopedSines& r,
     const int n = static_cast<int>(std::lround(r.durationS / 0.01)) + 1;
     h.Times.emplace(n);
     h.Values.emplace(n);
-    const double pi = 3.141592653589793;
+    const double pi = std::numbers::pi;
     for (int i = 1; i <= n; ++i) {
         const double t = (i - 1) * 0.01;
         const double envelope =

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/run_host.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <iosfwd>
 

@@ -7,13 +7,12 @@
 #include "model/unit_tables.h"
 
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 namespace quibel {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 /// Writes the lines of one report; the layout rules of the language live here.
 class ReportWriter {
@@ -43,8 +42,8 @@ public:
     /// An angle in radians, then the same angle in degrees under it.
     void angle(std::string_view labelKey, double radians) {
         fixed(labelKey, radians, "rad", 6);
-        line(std::string(mColumn, ' ') + reportFixed(radians * 180.0 / kPi, 14, 3, mSeparator) +
-             " deg");
+        line(std::string(mColumn, ' ') +
+             reportFixed(radians * 180.0 / std::numbers::pi, 14, 3, mSeparator) + " deg");
     }
     void inertia(std::string_view labelKey, double v) {
         const std::string unit = units::inertiaUnit(mModel.UnitSystem);
@@ -88,8 +87,8 @@ std::string_view kindKey(AnalysisKind kind) {
 
 void SetCriticalAngles(TBlocStatic& model) noexcept {
     model.ThetaUp = criticalAngle(model.Xc, model.Yc);
-    model.ThetaDown =
-        criticalAngle(model.B - model.Xc, model.Yc - model.B * std::tan(model.Beta * kPi / 180.0));
+    model.ThetaDown = criticalAngle(
+        model.B - model.Xc, model.Yc - model.B * std::tan(model.Beta * std::numbers::pi / 180.0));
 }
 
 std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language language,
@@ -122,7 +121,7 @@ std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language l
         return std::move(r).lines();
 
     // Block-only values: the heel at (0, 0) and the toe at (B, B tan Beta) from the heel.
-    const double t = std::tan(m.Beta * kPi / 180.0);
+    const double t = std::tan(m.Beta * std::numbers::pi / 180.0);
     const double rup = std::sqrt(m.Xc * m.Xc + m.Yc * m.Yc);
     const double rdown =
         std::sqrt((m.B - m.Xc) * (m.B - m.Xc) + (m.Yc - t * m.B) * (m.Yc - t * m.B));

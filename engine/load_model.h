@@ -4,6 +4,8 @@
 #include "model/analysis_options.h"
 #include "model/project_record.h"
 
+#include <numbers>
+
 namespace quibel {
 
 /// Everything the load operations read, fixed for the whole run: the SI copies of the model,
@@ -26,10 +28,9 @@ struct LoadModel final {
 /// The load model of a run: si are the SI copies of model (MakeSiModel).
 LoadModel MakeLoadModel(const TBlocStatic& model, const SiModel& si) noexcept;
 
-/// An angle entered in degrees, in radians, with pi = 3.141592653589793 as everywhere in the
-/// program.
+/// An angle entered in degrees, in radians.
 constexpr double radians(double degrees) noexcept {
-    return degrees * 3.141592653589793 / 180.0;
+    return degrees * std::numbers::pi / 180.0;
 }
 
 } // namespace quibel

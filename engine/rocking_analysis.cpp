@@ -4,6 +4,7 @@
 #include "model/block_properties.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
@@ -24,7 +25,7 @@ double balanceError(double input, double remainder) noexcept {
 }
 
 // Rotation past the critical angle by this much makes the block likely to overturn: pi / 8, rad.
-constexpr double kExcessiveRotationMargin = 3.141592653589793 / 8.0;
+constexpr double kExcessiveRotationMargin = std::numbers::pi / 8.0;
 
 } // namespace
 

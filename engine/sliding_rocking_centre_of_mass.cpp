@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
@@ -17,7 +18,7 @@ CentreOfMassSeries::CentreOfMassSeries(const TBlocStatic& model, Sliding sliding
         n = s->has_value() ? (n < 0 ? (*s)->size() : std::min(n, (*s)->size())) : 0;
     mSize = std::max(n, 0);
     if (sliding == Sliding::Horizontal)
-        mSlidingFactor = std::cos(model.Beta * 3.141592653589793 / 180.0);
+        mSlidingFactor = std::cos(model.Beta * std::numbers::pi / 180.0);
     // The mass properties are in metres; the sliding series are in the project's unit.
     const double toUnit = units::lengthFromSi(model.UnitSystem);
     const PivotKinematics pivots(model);

@@ -5,11 +5,12 @@
 #include "model/unit_tables.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
 PivotKinematics::PivotKinematics(const TBlocStatic& model) {
-    const double beta = model.Beta * 3.141592653589793 / 180.0;
+    const double beta = model.Beta * std::numbers::pi / 180.0;
     const double toUnit = units::lengthFromSi(model.UnitSystem);
     mH0 = model.Hd - model.H;
     mZt = mH0 + model.B * std::tan(beta);

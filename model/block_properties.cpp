@@ -1,13 +1,14 @@
 #include "model/block_properties.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
 namespace {
-constexpr double kPi = 3.141592653589793;
-
-double planeSlope(const TBlocStatic& m) noexcept { return std::tan(m.Beta * kPi / 180.0); }
+double planeSlope(const TBlocStatic& m) noexcept {
+    return std::tan(m.Beta * std::numbers::pi / 180.0);
+}
 } // namespace
 
 bool OnBlock(const TBlocStatic& model, double x, double y) noexcept {
@@ -26,7 +27,7 @@ double criticalAngle(double num, double den) noexcept {
     if (den == 0.0) {
         if (num == 0.0)
             return 0.0;
-        return num > 0.0 ? kPi / 2.0 : -kPi / 2.0;
+        return num > 0.0 ? std::numbers::pi / 2.0 : -std::numbers::pi / 2.0;
     }
     return std::atan(num / den);
 }

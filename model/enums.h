@@ -27,7 +27,11 @@ enum class TermShape : std::uint8_t { None = 0, Sine = 1, Triangle = 2, Impulse 
 /// Amplitude correction of a time history.
 enum class OffsetCorrection : std::uint8_t { ApplyOffset = 0, ZeroMean = 1, ZeroFirstValue = 2 };
 
-constexpr int historyIndex(HistoryKind k) noexcept { return static_cast<int>(k); }
-constexpr int unitIndex(UnitSystem u) noexcept { return static_cast<int>(u); }
+constexpr int historyIndex(HistoryKind k) noexcept {
+    return static_cast<int>(k);
+}
+constexpr int unitIndex(UnitSystem u) noexcept {
+    return static_cast<int>(u);
+}
 
 } // namespace quibel

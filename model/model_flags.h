@@ -18,7 +18,9 @@ inline constexpr std::uint16_t HorizontalForceDefined = 0x0080;
 inline constexpr std::uint16_t ResultsValid = 0x0100;
 } // namespace ModelFlag
 
-constexpr bool hasFlag(std::uint16_t flags, std::uint16_t bit) noexcept { return (flags & bit) != 0; }
+constexpr bool hasFlag(std::uint16_t flags, std::uint16_t bit) noexcept {
+    return (flags & bit) != 0;
+}
 constexpr void setFlag(std::uint16_t& flags, std::uint16_t bit, bool on) noexcept {
     flags = on ? static_cast<std::uint16_t>(flags | bit) : static_cast<std::uint16_t>(flags & ~bit);
 }

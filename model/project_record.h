@@ -24,25 +24,25 @@ struct TBlocStatic final {
     quibel::AnalysisKind AnalysisKind = quibel::AnalysisKind::Sliding;
     std::uint16_t ModelFlags = 0; ///< bits of ModelFlag
     quibel::UnitSystem UnitSystem = quibel::UnitSystem::MKnTon;
-    double H = 0.0;   ///< block height at the upstream face, length
-    double Hd = 0.0;  ///< dam height from foundation, length
-    double Hr = 0.0;  ///< reservoir height from foundation (0 = empty), length
-    double Xc = 0.0;  ///< upstream face to block centre of mass, horizontal, length
-    double Yc = 0.0;  ///< heel to block centre of mass, vertical, length
-    double B = 0.0;   ///< horizontal width of the block base, length
-    double M = 0.0;   ///< block mass, mass unit
-    double U = 0.0;   ///< uplift force normal to the plane, force unit
-    double Xu = 0.0;  ///< uplift position from the upstream face, length
-    double PhiS = 0.0; ///< static friction angle, degrees
-    double PhiD = 0.0; ///< dynamic friction angle, degrees
-    double Beta = 0.0; ///< inclination of the plane, degrees (negative = clockwise)
-    double Ru = 0.0;   ///< heel to centre of mass, length (written by the rocking run)
-    double Rd = 0.0;   ///< toe to centre of mass, length (written by the rocking run)
-    double Eu = 0.0;   ///< upstream coefficient of restitution, 0..1
-    double Ed = 0.0;   ///< downstream coefficient of restitution, 0..1
-    double Es = 0.0;   ///< sliding coefficient of restitution, 0..1
-    double Im = 0.0;   ///< mass moment of inertia about the centre of mass, mass x length²
-    double T = 0.0;    ///< section thickness, length
+    double H = 0.0;         ///< block height at the upstream face, length
+    double Hd = 0.0;        ///< dam height from foundation, length
+    double Hr = 0.0;        ///< reservoir height from foundation (0 = empty), length
+    double Xc = 0.0;        ///< upstream face to block centre of mass, horizontal, length
+    double Yc = 0.0;        ///< heel to block centre of mass, vertical, length
+    double B = 0.0;         ///< horizontal width of the block base, length
+    double M = 0.0;         ///< block mass, mass unit
+    double U = 0.0;         ///< uplift force normal to the plane, force unit
+    double Xu = 0.0;        ///< uplift position from the upstream face, length
+    double PhiS = 0.0;      ///< static friction angle, degrees
+    double PhiD = 0.0;      ///< dynamic friction angle, degrees
+    double Beta = 0.0;      ///< inclination of the plane, degrees (negative = clockwise)
+    double Ru = 0.0;        ///< heel to centre of mass, length (written by the rocking run)
+    double Rd = 0.0;        ///< toe to centre of mass, length (written by the rocking run)
+    double Eu = 0.0;        ///< upstream coefficient of restitution, 0..1
+    double Ed = 0.0;        ///< downstream coefficient of restitution, 0..1
+    double Es = 0.0;        ///< sliding coefficient of restitution, 0..1
+    double Im = 0.0;        ///< mass moment of inertia about the centre of mass, mass x length²
+    double T = 0.0;         ///< section thickness, length
     double ThetaUp = 0.0;   ///< critical rotation about the heel, rad (not saved)
     double ThetaDown = 0.0; ///< critical rotation about the toe, rad (not saved)
     std::array<TimeHistoryRecord, 4> Histories{}; ///< indexed by HistoryKind
@@ -59,11 +59,11 @@ struct TBlocStatic final {
     std::optional<TVector> RotationVel; ///< rad/s
     std::optional<TVector> RotationAcc; ///< rad/s²
     std::uint8_t MotionState = 0;       ///< motion state of the sliding-and-rocking engine, 0..7
-    double HydroThrust = 0.0;  ///< engine working value, kN
-    double HydroArm = 0.0;     ///< engine working value, m
-    double NormalForce = 0.0;  ///< engine working value, kN
-    double ResultantArm = 0.0; ///< engine working value, m
-    double AddedMassW = 0.0;   ///< engine working value: translational added mass, t
+    double HydroThrust = 0.0;           ///< engine working value, kN
+    double HydroArm = 0.0;              ///< engine working value, m
+    double NormalForce = 0.0;           ///< engine working value, kN
+    double ResultantArm = 0.0;          ///< engine working value, m
+    double AddedMassW = 0.0;            ///< engine working value: translational added mass, t
     std::optional<TVector> RelKineticEnergy;
     std::optional<TVector> AbsKineticEnergy;
     std::optional<TVector> FrictionEnergy;

@@ -12,11 +12,11 @@ namespace quibel {
 /// One term of a generated time history.
 struct GeneratorTerm final {
     TermShape Shape = TermShape::None;
-    double Amplitude = 0.0; ///< peak amplitude: g (histories 0, 1) or force unit (2, 3)
-    double Period = 0.0;    ///< s
-    double Phase = 0.0;     ///< degrees
-    double StartTime = 0.0; ///< s; the term is zero before
-    double EndTime = 0.0;   ///< s; the term is zero after
+    double Amplitude = 0.0;  ///< peak amplitude: g (histories 0, 1) or force unit (2, 3)
+    double Period = 0.0;     ///< s
+    double Phase = 0.0;      ///< degrees
+    double StartTime = 0.0;  ///< s; the term is zero before
+    double EndTime = 0.0;    ///< s; the term is zero after
     std::uint8_t Active = 0; ///< 1 when the term is used
 
     bool operator==(const GeneratorTerm&) const = default;
@@ -25,7 +25,7 @@ struct GeneratorTerm final {
 /// One of the four input time histories.
 struct TimeHistoryRecord final {
     HistorySource Source = HistorySource::Undefined;
-    std::string Title; ///< UTF-8 in memory; at most 255 bytes once encoded for the file
+    std::string Title;             ///< UTF-8 in memory; at most 255 bytes once encoded for the file
     std::optional<TVector> Times;  ///< s, 1-based; meaningful only when Source is Sampled
     std::optional<TVector> Values; ///< g (histories 0, 1) or force unit (2, 3)
     std::array<GeneratorTerm, 4> Terms{};

@@ -10,8 +10,14 @@ std::string inertiaUnit(UnitSystem u) {
 std::string energyUnit(UnitSystem u) {
     return std::string(forceUnit(u)) + "·" + std::string(lengthUnit(u));
 }
-std::string gravityUnit(UnitSystem u) { return std::string(lengthUnit(u)) + "/sec²"; }
-std::string velocityUnit(UnitSystem u) { return std::string(lengthUnit(u)) + "/sec"; }
-std::string accelerationUnit(UnitSystem u) { return std::string(lengthUnit(u)) + "/sec²"; }
+std::string gravityUnit(UnitSystem u) {
+    return std::string(lengthUnit(u)) + "/sec²";
+}
+std::string velocityUnit(UnitSystem u) {
+    return std::string(lengthUnit(u)) + "/sec";
+}
+std::string accelerationUnit(UnitSystem u) {
+    return std::string(lengthUnit(u)) + "/sec²";
+}
 
 } // namespace quibel::units

@@ -48,13 +48,25 @@ constexpr double mass(UnitSystem to, UnitSystem from) noexcept {
 }
 
 /// Factors from the model's units to the engine's metre, kilonewton and tonne.
-constexpr double lengthToSi(UnitSystem u) noexcept { return kLength[1][unitIndex(u)]; }
-constexpr double forceToSi(UnitSystem u) noexcept { return kForce[1][unitIndex(u)]; }
-constexpr double massToSi(UnitSystem u) noexcept { return kMass[1][unitIndex(u)]; }
+constexpr double lengthToSi(UnitSystem u) noexcept {
+    return kLength[1][unitIndex(u)];
+}
+constexpr double forceToSi(UnitSystem u) noexcept {
+    return kForce[1][unitIndex(u)];
+}
+constexpr double massToSi(UnitSystem u) noexcept {
+    return kMass[1][unitIndex(u)];
+}
 /// Factors from the engine's metre, kilonewton and tonne back to the model's units.
-constexpr double lengthFromSi(UnitSystem u) noexcept { return kLength[unitIndex(u)][1]; }
-constexpr double forceFromSi(UnitSystem u) noexcept { return kForce[unitIndex(u)][1]; }
-constexpr double massFromSi(UnitSystem u) noexcept { return kMass[unitIndex(u)][1]; }
+constexpr double lengthFromSi(UnitSystem u) noexcept {
+    return kLength[unitIndex(u)][1];
+}
+constexpr double forceFromSi(UnitSystem u) noexcept {
+    return kForce[unitIndex(u)][1];
+}
+constexpr double massFromSi(UnitSystem u) noexcept {
+    return kMass[unitIndex(u)][1];
+}
 
 using Labels = std::array<std::string_view, 4>;
 
@@ -73,8 +85,14 @@ inline constexpr Labels kInertiaMask = {"0.### kg·mm²", "0.### ton·m²", "0.#
 /// printf formats of the force values next to the arrows of the dam drawing.
 inline constexpr Labels kForceLabelFormat = {"%8.1f N", "%8.3f kN", "%8.1f lb", "%8.3f kip"};
 
-constexpr std::string_view lengthUnit(UnitSystem u) noexcept { return kLengthUnit[unitIndex(u)]; }
-constexpr std::string_view forceUnit(UnitSystem u) noexcept { return kForceUnit[unitIndex(u)]; }
-constexpr std::string_view massUnit(UnitSystem u) noexcept { return kMassUnit[unitIndex(u)]; }
+constexpr std::string_view lengthUnit(UnitSystem u) noexcept {
+    return kLengthUnit[unitIndex(u)];
+}
+constexpr std::string_view forceUnit(UnitSystem u) noexcept {
+    return kForceUnit[unitIndex(u)];
+}
+constexpr std::string_view massUnit(UnitSystem u) noexcept {
+    return kMassUnit[unitIndex(u)];
+}
 
 } // namespace quibel::units

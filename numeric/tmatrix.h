@@ -15,9 +15,7 @@ public:
     int rows() const noexcept { return mRows; }
     int columns() const noexcept { return mColumns; }
 
-    double get(int r, int c) const noexcept {
-        return inside(r, c) ? mData[index(r, c)] : 0.0;
-    }
+    double get(int r, int c) const noexcept { return inside(r, c) ? mData[index(r, c)] : 0.0; }
     void set(int r, int c, double value) noexcept {
         if (inside(r, c))
             mData[index(r, c)] = value;
@@ -34,7 +32,8 @@ public:
 
     /// result := a * b. Returns false and leaves result untouched when a.columns() !=
     /// b.rows() or result is not a.rows() x b.columns().
-    [[nodiscard]] static bool multiply(const TMatrix& a, const TMatrix& b, TMatrix& result) noexcept;
+    [[nodiscard]] static bool multiply(const TMatrix& a, const TMatrix& b,
+                                       TMatrix& result) noexcept;
 
     bool operator==(const TMatrix&) const = default;
 

@@ -56,7 +56,9 @@ TVector& TVector::operator*=(double factor) noexcept {
     return *this;
 }
 
-void TVector::fill(double value) noexcept { std::fill(mData.begin(), mData.end(), value); }
+void TVector::fill(double value) noexcept {
+    std::fill(mData.begin(), mData.end(), value);
+}
 
 void TVector::clampRange(int& from, int& to) const noexcept {
     if (from > to)

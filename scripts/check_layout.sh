@@ -1,15 +1,84 @@
 #!/usr/bin/env bash
-# Cheap hygiene checks of the tree: the core stays free of Qt, message boxes live in ui/.
+# Cheap hygiene checks of the tree: each folder includes only from the folders below it, the core
+# stays free of Qt, message boxes live in ui/, no forbidden word appears, every source is
+# formatted, and no file has CRLF line endings.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 fail=0
-if grep -rnE '#include\s*[<"]Q' numeric model signals engine cli 2>/dev/null; then
+
+# What the sources of a folder may include ("folder: allowed include prefixes"), following the
+# dependency table of the README. A folder may always include from itself, and a file in a
+# sub-folder follows the row of its longest listed folder, so a sub-folder with rules of its own
+# is one more row (for example "engine/run: engine/loads model numeric").
+allowed_includes=(
+  "numeric:"
+  "texts: numeric"
+  "model: numeric"
+  "signals: model texts numeric"
+  "engine: signals model texts numeric"
+  "chart:"
+  "cli: engine signals model texts numeric"
+  "ui: chart engine signals model texts numeric"
+  "app: ui"
+)
+
+# The row that governs a file: the longest folder of the table that holds it.
+row_of() {
+  local file="$1" row best=""
+  for row in "${allowed_includes[@]}"; do
+    local folder="${row%%:*}"
+    if [[ "$file" == "$folder"/* && ${#folder} -gt ${#best} ]]; then best="$folder"; fi
+  done
+  echo "$best"
+}
+
+# True when include (a path from the repository's root) lies in one of the allowed prefixes.
+include_allowed() {
+  local include="$1" folder="$2" prefix
+  local row
+  for row in "${allowed_includes[@]}"; do
+    [ "${row%%:*}" = "$folder" ] || continue
+    for prefix in "$folder" ${row#*:}; do
+      [[ "$include" == "$prefix"/* ]] && return 0
+    done
+  done
+  return 1
+}
+
+folders=()
+for row in "${allowed_includes[@]}"; do folders+=("${row%%:*}/"); done
+while IFS=: read -r file line include; do
+  # An include without a folder names a file beside the including one.
+  [[ "$include" == */* ]] || continue
+  folder="$(row_of "$file")"
+  if ! include_allowed "$include" "$folder"; then
+    echo "$file:$line: includes \"$include\", outside what $folder/ may depend on"; fail=1
+  fi
+done < <(git grep -n -E '^\s*#\s*include\s*"' -- "${folders[@]}" |
+  sed -E 's/^([^:]*):([0-9]+):.*"([^"]*)".*/\1:\2:\3/')
+
+if grep -rnE '#include\s*[<"]Q' numeric texts model signals engine cli 2>/dev/null; then
   echo "Qt header included in the core or the command-line tool"; fail=1
 fi
 if git grep -l 'QMessageBox' -- '*.cpp' '*.h' | grep -v -E '^(ui|tests/ui)/' ; then
   echo "QMessageBox used outside ui/"; fail=1
 fi
+
+# Words that never appear in the tree, its file names included: the program documents itself
+# and names no other program or the tools of one. This script is the one file that lists them.
+forbidden='specification|\bthe spec\b|spec\.md|\bPart [0-9]|delphi|borland|embarcadero|object pascal'
+if git grep -I -n -i -P "$forbidden" -- ':!scripts/check_layout.sh'; then
+  echo "forbidden word in the tree"; fail=1
+fi
+if git ls-files | grep -i -E '(^|[/_.-])spec([/_.-]|$)|specification|delphi'; then
+  echo "forbidden word in a file name"; fail=1
+fi
+
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
+  echo "sources not formatted with .clang-format (clang-format -i FILE)"; fail=1
+fi
+
 # -I skips binary files (workbooks, project files, pictures).
 if git grep -I -l $'\r' ; then
   echo "CRLF line endings"; fail=1

@@ -2,7 +2,7 @@
 # Installs the Debian packages QUIBEL needs, only when some are missing.
 set -euo pipefail
 packages=(
-  g++ clang cmake ninja-build pkg-config
+  g++ clang clang-format cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev
   libfreexl-dev libxlsxwriter-dev nlohmann-json3-dev

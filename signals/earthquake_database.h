@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/enums.h"
-#include "model/text_catalogue.h"
 #include "signals/signal_samples.h"
 #include "signals/workbook.h"
+#include "texts/text_catalogue.h"
 
 #include <optional>
 #include <string>

@@ -1,12 +1,11 @@
 #include "signals/history_value.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
 namespace {
-constexpr double kPi = 3.141592653589793;
-
 bool hasSamples(const TimeHistoryRecord& record) {
     return record.Values.has_value() && record.Values->size() >= 1;
 }
@@ -28,7 +27,8 @@ double TermValue(const GeneratorTerm& term, double t) {
     const double a = term.Amplitude;
     switch (term.Shape) {
     case TermShape::Sine:
-        return a * std::sin(2.0 * kPi * t / term.Period + term.Phase * kPi / 180.0);
+        return a * std::sin(2.0 * std::numbers::pi * t / term.Period +
+                            term.Phase * std::numbers::pi / 180.0);
     case TermShape::Triangle: {
         const double f = periodFraction(term, t);
         if (!std::isfinite(f))

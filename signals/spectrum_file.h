@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/enums.h"
-#include "model/text_catalogue.h"
 #include "signals/response_spectrum.h"
+#include "texts/text_catalogue.h"
 
 #include <iosfwd>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "model/analysis_options.h"
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "ui/dialog_notice.h"
 
 #include <QDialog>

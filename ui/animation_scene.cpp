@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 struct Polar {
     double r; ///< length
@@ -26,7 +25,7 @@ AnimationScene BuildAnimationScene(const TBlocStatic& model, const AnimationFram
         return s;
     s.drawn = true;
     const double H = model.H, Hd = model.Hd, B = model.B;
-    const double beta = model.Beta * kPi / 180.0;
+    const double beta = model.Beta * std::numbers::pi / 180.0;
     const double tb = std::tan(beta);
     const double h0 = Hd - H;
     const double fd = view.displacementFactor, fr = view.rotationFactor;
@@ -69,10 +68,10 @@ AnimationScene BuildAnimationScene(const TBlocStatic& model, const AnimationFram
         polar[1] = {B / std::cos(beta), beta};
         polar[2] = {std::hypot(H - c, c), std::atan2(H - c, c)};
         polar[3] = {std::hypot(H, c), std::atan2(H, c)};
-        polar[4] = {H, kPi / 2};
+        polar[4] = {H, std::numbers::pi / 2};
     } else if (frame.rotation < 0.0) {
         const double d = -0.85 * B;
-        polar[0] = {B / std::cos(beta), beta + kPi};
+        polar[0] = {B / std::cos(beta), beta + std::numbers::pi};
         polar[1] = {0.0, 0.0};
         polar[2] = {std::hypot(H - 0.15 * B - B * tb, d), std::atan2(H - 0.15 * B - B * tb, d)};
         polar[3] = {std::hypot(H - B * tb, d), std::atan2(H - B * tb, d)};

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string>
 
 namespace quibel {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr int kTextPoints = 12;
 
 // The named colours of the standard 16-colour palette.
@@ -60,8 +60,8 @@ void drawForce(TRChart& chart, const AddedForce& f, int arrowPixels, UnitSystem 
     const double theta = std::atan2(f.Fv, f.Fh);
     const double magnitude = std::sqrt(f.Fh * f.Fh + f.Fv * f.Fv);
     // The arrow comes from the side opposite to the force and ends at the point of application.
-    const int dx = rnd(std::cos(theta + kPi) * arrowPixels);
-    const int dy = -rnd(std::sin(theta + kPi) * arrowPixels);
+    const int dx = rnd(std::cos(theta + std::numbers::pi) * arrowPixels);
+    const int dy = -rnd(std::sin(theta + std::numbers::pi) * arrowPixels);
     const QPointF tail = offsetPoint(chart, f.X, f.Y, dx, dy);
     chart.MoveTo(f.X, f.Y);
     chart.DrawTo(tail.x(), tail.y());
@@ -69,7 +69,7 @@ void drawForce(TRChart& chart, const AddedForce& f, int arrowPixels, UnitSystem 
     const int oy = dy == 0 ? -8 : 8 * sign(dy);
     const QPointF label = offsetPoint(chart, f.X, f.Y, dx + ox, dy + oy);
     chart.TextAt(label.x(), label.y(), forceLabel(units, magnitude), kTextPoints);
-    for (double barb : {0.8 * kPi, -0.8 * kPi}) {
+    for (double barb : {0.8 * std::numbers::pi, -0.8 * std::numbers::pi}) {
         chart.MoveTo(f.X, f.Y);
         chart.DrawBy(rnd(std::cos(theta + barb) * arrowPixels / 10.0),
                      -rnd(std::sin(theta + barb) * arrowPixels / 10.0));
@@ -107,8 +107,8 @@ void DessinerBarrage(TRChart& chart, const TBlocStatic& m, bool fullView, Langua
         if (!std::isfinite(v))
             return;
     const double g = m.Hd - m.H; // elevation of the heel
-    const double t = std::tan(m.Beta * kPi / 180);
-    const double sBeta = std::sin(m.Beta * kPi / 180);
+    const double t = std::tan(m.Beta * std::numbers::pi / 180);
+    const double sBeta = std::sin(m.Beta * std::numbers::pi / 180);
     const double s = (m.H - 0.15 * m.B - m.B * t) / (0.85 * m.B); // slope of the downstream face
     // Where the downstream face, continued below the toe, meets the foundation. A face that
     // does not come down toward the foundation (the toe as high as the crest corner or

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 

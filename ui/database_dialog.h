@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/text_catalogue.h"
 #include "signals/earthquake_database.h"
+#include "texts/text_catalogue.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/enums.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "ui/added_item_kind.h"
 #include "ui/dialog_notice.h"
 

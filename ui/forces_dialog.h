@@ -2,7 +2,7 @@
 
 #include "model/added_items.h"
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "ui/added_item_kind.h"
 #include "ui/dialog_notice.h"
 

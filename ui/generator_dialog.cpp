@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel {
 
@@ -34,7 +35,7 @@ QIcon shapeGlyph(TermShape shape) {
     switch (shape) {
     case TermShape::Sine:
         for (int i = 0; i <= 40; ++i)
-            wave << QPointF(1 + i * 0.5, 8 - 6 * std::sin(i * 3.141592653589793 / 20));
+            wave << QPointF(1 + i * 0.5, 8 - 6 * std::sin(i * std::numbers::pi / 20));
         break;
     case TermShape::Triangle:
         wave << QPointF(1, 8) << QPointF(6, 2) << QPointF(16, 14) << QPointF(21, 8);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/text_catalogue.h"
 #include "model/time_history_record.h"
+#include "texts/text_catalogue.h"
 
 #include <QDialog>
 

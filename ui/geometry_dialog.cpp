@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <numbers>
+
 namespace quibel {
 
 namespace {
@@ -79,7 +81,6 @@ QString maskOf(Mask mask, UnitSystem u) {
     return QStringLiteral("0.###");
 }
 
-constexpr double kPi = 3.141592653589793;
 } // namespace
 
 TGeometryDlg::TGeometryDlg(const TBlocStatic& model, Language language, QWidget* parent)
@@ -253,7 +254,7 @@ void TGeometryDlg::rotationalPropertiesClicked() {
         mFields[Im]->setValue(r.Im);
         mFields[H]->setValue(r.A);
         mFields[B]->setValue(r.B);
-        mFields[Beta]->setValue(r.Beta * 180.0 / kPi);
+        mFields[Beta]->setValue(r.Beta * 180.0 / std::numbers::pi);
     });
     calculator->open();
 }

@@ -2,7 +2,7 @@
 
 #include "model/block_section.h"
 #include "model/enums.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "ui/dialog_notice.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <string>
 

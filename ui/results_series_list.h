@@ -3,7 +3,7 @@
 #include "engine/result_series.h"
 #include "model/enums.h"
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <string>
 #include <vector>

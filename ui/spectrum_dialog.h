@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/enums.h"
-#include "model/text_catalogue.h"
 #include "signals/response_spectrum.h"
 #include "signals/signal_samples.h"
 #include "signals/spectrum_parameters.h"
+#include "texts/text_catalogue.h"
 
 #include <QDialog>
 

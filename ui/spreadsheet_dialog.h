@@ -2,7 +2,7 @@
 
 #include "engine/result_grid.h"
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <QDialog>
 

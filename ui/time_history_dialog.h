@@ -2,8 +2,8 @@
 
 #include "model/enums.h"
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
 #include "model/time_history_record.h"
+#include "texts/text_catalogue.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/text_catalogue.h"
 #include "numeric/message.h"
+#include "texts/text_catalogue.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "engine/result_grid.h"
 #include "engine/run_host.h"
 #include "model/enums.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "cli/batch/case.h"
 #include "cli/batch/runner.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <string>
 #include <string_view>

@@ -4,7 +4,7 @@
 // wrote, and a folder of their own for the projects they write.
 
 #include "model/project_record.h"
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,7 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 test::CliResult run(const std::vector<std::string>& args, Language lang = Language::English) {
     return test::runCli(cli::runRunCommand, args, lang);
@@ -44,7 +44,8 @@ TEST_F(RunCommandTest, WritesTheSlidingGridWithTheClosedFormSlide) {
     EXPECT_EQ(rows[102][0], "1.000");
     // Constant acceleration up the slope from t = 0: d = a (t - dt/2)² / 2, a = -g (sin 30° -
     // tan 20° cos 30°).
-    const double a = -kG * (std::sin(kPi / 6) - std::tan(20 * kPi / 180) * std::cos(kPi / 6));
+    const double a = -kG * (std::sin(std::numbers::pi / 6) -
+                            std::tan(20 * std::numbers::pi / 180) * std::cos(std::numbers::pi / 6));
     EXPECT_NEAR(std::stod(rows[102][1]), a * 0.99995 * 0.99995 / 2, 2e-8);
     EXPECT_EQ(rows[102][1].size(), std::string("-0.90603957").size());
     EXPECT_NEAR(std::stod(rows[102][3]), a, 1e-8);
@@ -82,6 +83,9 @@ TEST_F(RunCommandTest, FailedChecksExitWithTwo) {
     EXPECT_EQ(r.code, cli::PreconditionFailed);
     EXPECT_NE(r.err.find("The bloc is massless!\n"), std::string::npos);
     EXPECT_TRUE(r.out.empty());
+    r = run({save(m)}, Language::French);
+    EXPECT_EQ(r.code, cli::PreconditionFailed);
+    EXPECT_NE(r.err.find("La masse du bloc est nulle!\n"), std::string::npos);
 
     m = test::steepPlane();
     m.Options.TimeStep = 0;

@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <numbers>
 #include <sstream>
 
 using namespace quibel;
@@ -69,7 +71,8 @@ protected:
 // Peak of the step response from rest: static displacement times (1 + overshoot).
 double stepPeak(double level, double period, double xi, double gravity) {
     const double w = SpectrumOmega(period);
-    return level * gravity / (w * w) * (1.0 + std::exp(-xi * M_PI / std::sqrt(1.0 - xi * xi)));
+    return level * gravity / (w * w) *
+           (1.0 + std::exp(-xi * std::numbers::pi / std::sqrt(1.0 - xi * xi)));
 }
 
 } // namespace
@@ -130,7 +133,7 @@ TEST_F(SpectrumCommandTest, GeneratedHistoryUsesTheScaledTable) {
     const test::CliResult r =
         run({project, "--history", "1", "--periods", "1:1:1", "--damping", "0.05:0.05:0.01"});
     ASSERT_EQ(r.code, 0) << r.err;
-    const double w = 2.0 * M_PI;
+    const double w = 2.0 * std::numbers::pi;
     const double expected = 0.1 / (2.0 * 0.05 * w * w) * 9.81;
     EXPECT_NEAR(sdOf(r.out, 1.0), expected, 0.01 * expected);
 }

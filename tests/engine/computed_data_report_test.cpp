@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ TBlocStatic handModel(AnalysisKind kind) {
 
 // tan(beta) = 0.1: the toe lies 1 m above the heel, 3 m below the centre, so
 // Rdown = sqrt(49 + 9) m, Itoe = 100 + 2 x 58 = 216 t m² and ThetaDown = atan(7 / 3).
-const double kBetaTenth = std::atan(0.1) * 180.0 / 3.141592653589793;
+const double kBetaTenth = std::atan(0.1) * 180.0 / std::numbers::pi;
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string s;
@@ -322,7 +323,7 @@ TEST(ComputedDataReportTest, CentreAtTheHeelLevelPrintsAQuarterTurn) {
     TBlocStatic m = handModel(AnalysisKind::Rocking);
     m.Yc = 0;
     SetCriticalAngles(m);
-    EXPECT_DOUBLE_EQ(m.ThetaUp, 3.141592653589793 / 2);
+    EXPECT_DOUBLE_EQ(m.ThetaUp, std::numbers::pi / 2);
     setFlag(m.ModelFlags, ModelFlag::HasMasses, true);
     for (Language language : {Language::English, Language::French}) {
         const std::string report = joined(ComputedDataReport(m, language));

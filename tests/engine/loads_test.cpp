@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 using namespace quibel;
@@ -91,8 +92,8 @@ TEST(HydrodynamicLoadsTest, TranslationalLoadPushesBackAgainstTheFace) {
 TEST(HydrodynamicLoadsTest, TranslationalLoadFollowsTheSlideAndTheMovingPivots) {
     TBlocStatic m = startupModel();
     m.Beta = 10;
-    const double sb = std::sin(10 * 3.141592653589793 / 180);
-    const double tb = std::tan(10 * 3.141592653589793 / 180);
+    const double sb = std::sin(10 * std::numbers::pi / 180);
+    const double tb = std::tan(10 * std::numbers::pi / 180);
     const double u = 0.5;
     // A slide downstream raises the heel by u sin(beta): less water on the face.
     const double h = 18 - u * sb;
@@ -155,7 +156,7 @@ TEST(WaterLoadsTest, DryBlockCarriesOnlyTheUplift) {
     TBlocStatic m = startupModel();
     m.Hr = 0;
     m.Beta = 5;
-    const double b = 5 * 3.141592653589793 / 180;
+    const double b = 5 * std::numbers::pi / 180;
     const double Lb = 16 / std::cos(b);
     const WaterLoadsResult r = WaterLoads(loadsOf(m), 0, 0, 0);
     EXPECT_NEAR(r.Fx, -1330 * std::sin(b), 1e-9);

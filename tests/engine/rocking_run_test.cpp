@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 using namespace quibel;
@@ -86,7 +87,7 @@ TEST(RockingRunTest, OnsetJustAboveTheThresholdRocksAndOverturns) {
     EXPECT_TRUE(host.messages.empty());
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0].message.key, "engine.rocking.excessive_rotation");
-    EXPECT_GT(m.Rotation->get(m.Rotation->size()), std::atan(0.25) + 3.141592653589793 / 8.0);
+    EXPECT_GT(m.Rotation->get(m.Rotation->size()), std::atan(0.25) + std::numbers::pi / 8.0);
     EXPECT_EQ(m.Rotation->min(), 0.0); // never on the toe side
 }
 
@@ -193,8 +194,8 @@ TEST(RockingRunTest, ResultantOfABlockAtRestOnAnInclinedPlaneStaysOnTheBase) {
         s.advance(1e-4, ag);
         ASSERT_EQ(s.motion(), RockingMotion::AtRest);
 
-        const double sb = std::sin(5.0 * 3.141592653589793 / 180.0);
-        const double cb = std::cos(5.0 * 3.141592653589793 / 180.0);
+        const double sb = std::sin(5.0 * std::numbers::pi / 180.0);
+        const double cb = std::cos(5.0 * std::numbers::pi / 180.0);
         const double thrust = kGravity * 18 * 18 / 2, arm = 6.0, mw = s.model.AddedMassW;
         const double normal = -398 * kGravity * cb + (398 + mw) * ag * sb + 1330 - thrust * sb;
         const double heelMoment = -thrust * arm + mw * ag * 0.4 * 18 + 398 * ag * 6.964 -
@@ -255,7 +256,7 @@ TEST(RockingRunTest, SetsCriticalRotationsAndFillsTheRockingSeries) {
     runModel(m, host);
     EXPECT_NEAR(m.ThetaUp, std::atan(5.301 / 6.964), 1e-15);
     EXPECT_NEAR(m.ThetaDown,
-                std::atan((16 - 5.301) / (6.964 - 16 * std::tan(3 * 3.141592653589793 / 180))),
+                std::atan((16 - 5.301) / (6.964 - 16 * std::tan(3 * std::numbers::pi / 180))),
                 1e-15);
     EXPECT_TRUE(m.Rotation && m.RotationVel && m.RotationAcc && m.ImpactEnergy && m.OverturningSF &&
                 m.ResultantPosition && m.AbsKineticEnergy && m.RelKineticEnergy &&

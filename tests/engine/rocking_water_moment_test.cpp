@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 using namespace quibel;
@@ -17,7 +18,6 @@ using namespace quibel;
 namespace {
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 // The start-up dam: heel at 10 m, H = 20 m, B = 16 m, T = 1 m, U = 1330 kN at 5.33 m.
 TBlocStatic dam(double hr, std::uint8_t upliftDown = 1, double beta = 0.0) {
@@ -74,7 +74,7 @@ TEST(RockingWaterMomentTest, HeelOutOfTheWaterHasNoPressure) {
 // toe, its moment about the toe is -gamma T Lb² ((hw - B tan(beta)) / 6 + hw / 3), that is
 // -gamma T (hw B² / (2 cb²) - B³ tan(beta) / (6 cb²)), as WaterLoads gives it.
 TEST(RockingWaterMomentTest, FullReservoirUpliftOnAnInclinedPlaneIsTheIntegralOfThePressure) {
-    const double beta = 4.0 * kPi / 180.0;
+    const double beta = 4.0 * std::numbers::pi / 180.0;
     const double cb = std::cos(beta), tb = std::tan(beta);
     const double theta = -1e-9;
     const double Lb = 16.0 / cb, hw = 18.0;

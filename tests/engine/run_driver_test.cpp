@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <numbers>
 #include <regex>
 #include <string>
 #include <vector>
@@ -25,7 +26,6 @@ using quibel::test::RecordingHost;
 namespace {
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 void generatedSine(TimeHistoryRecord& h, double amplitude, double period, double end) {
     h.Source = HistorySource::Generated;
@@ -133,11 +133,11 @@ TEST(RunDriverTest, DryBlockUnderSineMatchesTheRigidPlasticSolution) {
     EXPECT_EQ(outcome.steps, 20000);
     ASSERT_EQ(m.SlidingDisp->size(), 201);
 
-    const double mu = std::tan(20 * kPi / 180);
+    const double mu = std::tan(20 * std::numbers::pi / 180);
     std::vector<double> times;
     for (int j = 1; j <= 201; ++j)
         times.push_back((j - 1) * 0.01);
-    test::RigidPlasticBlock reference(0.5 * kG, 2 * kPi / 0.5, mu, kG);
+    test::RigidPlasticBlock reference(0.5 * kG, 2 * std::numbers::pi / 0.5, mu, kG);
     const std::vector<double> expected = reference.displacements(times);
     EXPECT_EQ(reference.starts(), 8);
     EXPECT_EQ(reference.startsDownstream(), 4);
@@ -182,7 +182,7 @@ TEST(RunDriverTest, NoSlidingBelowTheFrictionThreshold) {
     // Sample 1 is the block at rest before the first step; after it, friction against the
     // inertia load: tan 20° / 0.35 at the peaks.
     for (int j = 2; j <= m.SlidingSF->size(); ++j)
-        EXPECT_GE(m.SlidingSF->get(j), std::tan(20 * kPi / 180) / 0.35 - 1e-9);
+        EXPECT_GE(m.SlidingSF->get(j), std::tan(20 * std::numbers::pi / 180) / 0.35 - 1e-9);
     // The ground still puts energy into the block: it moves with it.
     EXPECT_GT(m.AbsKineticEnergy->max(), 0.0);
     EXPECT_EQ(m.RelKineticEnergy->max(), 0.0);
@@ -228,8 +228,8 @@ TEST(RunDriverTest, SteepPlaneSlidesFromTheFirstStepAfterTheWarning) {
     // Constant acceleration along the plane (upstream) from t = 0. The acceleration jumps from
     // 0 at the start; the first step, linear in acceleration, spreads the jump over dt, so the
     // block follows d = a (t - dt/2)² / 2 to within a dt² / 24.
-    const double b = 30 * kPi / 180;
-    const double a = -kG * (std::sin(b) - std::tan(20 * kPi / 180) * std::cos(b));
+    const double b = 30 * std::numbers::pi / 180;
+    const double a = -kG * (std::sin(b) - std::tan(20 * std::numbers::pi / 180) * std::cos(b));
     for (int j : {2, 51, 101}) {
         const double t = (j - 1) * 0.01;
         EXPECT_NEAR(m.SlidingDisp->get(j), a * (t - 0.00005) * (t - 0.00005) / 2, 1e-8);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <string>
 
 using namespace quibel;
@@ -23,7 +24,6 @@ using quibel::test::RecordingHost;
 namespace {
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 TBlocStatic slidingRockingBlock(double phi, double amplitudeG, double period, double duration,
                                 double betaDegrees = 0.0) {
@@ -198,7 +198,7 @@ TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
     TBlocStatic m = dryBlock();
     m.PhiS = m.PhiD = 30;
     const SlidingRockingContext c(m);
-    const double mu = std::tan(30 * kPi / 180);
+    const double mu = std::tan(30 * std::numbers::pi / 180);
     struct Case {
         const char* name;
         double ag, av;
@@ -331,7 +331,8 @@ TEST(SlidingRockingAnalysisTest, BlockSlidDownAnInclinedPlaneKeepsItsPotentialEn
     ASSERT_LT(u, -0.1);
     EXPECT_EQ(m.MotionState, 0);
     EXPECT_EQ(m.Rotation->max(1, n), 0.0);
-    EXPECT_NEAR(m.PotentialEnergy->get(n), 398 * kG * u * std::sin(3 * kPi / 180), 1e-9);
+    EXPECT_NEAR(m.PotentialEnergy->get(n), 398 * kG * u * std::sin(3 * std::numbers::pi / 180),
+                1e-9);
     EXPECT_LT(host.statuses.back().absoluteEnergyError, 0.01);
     EXPECT_LT(host.statuses.back().relativeEnergyError, 0.01);
 }
@@ -425,8 +426,10 @@ TEST(SlidingRockingAnalysisTest, CentreOfMassSeriesByHand) {
     m.Rotation->set(3, -0.02);
     m.RotationVel->set(3, -0.1);
     const double R = std::hypot(5301.0, 6964.0), a = std::atan2(5301.0, 6964.0);
-    const double Rt = std::hypot(16000 - 5301.0, 6964 - 16000 * std::tan(10 * kPi / 180));
-    const double at = std::atan2(16000 - 5301.0, 6964 - 16000 * std::tan(10 * kPi / 180));
+    const double Rt =
+        std::hypot(16000 - 5301.0, 6964 - 16000 * std::tan(10 * std::numbers::pi / 180));
+    const double at =
+        std::atan2(16000 - 5301.0, 6964 - 16000 * std::tan(10 * std::numbers::pi / 180));
 
     const CentreOfMassSeries along(m, CentreOfMassSeries::Sliding::AlongPlane);
     EXPECT_DOUBLE_EQ(along.at(1).displacement, 12.0);
@@ -438,7 +441,7 @@ TEST(SlidingRockingAnalysisTest, CentreOfMassSeriesByHand) {
     EXPECT_NEAR(along.at(3).velocity, Rt * 0.1 * std::cos(at - 0.02), 1e-9);
 
     const CentreOfMassSeries horizontal(m, CentreOfMassSeries::Sliding::Horizontal);
-    EXPECT_DOUBLE_EQ(horizontal.at(1).displacement, 12.0 * std::cos(10 * kPi / 180));
+    EXPECT_DOUBLE_EQ(horizontal.at(1).displacement, 12.0 * std::cos(10 * std::numbers::pi / 180));
 }
 
 TEST(SlidingRockingAnalysisTest, ExcessiveRotationIsAskedOncePerRun) {
@@ -450,7 +453,7 @@ TEST(SlidingRockingAnalysisTest, ExcessiveRotationIsAskedOncePerRun) {
     RecordingHost host;
     run(m, host);
     const int n = m.Rotation->size();
-    ASSERT_GT(m.Rotation->max(1, n), std::atan(0.3) + kPi / 8);
+    ASSERT_GT(m.Rotation->max(1, n), std::atan(0.3) + std::numbers::pi / 8);
     const auto asked = std::count_if(host.questions.begin(), host.questions.end(), [](auto& q) {
         return q.message.key == "engine.sliding_rocking.excessive_upstream";
     });

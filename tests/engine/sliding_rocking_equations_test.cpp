@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 using quibel::test::dryBlock;
@@ -98,8 +99,8 @@ TEST(SlidingRockingEquationsTest, PlaneForcesOnADryBlockAtRest) {
     // Level plane, ground accelerating downstream at 3 m/s²: the block is pushed upstream by
     // D = -M ag and held by Fr = mu N with N = M g, static at rest, dynamic while sliding.
     const SlidingRockingContext c(frictionBlock(40, 30));
-    const double muS = std::tan(40 * 3.141592653589793 / 180);
-    const double muD = std::tan(30 * 3.141592653589793 / 180);
+    const double muS = std::tan(40 * std::numbers::pi / 180);
+    const double muD = std::tan(30 * std::numbers::pi / 180);
     SlidingRockingState s = stateOf(MotionMode::Stop, 1e-4, 3.0, 0, 0, 0, 0, 0, 0, 0);
     PlaneForces(c, s);
     EXPECT_NEAR(s.D, -kM * 3.0, 1e-9);
@@ -114,7 +115,7 @@ TEST(SlidingRockingEquationsTest, PlaneForcesOnADryBlockAtRest) {
     TBlocStatic inclined = frictionBlock(40, 30);
     inclined.Beta = 10;
     const SlidingRockingContext ci(inclined);
-    const double b = 10 * 3.141592653589793 / 180;
+    const double b = 10 * std::numbers::pi / 180;
     SlidingRockingState r = stateOf(MotionMode::Stop, 1e-4, 0, 0, 0, 0, 0, 0, 0, 0);
     PlaneForces(ci, r);
     EXPECT_NEAR(r.D, -kM * kG * std::sin(b), 1e-9);
@@ -128,7 +129,7 @@ TEST(SlidingRockingEquationsTest, NewmarkSlidingFromRestByHand) {
         TBlocStatic m = frictionBlock(30, 30);
         m.Options.NewmarkBeta = variant;
         const SlidingRockingContext c(m);
-        const double mu = std::tan(30 * 3.141592653589793 / 180), ag = 0.8 * kG, h = 1e-3;
+        const double mu = std::tan(30 * std::numbers::pi / 180), ag = 0.8 * kG, h = 1e-3;
         const double a = -ag + mu * kG;
         SlidingRockingState s = stateOf(MotionMode::Sliding, h, ag, 0, 0, 0, 0, 0, 0, 0);
         SlidingNewmarkStep(c, s, h);
@@ -149,7 +150,7 @@ TEST(SlidingRockingEquationsTest, NewmarkSlidingFromRestByHand) {
 TEST(SlidingRockingEquationsTest, NewmarkSlidingStopsInsideTheStep) {
     // Sliding downstream at 1 mm/s with friction only: deceleration mu g.
     const SlidingRockingContext c(frictionBlock(30, 30));
-    const double mu = std::tan(30 * 3.141592653589793 / 180), h = 1e-3, v0 = 1e-3;
+    const double mu = std::tan(30 * std::numbers::pi / 180), h = 1e-3, v0 = 1e-3;
     // Acceleration already -mu g at the start (A = 0): the stop is put at the end of the step.
     SlidingRockingState s = stateOf(MotionMode::Sliding, h, 0, 0, 0.5, v0, -mu * kG, 0, 0, 0);
     PlaneForces(c, s);

@@ -7,12 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 
 namespace {
-constexpr double kPi = 3.141592653589793;
-
 // The start-up block (m - kN - ton) on a 4-degree plane, with two added masses on it and one
 // below the plane, and two added forces (one of them below the plane).
 TBlocStatic loadedBlock() {
@@ -36,7 +35,7 @@ TEST(SlidingRockingKinematicsTest, UnshiftedPivotsGiveTheBlockProperties) {
     // add the transfer terms to the combined centre, so the two agree only without masses.
     TBlocStatic m = loadedBlock();
     const BlockPropertiesResult r = BlockProperties(m);
-    const double t = std::tan(4 * kPi / 180);
+    const double t = std::tan(4 * std::numbers::pi / 180);
     const double iHeel = 15473.2 + 398 * (5.301 * 5.301 + 6.964 * 6.964) + 30 * (2 * 2 + 15 * 15) +
                          4 + 10 * (12 * 12 + 4 * 4) + 1;
     const double iToe = 15473.2 + 398 * (10.699 * 10.699 + (6.964 - 16 * t) * (6.964 - 16 * t)) +
@@ -102,7 +101,8 @@ TEST(SlidingRockingKinematicsTest, PivotFollowsTheSlidingByHand) {
     // On a 10-degree plane the corner lies u (cos b, sin b) from the heel: the vertical arm
     // grows by u sin b as well.
     m.Beta = 10;
-    const double c = std::cos(10 * kPi / 180), s = std::sin(10 * kPi / 180);
+    const double c = std::cos(10 * std::numbers::pi / 180),
+                 s = std::sin(10 * std::numbers::pi / 180);
     const MassProperties inclined = PivotKinematics(m).HeelMassProperties(-1.5);
     EXPECT_NEAR(inclined.Radius, std::hypot(5.301 - 1.5 * c, 6.964 - 1.5 * s), 1e-12);
     EXPECT_NEAR(inclined.Yc, 6.964 - 1.5 * s, 1e-12);

@@ -5,6 +5,7 @@
 #include "model/project_record.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel::test {
 
@@ -32,7 +33,7 @@ inline void generatedSine(TimeHistoryRecord& h, double amplitude, double period,
 /// (weights 0.5, 0.3, 0.2) under the envelope (t / 2) e^(1 - t / 2), which peaks at 2 s;
 /// peakG scales it (g).
 inline void multiSineRecord(TimeHistoryRecord& h, double peakG, double p1, double end) {
-    const double dt = 0.005, twoPi = 2 * 3.141592653589793;
+    const double dt = 0.005, twoPi = 2 * std::numbers::pi;
     const int n = static_cast<int>(end / dt + 0.5) + 1;
     h.Source = HistorySource::Sampled;
     h.Times.emplace(n);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 using quibel::test::dryBlock;
@@ -14,7 +15,6 @@ using quibel::test::stateOf;
 namespace {
 
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 // The start-up block about its heel and toe, worked out by hand.
 constexpr double kM = 398, kXc = 5.301, kYc = 6.964, kIm = 15473.2, kB = 16;
@@ -63,7 +63,7 @@ TEST(SlidingRockingTransitionsTest, TrialWithRotationOfTheWrongSignSlidesOnly) {
     ChooseAndIntegrate(c, s, Tendency::Upstream, Tendency::Upstream);
     EXPECT_EQ(s.mode, MotionMode::Sliding);
     EXPECT_EQ(s.theta, 0.0);
-    const double a = -ag + std::tan(20 * kPi / 180) * kG;
+    const double a = -ag + std::tan(20 * std::numbers::pi / 180) * kG;
     EXPECT_NEAR(s.a, a, 1e-10);
     EXPECT_NEAR(s.v, a * 1e-4 / 2, 1e-14);
 }
@@ -133,7 +133,7 @@ TEST(SlidingRockingTransitionsTest, SlidingReversalWithoutStopRestartsFromRest) 
     // (angle 20 degrees) and the ground reverse the sliding within the step, and friction
     // cannot hold the block: it slides on upstream from zero velocity at the reversal.
     const SlidingRockingContext c(withFriction(20));
-    const double h = 1e-3, ag = 0.8 * kG, v0 = 1e-3, mu = std::tan(20 * kPi / 180);
+    const double h = 1e-3, ag = 0.8 * kG, v0 = 1e-3, mu = std::tan(20 * std::numbers::pi / 180);
     const double aDown = -ag - mu * kG; // friction against the downstream sliding
     const double aUp = -ag + mu * kG;   // and against the upstream one
     SlidingRockingState s = stateOf(MotionMode::Sliding, h, ag, 0, 0, v0, aDown, 0, 0, 0);

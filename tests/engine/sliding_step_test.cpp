@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 using namespace quibel;
 
@@ -66,7 +67,7 @@ TEST(SlidingStepTest, StuckBlockBelowStaticFrictionStaysAtRest) {
     EXPECT_EQ(r.next.v, 0.0);
     EXPECT_EQ(r.next.a, 0.0);
     // Friction tan 30° M g against the inertia load 0.3 M g.
-    EXPECT_NEAR(r.SF, std::tan(30 * 3.141592653589793 / 180) / 0.3, 1e-12);
+    EXPECT_NEAR(r.SF, std::tan(30 * std::numbers::pi / 180) / 0.3, 1e-12);
 }
 
 TEST(SlidingStepTest, SafetyFactorIsFiveWithoutLoadAlongThePlane) {
@@ -77,7 +78,7 @@ TEST(SlidingStepTest, SafetyFactorIsFiveWithoutLoadAlongThePlane) {
 }
 
 TEST(SlidingStepTest, BlockStartsToSlideOnceStaticFrictionIsExceeded) {
-    const double mu = std::tan(30 * 3.141592653589793 / 180);
+    const double mu = std::tan(30 * std::numbers::pi / 180);
     for (const std::uint8_t variant : {std::uint8_t{0}, std::uint8_t{1}}) {
         SCOPED_TRACE(variant == 0 ? "linear acceleration" : "constant acceleration");
         TBlocStatic m = dryBlock(30);
@@ -97,7 +98,7 @@ TEST(SlidingStepTest, BlockStartsToSlideOnceStaticFrictionIsExceeded) {
 TEST(SlidingStepTest, SlidingBlockFeelsDynamicFrictionAgainstItsVelocity) {
     TBlocStatic m = dryBlock(30);
     m.PhiD = 20;
-    const double muD = std::tan(20 * 3.141592653589793 / 180);
+    const double muD = std::tan(20 * std::numbers::pi / 180);
     BlockMotion previous;
     previous.v = -0.2; // sliding upstream
     previous.a = -1.0;
@@ -130,7 +131,7 @@ TEST(SlidingStepTest, StopsAtTheVelocityRootWithinTheStep) {
     // without ground motion: friction gives -mu g at the end, and the velocity, quadratic in
     // time for an acceleration linear over the step, reaches 0 inside it.
     const SlidingSetup setup = setupOf(dryBlock(30));
-    const double mu = std::tan(30 * 3.141592653589793 / 180);
+    const double mu = std::tan(30 * std::numbers::pi / 180);
     BlockMotion previous;
     previous.u = 0.05;
     previous.v = 3e-4;
@@ -169,7 +170,7 @@ TEST(SlidingStepTest, StopWithoutUsableRootIsPlacedAtTheEndOfTheStep) {
     BlockMotion fast;
     fast.v = 1.0;
     const double friction = step(setup, kSlipping, fast, steadyGround(0)).next.a; // -mu g
-    EXPECT_NEAR(friction, -std::tan(30 * 3.141592653589793 / 180) * kG, 1e-12);
+    EXPECT_NEAR(friction, -std::tan(30 * std::numbers::pi / 180) * kG, 1e-12);
     BlockMotion previous;
     previous.u = 0.02;
     previous.v = 1e-4;
@@ -197,11 +198,11 @@ TEST(SlidingStepTest, SteepPlaneSlidesWithoutGroundMotion) {
     // upstream along the plane with g (sin 30° - tan 20° cos 30°).
     TBlocStatic m = dryBlock(20);
     m.Beta = 30;
-    const double b = 30 * 3.141592653589793 / 180;
+    const double b = 30 * std::numbers::pi / 180;
     const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0));
     EXPECT_EQ(r.state, kSlipping);
-    EXPECT_NEAR(r.next.a,
-                -kG * (std::sin(b) - std::tan(20 * 3.141592653589793 / 180) * std::cos(b)), 1e-12);
+    EXPECT_NEAR(r.next.a, -kG * (std::sin(b) - std::tan(20 * std::numbers::pi / 180) * std::cos(b)),
+                1e-12);
 }
 
 TEST(SlidingStepTest, NoContactPressureMeansNoFriction) {
@@ -219,7 +220,7 @@ TEST(SlidingStepTest, VerticalAccelerationAlwaysEntersTheNormalForce) {
     // horizontal 0.3 g slides the block, whatever the option for the water says.
     for (const std::uint8_t option : {std::uint8_t{0}, std::uint8_t{1}}) {
         SCOPED_TRACE(static_cast<int>(option));
-        TBlocStatic m = dryBlock(std::atan(0.5) * 180 / 3.141592653589793);
+        TBlocStatic m = dryBlock(std::atan(0.5) * 180 / std::numbers::pi);
         m.Options.VerticalAcceleration = option;
         EXPECT_EQ(step(setupOf(m), kStuck, {}, steadyGround(0.3 * kG)).state, kStuck);
         const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0.3 * kG, -0.5 * kG));
@@ -231,7 +232,7 @@ TEST(SlidingStepTest, VerticalAccelerationAlwaysEntersTheNormalForce) {
 TEST(SlidingStepTest, WaterAddsMassHorizontallyUnlessSwitchedOff) {
     TBlocStatic m = startupModel(); // 18 m of water over the heel
     m.Beta = 6;
-    const double cb = std::cos(6 * 3.141592653589793 / 180);
+    const double cb = std::cos(6 * std::numbers::pi / 180);
     const double mw = 0.543 * std::sqrt(28.0) * std::pow(18.0, 1.5);
     SlidingSetup setup = setupOf(m);
     EXPECT_NEAR(setup.waterMass, mw, 1e-9);

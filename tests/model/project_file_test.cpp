@@ -58,10 +58,24 @@ void expectSameInputs(const TBlocStatic& a, const TBlocStatic& b) {
     EXPECT_EQ(a.AnalysisKind, b.AnalysisKind);
     EXPECT_EQ(a.ModelFlags, b.ModelFlags);
     EXPECT_EQ(a.UnitSystem, b.UnitSystem);
-    for (auto [x, y] : {std::pair{a.H, b.H}, {a.Hd, b.Hd}, {a.Hr, b.Hr}, {a.Xc, b.Xc},
-                        {a.Yc, b.Yc}, {a.B, b.B}, {a.M, b.M}, {a.U, b.U}, {a.Xu, b.Xu},
-                        {a.PhiS, b.PhiS}, {a.PhiD, b.PhiD}, {a.Beta, b.Beta}, {a.Ru, b.Ru},
-                        {a.Rd, b.Rd}, {a.Eu, b.Eu}, {a.Ed, b.Ed}, {a.Es, b.Es}, {a.Im, b.Im},
+    for (auto [x, y] : {std::pair{a.H, b.H},
+                        {a.Hd, b.Hd},
+                        {a.Hr, b.Hr},
+                        {a.Xc, b.Xc},
+                        {a.Yc, b.Yc},
+                        {a.B, b.B},
+                        {a.M, b.M},
+                        {a.U, b.U},
+                        {a.Xu, b.Xu},
+                        {a.PhiS, b.PhiS},
+                        {a.PhiD, b.PhiD},
+                        {a.Beta, b.Beta},
+                        {a.Ru, b.Ru},
+                        {a.Rd, b.Rd},
+                        {a.Eu, b.Eu},
+                        {a.Ed, b.Ed},
+                        {a.Es, b.Es},
+                        {a.Im, b.Im},
                         {a.T, b.T}})
         EXPECT_EQ(std::memcmp(&x, &y, 8), 0);
     EXPECT_EQ(a.Options, b.Options);
@@ -71,9 +85,10 @@ void expectSameInputs(const TBlocStatic& a, const TBlocStatic& b) {
 }
 
 std::filesystem::path tempDir() {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("quibel-file-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    auto dir =
+        std::filesystem::temp_directory_path() /
+        ("quibel-file-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir);
     return dir;
 }
@@ -99,15 +114,15 @@ TEST(ProjectFileTest, SmallestFileHasTheDocumentedLayout) {
     const std::uint8_t options[] = {0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(b.data() + 194, options, sizeof options), 0);
     const std::size_t h0 = 210;
-    EXPECT_EQ(b[h0], 0);                       // Source
-    EXPECT_EQ(b[h0 + 1], 0);                   // empty title
-    EXPECT_EQ(b[h0 + 257], 1);                 // term 1 Shape = sine
-    EXPECT_EQ(f64At(b, h0 + 257 + 8), 1.0);    // Amplitude
-    EXPECT_EQ(f64At(b, h0 + 257 + 40), 10.0);  // EndTime
-    EXPECT_EQ(f64At(b, h0 + 481), 1.0);        // Scale
+    EXPECT_EQ(b[h0], 0);                            // Source
+    EXPECT_EQ(b[h0 + 1], 0);                        // empty title
+    EXPECT_EQ(b[h0 + 257], 1);                      // term 1 Shape = sine
+    EXPECT_EQ(f64At(b, h0 + 257 + 8), 1.0);         // Amplitude
+    EXPECT_EQ(f64At(b, h0 + 257 + 40), 10.0);       // EndTime
+    EXPECT_EQ(f64At(b, h0 + 481), 1.0);             // Scale
     EXPECT_EQ(f64At(b, 210 + 3 * 522 + 514), 42.5); // PosY of history 3
-    EXPECT_EQ(i32At(b, 2298), 0);             // masses
-    EXPECT_EQ(i32At(b, 2302), 0);             // forces
+    EXPECT_EQ(i32At(b, 2298), 0);                   // masses
+    EXPECT_EQ(i32At(b, 2302), 0);                   // forces
 }
 
 TEST(ProjectFileTest, SampledHistoryWritesCountAndPairs) {
@@ -117,7 +132,7 @@ TEST(ProjectFileTest, SampledHistoryWritesCountAndPairs) {
     EXPECT_EQ(b[210 + 1], std::strlen("El Centro \x96 1940 \xe9")); // Windows-1252 title
     EXPECT_EQ(std::memcmp(b.data() + 212, "El Centro \x96 1940 \xe9", 17), 0);
     EXPECT_EQ(i32At(b, 210 + 522), 3);
-    EXPECT_EQ(f64At(b, 210 + 526 + 16), 0.02);  // time 2
+    EXPECT_EQ(f64At(b, 210 + 526 + 16), 0.02);        // time 2
     EXPECT_DOUBLE_EQ(f64At(b, 210 + 526 + 24), 0.05); // value 2 (0.2 - 0.15)
 }
 
@@ -148,8 +163,8 @@ TEST(ProjectFileTest, OldVersionReadsShortOptionsBlockAndSavesAsCurrent) {
 TEST(ProjectFileTest, LaterVersionsUseTheCurrentBlockAndBadKindIsIgnored) {
     TBlocStatic m = richModel();
     auto bytes = serializeProject(m);
-    bytes[4] = 7;  // 1, 0, 7, 1
-    bytes[8] = 3;  // AnalysisKind 3
+    bytes[4] = 7; // 1, 0, 7, 1
+    bytes[8] = 3; // AnalysisKind 3
     TBlocStatic back = startupModel();
     back.AnalysisKind = AnalysisKind::Rocking;
     parseProject(bytes, back);
@@ -179,9 +194,9 @@ TEST(ProjectFileTest, DamagedFilesLeaveTheModelUntouched) {
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Case> cases;
-    for (std::size_t cut : {std::size_t{0}, std::size_t{7}, std::size_t{169}, std::size_t{209},
-                            std::size_t{210 + 300}, std::size_t{210 + 530}, good.size() - 97,
-                            good.size() - 1})
+    for (std::size_t cut :
+         {std::size_t{0}, std::size_t{7}, std::size_t{169}, std::size_t{209},
+          std::size_t{210 + 300}, std::size_t{210 + 530}, good.size() - 97, good.size() - 1})
         cases.push_back({"truncated", std::vector<std::uint8_t>(good.begin(), good.begin() + cut)});
     auto patched = [&](std::size_t offset, std::int32_t v) {
         auto b = good;

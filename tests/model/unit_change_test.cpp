@@ -32,7 +32,8 @@ TEST(UnitChangeTest, ImperialUsesTheTableEntries) {
     EXPECT_EQ(m.Masses.Items[0].Mass, 10 * 2204.622621848776);
     EXPECT_EQ(m.Masses.Items[0].X, 39.37007874015748);
     EXPECT_EQ(m.Forces.Items[0].Fv, -50 * 224.80892365533916);
-    EXPECT_EQ(m.Masses.Items[0].Inertia, 5 * (2204.622621848776 * 39.37007874015748 * 39.37007874015748));
+    EXPECT_EQ(m.Masses.Items[0].Inertia,
+              5 * (2204.622621848776 * 39.37007874015748 * 39.37007874015748));
 }
 
 TEST(UnitChangeTest, HistoriesConvertByKindAndSource) {

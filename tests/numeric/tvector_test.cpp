@@ -85,9 +85,9 @@ TEST(TVectorTest, StatisticsClampAndReorderTheRange) {
         int from, to;
         double min, max, mean;
     } cases[] = {
-        {1, 5, -2, 7, 2},     // whole vector
-        {5, 1, -2, 7, 2},     // reversed bounds
-        {-3, 2, -2, 4, 1},    // clamped below
+        {1, 5, -2, 7, 2},       // whole vector
+        {5, 1, -2, 7, 2},       // reversed bounds
+        {-3, 2, -2, 4, 1},      // clamped below
         {3, 99, 0, 7, 8.0 / 3}, // clamped above
         {3, 3, 7, 7, 7},
     };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 using test::activeTerm;
@@ -27,8 +28,8 @@ TEST(GeneratedTableTest, StepSpansTheLatestEndTimeOfAnyTerm) {
     EXPECT_DOUBLE_EQ(table.Times.get(2), 0.0025);
     EXPECT_DOUBLE_EQ(table.Times.get(2001), 5.0);
     // Only the active term, and only up to its end time.
-    EXPECT_NEAR(table.Values.get(101), std::sin(2.0 * M_PI * 0.25), 1e-12); // t = 0.25
-    EXPECT_EQ(table.Values.get(1601), 0.0);                                 // t = 4
+    EXPECT_NEAR(table.Values.get(101), std::sin(2.0 * std::numbers::pi * 0.25), 1e-12); // t = 0.25
+    EXPECT_EQ(table.Values.get(1601), 0.0);                                             // t = 4
 }
 
 TEST(GeneratedTableTest, NegativeEndTimesGiveAZeroStep) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <vector>
 
 using namespace quibel;
@@ -151,7 +152,7 @@ TEST(ResponseSpectrumTest, LongHarmonicInputAtResonanceReachesTheSteadyAmplifica
     // a = a0 sin(w t) at the natural frequency: steady amplitude a0 / (2 xi w^2), velocity
     // w times it, absolute acceleration a0 sqrt(1 + 4 xi^2) / (2 xi).
     const double T = 1.0, xi = 0.05, a0 = 0.2, dt = 0.005;
-    const double w = 2.0 * M_PI / T;
+    const double w = 2.0 * std::numbers::pi / T;
     std::vector<double> a;
     for (int k = 0; k < 12000; ++k) // 60 s: the transient has decayed by exp(-19)
         a.push_back(a0 * std::sin(w * k * dt));
@@ -170,7 +171,7 @@ TEST(ResponseSpectrumTest, StiffOscillatorFollowsTheGround) {
     const double dt = 0.01, pga = 0.3;
     std::vector<double> a;
     for (int k = 0; k < 400; ++k)
-        a.push_back(pga * std::sin(2.0 * M_PI * 0.5 * k * dt));
+        a.push_back(pga * std::sin(2.0 * std::numbers::pi * 0.5 * k * dt));
     const double T = 0.01;
     const ResponseSpectra r =
         ComputeResponseSpectra(samplesOf(a, dt), {T}, {0.05}, UnitSystem::MKnTon, 1);

@@ -11,13 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 using namespace quibel::test;
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // The start-up block: 20 m high, 16 m wide, in a 30 m dam, so the heel is at elevation 10 m.
 TBlocStatic block(double betaDegrees = 0.0) {
@@ -63,22 +62,22 @@ TEST(AnimationSceneTest, HeelRotationLiftsTheToeByTheMagnifiedAngle) {
 // Rocking about the toe lifts the heel and leaves the toe in place, on an inclined plane too.
 TEST(AnimationSceneTest, ToeRotationLiftsTheHeel) {
     const TBlocStatic m = block(5.0);
-    const double tb = std::tan(5.0 * kPi / 180.0);
+    const double tb = std::tan(5.0 * std::numbers::pi / 180.0);
     const AnimationScene s = BuildAnimationScene(m, {0, -0.01, 0, 0}, magnified(1, 1));
     const ScenePoint heel = s.blockBase.points[0], toe = s.blockBase.points[1];
     EXPECT_NEAR(toe.x, 16.0, 1e-12);
     EXPECT_NEAR(toe.y, 10.0 + 16.0 * tb, 1e-12);
     EXPECT_GT(heel.y, 10.0);
     // The base keeps its length.
-    EXPECT_NEAR(std::hypot(toe.x - heel.x, toe.y - heel.y), 16.0 / std::cos(5.0 * kPi / 180.0),
-                1e-9);
+    EXPECT_NEAR(std::hypot(toe.x - heel.x, toe.y - heel.y),
+                16.0 / std::cos(5.0 * std::numbers::pi / 180.0), 1e-9);
 }
 
 // A slide of u along a plane inclined at beta moves every corner of the block by
 // (u cos beta, u sin beta) times the factor, so the outline keeps its shape; the dam stays.
 TEST(AnimationSceneTest, SlidingTranslatesTheBlockAlongThePlane) {
     const TBlocStatic m = block(10.0);
-    const double b = 10.0 * kPi / 180.0;
+    const double b = 10.0 * std::numbers::pi / 180.0;
     const AnimationScene rest = BuildAnimationScene(m, {}, magnified(50, 10));
     const AnimationScene slid = BuildAnimationScene(m, {0.02, 0, 0, 0}, magnified(50, 10));
     const std::vector<ScenePoint> a = blockPoints(rest), c = blockPoints(slid);

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 
@@ -116,7 +117,7 @@ TEST(DamSectionDrawingTest, InclinedPlaneEndsAtTheToeElevation) {
     d.draw(m);
     const std::vector<DisplayElement> red = d.inColour(kRed);
     ASSERT_EQ(red.size(), 2u);
-    const double t = std::tan(10 * 3.141592653589793 / 180);
+    const double t = std::tan(10 * std::numbers::pi / 180);
     EXPECT_NEAR(red[1].X1, 16, 1e-12);
     EXPECT_NEAR(red[1].Y1, 10 + 16 * t, 1e-12);
     // s = (20 - 2.4 - 16 t) / 13.6 and Xf = (10 + 16 t) / s + 16 = 27.7986.
@@ -230,7 +231,7 @@ TEST(DamSectionDrawingTest, ForceArrowsComeFromTheSideOppositeToTheForce) {
         const DisplayElement& barb = *(arrow + 4);
         ASSERT_EQ(barb.Kind, DisplayElementKind::DrawBy);
         const double theta = std::atan2(c.fv, c.fh);
-        EXPECT_EQ(barb.Dx, std::lround(std::cos(theta + 0.8 * 3.141592653589793) * 6.1));
+        EXPECT_EQ(barb.Dx, std::lround(std::cos(theta + 0.8 * std::numbers::pi) * 6.1));
     }
 }
 

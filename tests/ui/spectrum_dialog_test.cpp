@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace quibel;
 using quibel::test::child;
@@ -27,7 +28,7 @@ SignalSamples sineInput(int n) {
     for (int i = 1; i <= n; ++i) {
         const double t = (i - 1) * 0.01;
         s.Times.set(i, t);
-        s.Values.set(i, 0.1 * std::sin(2 * 3.141592653589793 * t));
+        s.Values.set(i, 0.1 * std::sin(2 * std::numbers::pi * t));
     }
     return s;
 }

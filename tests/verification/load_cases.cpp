@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quibel::verification {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kUpstreamAcceleration = -0.6; // g, for the added-mass problems
 
 // Hand calculation of the water on the upstream face of the start-up block (T = 1 m, water
@@ -126,7 +126,7 @@ CaseReport LoadReport(const RunResults& results, Scope) {
         const GridColumns& g = results.grid(c.name);
         const double gravity = m.Options.Gravity;
         const double weight = m.M * gravity;
-        const double mu = std::tan(m.PhiS * kPi / 180.0);
+        const double mu = std::tan(m.PhiS * std::numbers::pi / 180.0);
         const Water w = HandWater(m, c.translational);
         if (c.kind == AnalysisKind::Rocking) {
             // Moments about the toe: the weight resists; the thrust and the uplift (at
@@ -154,7 +154,7 @@ CaseReport LoadReport(const RunResults& results, Scope) {
                                         Fixed(resultantProgram, 4), Scientific(d, 2)});
         } else if (c.ag == 0.0) {
             // Along and normal to the plane rising by beta downstream.
-            const double b = m.Beta * kPi / 180.0;
+            const double b = m.Beta * std::numbers::pi / 180.0;
             const double normal = weight * std::cos(b) + w.thrust * std::sin(b) - m.U;
             const double along = w.thrust * std::cos(b) - weight * std::sin(b);
             const double sf = along != 0.0 ? std::min(mu * normal / std::abs(along), 5.0) : 5.0;

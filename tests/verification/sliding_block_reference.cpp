@@ -1,6 +1,7 @@
 #include "sliding_block_reference.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quibel::verification {
 
@@ -65,7 +66,7 @@ double SlidingBlockReference::displacementAt(double t) const {
 }
 
 void SlidingBlockReference::advance(double target) {
-    const double scan = 2.0 * 3.141592653589793 / mW / 4000.0;
+    const double scan = 2.0 * std::numbers::pi / mW / 4000.0;
     while (mT < target) {
         double when = 0.0;
         if (mSign == 0) {

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quibel::verification {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kAmplitude = 0.5;   // g
 constexpr double kPulsePeriod = 0.5; // s
 constexpr double kTail = 2.0;        // s of still ground after the sine, to let the block stop
@@ -31,7 +31,7 @@ std::string BlockName(const BlockCase& c) {
 // The dry start-up block on a horizontal plane whose friction angle makes mu g = ratio A.
 TBlocStatic SlidingProject(double ratio, int cycles, double dt, int newmark) {
     TBlocStatic m = DryStartupBlock(AnalysisKind::Sliding);
-    const double phi = std::atan(ratio * kAmplitude) * 180.0 / kPi;
+    const double phi = std::atan(ratio * kAmplitude) * 180.0 / std::numbers::pi;
     m.PhiS = phi;
     m.PhiD = phi;
     m.Options.TimeStep = dt;
@@ -57,7 +57,8 @@ Comparison Compare(const GridColumns& grid, double ratio, int cycles) {
     Comparison c;
     c.time = grid["Time"];
     c.program = grid["Sliding"];
-    const double mu = std::tan(std::atan(ratio * kAmplitude) * 180.0 / kPi * kPi / 180.0);
+    const double mu = std::tan(std::atan(ratio * kAmplitude) * 180.0 / std::numbers::pi *
+                               std::numbers::pi / 180.0);
     SlidingBlockReference ref(kAmplitude * kGravity, kPulsePeriod, cycles, mu, kGravity);
     c.reference = ref.displacements(c.time);
     c.permanentRef = ref.permanentDisplacement();

@@ -7,12 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quibel::verification {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // Reduction to sliding: a squat rectangle (tan alpha = 2) under 2 cycles of 0.5 g at 0.5 s,
 // with mu g = 0.4 of the peak: it slides and can never tip.
@@ -36,7 +35,7 @@ constexpr double kEnergyScale = 1.5;     // of the record: peak 1.83 g
 constexpr double kEnergyFriction = 42.0; // degrees: the block both slides and rocks
 
 TBlocStatic SquatBlock(AnalysisKind kind) {
-    const double phi = std::atan(kRatio * kSineAmplitude) * 180.0 / kPi;
+    const double phi = std::atan(kRatio * kSineAmplitude) * 180.0 / std::numbers::pi;
     TBlocStatic m = DryRectangle(kind, kSquatWidth, kSquatHeight, 1.0, phi);
     SineHistory(m.history(HistoryKind::HorizontalAcceleration), kSineAmplitude, kSinePeriod,
                 kSineCycles * kSinePeriod);
@@ -91,7 +90,8 @@ CaseReport ReductionReport(const RunResults& results, Scope) {
     const GridColumns& s = results.grid("sr-reduction-sliding-s");
     const std::vector<double>& t = sr["Time"];
     const std::vector<double>& u = sr["Sliding displacement"];
-    const double mu = std::tan(std::atan(kRatio * kSineAmplitude) * 180.0 / kPi * kPi / 180.0);
+    const double mu = std::tan(std::atan(kRatio * kSineAmplitude) * 180.0 / std::numbers::pi *
+                               std::numbers::pi / 180.0);
     SlidingBlockReference closed(kSineAmplitude * kGravity, kSinePeriod, kSineCycles, mu, kGravity);
     const std::vector<double> uClosed = closed.displacements(t);
     const double largest = LargestMagnitude(s["Sliding"]);

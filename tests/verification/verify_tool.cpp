@@ -12,10 +12,10 @@
 //                                         with --check changes nothing and exits 1 when the
 //                                         manual's tables differ
 #include "model/project_file.h"
-#include "model/text_catalogue.h"
 #include "numeric/error.h"
 #include "plot_file.h"
 #include "result_files.h"
+#include "texts/text_catalogue.h"
 #include "verification_cases.h"
 #include "verification_tolerances.h"
 

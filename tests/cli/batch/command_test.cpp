@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,7 +33,6 @@ const std::string kData = QUIBEL_TEST_DATA_DIR;
 const std::string kBatch = kData + "/batch";
 const std::string kStartup = std::string(QUIBEL_SOURCE_DIR) + "/examples/startup.qbl";
 constexpr double kG = 9.807;
-constexpr double kPi = 3.141592653589793;
 
 using test::CliResult;
 using test::readFile;
@@ -231,8 +231,8 @@ TEST_F(BatchCommandTest, SummaryHoldsTheHandSolutionOfASlidingBlock) {
     ASSERT_EQ(r.code, cli::Success) << r.err;
     const auto summary = summaryByCase(r.out);
 
-    const double beta = 30 * kPi / 180;
-    const double phi = 20 * kPi / 180;
+    const double beta = 30 * std::numbers::pi / 180;
+    const double phi = 20 * std::numbers::pi / 180;
     const double a = kG * (std::sin(beta) - std::tan(phi) * std::cos(beta));
     const double t = 1 - 0.0001 / 2;
     const Row& slides = summary.at("slides");
@@ -243,8 +243,8 @@ TEST_F(BatchCommandTest, SummaryHoldsTheHandSolutionOfASlidingBlock) {
 
     const Row& holds = summary.at("holds");
     EXPECT_EQ(holds.at("peak_sliding"), "0");
-    EXPECT_NEAR(std::stod(holds.at("min_sliding_sf")), std::tan(40 * kPi / 180) / std::tan(beta),
-                1e-9);
+    EXPECT_NEAR(std::stod(holds.at("min_sliding_sf")),
+                std::tan(40 * std::numbers::pi / 180) / std::tan(beta), 1e-9);
     EXPECT_EQ(holds.at("remarks"), "");
 }
 

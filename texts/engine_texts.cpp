@@ -1,10 +1,9 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 
 namespace {
 constexpr TextEntry kTexts[] = {
-    {"engine.placeholder", "", ""},
     // sliding and rocking
     {"engine.sliding_rocking.massless", "Block is massless!", "La masse du bloc est nulle!"},
     {"engine.sliding_rocking.no_histories", "No time histories defined!",
@@ -79,7 +78,7 @@ constexpr TextEntry kTexts[] = {
     {"engine.grid.relative_seismic_energy", "Relative seismic energy", "Énergie sismique relative"},
     {"engine.grid.impact_energy", "Impact energy", "Énergie d'impact"},
     // sliding and driver
-    {"engine.sliding.massless", "The bloc is massless!", "The bloc is massless!"},
+    {"engine.sliding.massless", "The bloc is massless!", "La masse du bloc est nulle!"},
     {"engine.sliding.friction_below_slope", "Friction angle is less than the inclined surface!",
      "L'angle de friction est plus faible que l'angle d'inclinaison de la base!"},
     {"engine.sliding.no_histories", "No time histories defined!",

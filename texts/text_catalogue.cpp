@@ -1,4 +1,4 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <algorithm>
 #include <map>
@@ -12,8 +12,8 @@ struct Catalogue {
     std::map<std::string_view, const TextEntry*> byKey;
 
     Catalogue() {
-        for (auto table : {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(),
-                            reportTexts()})
+        for (auto table :
+             {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(), reportTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);
@@ -64,6 +64,8 @@ std::string render(Language language, const Message& message) {
     return substitute(text(language, message.key), message.args);
 }
 
-std::span<const TextEntry> allTexts() { return catalogue().entries; }
+std::span<const TextEntry> allTexts() {
+    return catalogue().entries;
+}
 
 } // namespace quibel

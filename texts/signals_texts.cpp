@@ -1,4 +1,4 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 

@@ -32,7 +32,7 @@ std::string substitute(std::string_view pattern, std::span<const std::string> ar
 /// Every entry of the catalogue, for checks that walk it.
 std::span<const TextEntry> allTexts();
 
-// The catalogue is split by subsystem so each keeps its own table (model/texts/*.cpp).
+// The catalogue is split by subsystem so each keeps its own table (texts/*.cpp).
 std::span<const TextEntry> modelTexts();
 std::span<const TextEntry> signalsTexts();
 std::span<const TextEntry> engineTexts();

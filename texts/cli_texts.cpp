@@ -1,4 +1,4 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 
@@ -140,6 +140,8 @@ constexpr TextEntry kTexts[] = {
 };
 } // namespace
 
-std::span<const TextEntry> cliTexts() { return kTexts; }
+std::span<const TextEntry> cliTexts() {
+    return kTexts;
+}
 
 } // namespace quibel

@@ -1,4 +1,4 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 
@@ -8,7 +8,6 @@ namespace {
 // lists and sections that the English one leaves out: their keys carry the French text in
 // both languages.
 constexpr TextEntry kTexts[] = {
-    {"report.placeholder", "", ""},
     {"report.analysis_type", "ANALYSIS TYPE:", "TYPE D'ANALYSE:"},
     {"report.kind.sliding", "  Sliding", "  Glissement"},
     {"report.kind.rocking", "  Rocking", "  Renversement"},

@@ -1,10 +1,9 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 
 namespace {
 constexpr TextEntry kTexts[] = {
-    {"ui.placeholder", "", ""},
     // main window
     {"ui.main.caption", "QUIBEL", "QUIBEL"},
     {"ui.main.caption_with_file", "QUIBEL [ %1 ]", "QUIBEL [ %1 ]"},
@@ -81,11 +80,7 @@ constexpr TextEntry kTexts[] = {
     {"ui.main.filter.pdf", "PDF document (*.pdf)", "Document PDF (*.pdf)"},
     {"ui.main.unable_to_export", "Unable to write the picture %1.",
      "Impossible d'écrire l'image %1."},
-    {"ui.main.unable_to_print", "The drawing could not be printed.",
-     "Le dessin n'a pas pu être imprimé."},
     {"ui.main.unexpected_error", "Unexpected error: %1", "Erreur inattendue : %1"},
-    {"ui.main.not_yet", "This command is not available in this version.",
-     "Cette commande n'est pas disponible dans cette version."},
     // message boxes
     {"ui.box.error", "Error", "Erreur"},
     {"ui.box.warning", "Warning", "Avertissement"},
@@ -177,8 +172,8 @@ constexpr TextEntry kTexts[] = {
     // advanced dialog
     {"ui.advanced.caption", "Advanced", "Avancé"},
     {"ui.advanced.scale", "Amplitude scaling factor =", "Facteur d'amplification ="},
-    {"ui.advanced.offset", "User defined amplitude offset =",
-     "Décalage d'amplitude définie par l'usager ="},
+    {"ui.advanced.offset",
+     "User defined amplitude offset =", "Décalage d'amplitude définie par l'usager ="},
     {"ui.advanced.correction", "Amplitude correction:", "Correction du décalage:"},
     {"ui.advanced.correction.0", "Apply offset defined above",
      "Appliquer le décalage défini ci-haut"},
@@ -221,7 +216,8 @@ constexpr TextEntry kTexts[] = {
     {"ui.spectrum.axis_periods", "Periods", "Périodes"},
     {"ui.spectrum.axis.sa", "Absolute acceleration spectra (%1/s²)",
      "Spectre d'accélération absolue (%1/s²)"},
-    {"ui.spectrum.axis.sv", "Relative velocity spectra (%1/s)", "Spectre de vitesse relative (%1/s)"},
+    {"ui.spectrum.axis.sv", "Relative velocity spectra (%1/s)",
+     "Spectre de vitesse relative (%1/s)"},
     {"ui.spectrum.axis.sd", "Relative displacement spectra (%1)",
      "Spectre de déplacement relatif (%1)"},
     {"ui.spectrum.period_mask", "0.###### sec", "0.###### sec"},
@@ -356,27 +352,29 @@ constexpr TextEntry kTexts[] = {
     {"ui.options.page_rocking", "Rocking controls", "Renversement"},
     {"ui.options.page_hydrostatic", "Hydrostatic", "Hydrostatic"},
     {"ui.options.page_hydrodynamic", "Hydrodynamic", "Pressions hydrodynamiques"},
-    {"ui.options.integration_group", "Numerical integration options:",
-     "Options d'intégration numérique:"},
+    {"ui.options.integration_group",
+     "Numerical integration options:", "Options d'intégration numérique:"},
     {"ui.options.time_step", "Integration time step =", "Pas de temps d'intégration ="},
-    {"ui.options.save_step", "Time step for saving output values =",
-     "Pas de temps pour la sauvegarde des résultats ="},
-    {"ui.options.debug_group", "Save all data to file:",
-     "Sauvegarder tout les résultats dans un fichier:"},
-    {"ui.options.debug_file", "Check this box if you want all data to be written to file <debug.csv>",
+    {"ui.options.save_step",
+     "Time step for saving output values =", "Pas de temps pour la sauvegarde des résultats ="},
+    {"ui.options.debug_group",
+     "Save all data to file:", "Sauvegarder tout les résultats dans un fichier:"},
+    {"ui.options.debug_file",
+     "Check this box if you want all data to be written to file <debug.csv>",
      "Cocher cette case pour sauvegarder tous les calculs dans un fichier <debug.csv>"},
-    {"ui.options.newmark_group", "Sliding integration method:",
-     "Méthode d'intégration pour l'analyse de glissement:"},
+    {"ui.options.newmark_group",
+     "Sliding integration method:", "Méthode d'intégration pour l'analyse de glissement:"},
     {"ui.options.newmark_linear", "Newmark-Beta linear acceleration",
      "Newmark-Beta accélération linéaire"},
     {"ui.options.newmark_constant", "Newmark-Beta constant acceleration",
      "Newmark-Beta accélération constante"},
-    {"ui.options.uplift_group", "Uplift pressures when block is rocking:",
-     "Sous-pressions lorsque le bloc est en rotation:"},
+    {"ui.options.uplift_group",
+     "Uplift pressures when block is rocking:", "Sous-pressions lorsque le bloc est en rotation:"},
     {"ui.options.uplift_up", "Rocking toward upstream:", "Rotation vers l'amont"},
     {"ui.options.uplift_down", "Rocking toward downstream:", "Rotation vers l'aval"},
     {"ui.options.no_pressure", "No pressure", "Aucune pression"},
-    {"ui.options.pressures_unchanged", "Pressures remain unchanged", "Pressions restent inchangées"},
+    {"ui.options.pressures_unchanged", "Pressures remain unchanged",
+     "Pressions restent inchangées"},
     {"ui.options.full_reservoir", "Full reservoir pressure", "Pleine pression du réservoir"},
     {"ui.options.centers_group", "Location of centers of rotation as a function of sliding:",
      "Position des centres de rotation en fonction du glissement:"},
@@ -447,11 +445,11 @@ constexpr TextEntry kTexts[] = {
     {"ui.results.mouse.drag", "Zoom by dragging", "Zoom en glissant"},
     {"ui.results.mouse.pan", "Pan", "Déplacer"},
     {"ui.results.mouse.zoom", "Zoom to a window", "Zoom par fenêtre"},
-    {"ui.results.csv_title", "Save results in a CSV file:",
-     "Sauvegarder les résultats dans un fichier CSV:"},
+    {"ui.results.csv_title",
+     "Save results in a CSV file:", "Sauvegarder les résultats dans un fichier CSV:"},
     {"ui.results.csv_filter", "CSV (*.csv)", "CSV (*.csv)"},
-    {"ui.results.graphic_title", "Export plot to Windows metafile:",
-     "Sauvegarder le graphique dans un métafichier Windows:"},
+    {"ui.results.graphic_title",
+     "Export plot to Windows metafile:", "Sauvegarder le graphique dans un métafichier Windows:"},
     {"ui.results.filter.wmf", "Windows Metafile (*.wmf)", "Métafichier Windows (*.wmf)"},
     {"ui.results.filter.svg", "SVG drawing (*.svg)", "Dessin SVG (*.svg)"},
     {"ui.results.filter.png", "PNG image (*.png)", "Image PNG (*.png)"},
@@ -497,7 +495,8 @@ constexpr TextEntry kTexts[] = {
      "Accélération relative horizontale au centre de masse ("},
     {"ui.results.sliding_rocking.3", "Block sliding displacement (", "Glissement ("},
     {"ui.results.sliding_rocking.4", "Block sliding velocity (", "Vitesse de glissement ("},
-    {"ui.results.sliding_rocking.5", "Block sliding acceleration (", "Accélération de glissement ("},
+    {"ui.results.sliding_rocking.5", "Block sliding acceleration (",
+     "Accélération de glissement ("},
     {"ui.results.sliding_rocking.6", "Block rotation (rad)", "Rotation (rad)"},
     {"ui.results.sliding_rocking.7", "Block angular velocity (rad/s)", "Vitesse angulaire (rad/s)"},
     {"ui.results.sliding_rocking.8", "Block angular acceleration (rad/s²)",
@@ -518,7 +517,8 @@ constexpr TextEntry kTexts[] = {
      "Énergie dissipée par friction ("},
     {"ui.results.sliding_rocking.19", "Energy dissipated by impact (",
      "Énergie dissipée par impact ("},
-    {"ui.results.sliding_rocking.20", "Absolute energy error (%)", "Erreur énergétique absolue (%)"},
+    {"ui.results.sliding_rocking.20", "Absolute energy error (%)",
+     "Erreur énergétique absolue (%)"},
     {"ui.results.sliding_rocking.21", "Relative energy error (%)",
      "Erreur énergétique relative (%)"},
     // results viewer, CSV file
@@ -542,7 +542,6 @@ constexpr TextEntry kTexts[] = {
      "Facteur de sécurité au renversement"},
     {"ui.results.csv.resultant", "Resultant position", "Position de la résultante"},
     {"ui.results.csv.impact", "Impact energy", "Énergie d'impact"},
-    {"ui.results.csv.potential", "Potential energy", "Énergie potentielle"},
     // spreadsheet
     {"ui.sheet.caption", "Spreadsheet", "Feuille de données"},
     {"ui.sheet.menu.file", "&File", "&Fichier"},
@@ -558,8 +557,8 @@ constexpr TextEntry kTexts[] = {
     {"ui.sheet.workbook_title", "Save grid in a Microsoft Excel file format:",
      "Sauvegarder la feuille dans un fichier Microsoft Excel"},
     {"ui.sheet.workbook_filter", "MS Excel files (*.xlsx)", "Fichiers MS Excel (*.xlsx)"},
-    {"ui.sheet.csv_title", "Save grid in a comma seperated values file:",
-     "Sauvegarder la feuille dans un fichier CSV"},
+    {"ui.sheet.csv_title",
+     "Save grid in a comma seperated values file:", "Sauvegarder la feuille dans un fichier CSV"},
     {"ui.sheet.csv_filter", "CSV files (*.csv)", "Fichiers CSV (*.csv)"},
     {"ui.sheet.text_title", "Save grid in a text file:", "Save grid in a text file:"},
     {"ui.sheet.text_filter", "Text files (*.txt)", "Text files (*.txt)"},
@@ -592,6 +591,8 @@ constexpr TextEntry kTexts[] = {
 };
 } // namespace
 
-std::span<const TextEntry> uiTexts() { return kTexts; }
+std::span<const TextEntry> uiTexts() {
+    return kTexts;
+}
 
 } // namespace quibel

@@ -1,4 +1,4 @@
-#include "model/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace quibel {
 
@@ -14,13 +14,11 @@ constexpr TextEntry kTexts[] = {
     {"file.unable_to_read", "Unable to read file.", "Impossible de lire correctement le fichier."},
     {"file.unable_to_write", "Unable to write file %1: %2",
      "Impossible d'écrire le fichier %1 : %2"},
-    {"units.system.0", "mm - N - kg", "mm - N - kg"},
-    {"units.system.1", "m - kN - ton", "m - kN - ton"},
-    {"units.system.2", "in - lb - lb", "in - lb - lb"},
-    {"units.system.3", "ft - kip - kip", "ft - kip - kip"},
 };
 } // namespace
 
-std::span<const TextEntry> modelTexts() { return kTexts; }
+std::span<const TextEntry> modelTexts() {
+    return kTexts;
+}
 
 } // namespace quibel
