@@ -2,10 +2,10 @@
 
 #include "cli/batch_case.h"
 #include "cli/batch_inputs.h"
-#include "engine/result_grid.h"
-#include "engine/run_host.h"
+#include "engine/run/run_host.h"
 #include "model/enums.h"
 #include "model/text_catalogue.h"
+#include "reporting/result_grid.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "ui/analysis_gate.h"
 
-#include "engine/result_series.h"
+#include "engine/run/result_series.h"
 #include "model/model_flags.h"
 
 namespace quibel {

@@ -1,6 +1,6 @@
 #include "ui/results_series_list.h"
 
-#include "engine/sliding_rocking_centre_of_mass.h"
+#include "engine/sliding_rocking/centre_of_mass.h"
 #include "model/unit_labels.h"
 #include "model/unit_tables.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/result_series.h"
+#include "engine/run/result_series.h"
 #include "model/enums.h"
 #include "model/project_record.h"
 #include "model/text_catalogue.h"

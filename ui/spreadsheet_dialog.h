@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/result_grid.h"
 #include "model/project_record.h"
 #include "model/text_catalogue.h"
+#include "reporting/result_grid.h"
 
 #include <QDialog>
 

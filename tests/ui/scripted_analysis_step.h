@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/analysis_step.h"
-#include "engine/result_series.h"
+#include "engine/run/analysis_step.h"
+#include "engine/run/result_series.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
 
