@@ -7,13 +7,6 @@
 
 namespace quibel {
 
-/// The series of a rocking run: rotation, its velocity and acceleration, the six energy series,
-/// impact energy, overturning safety factor and position of the resultant.
-inline constexpr ResultSeriesSet kRockingSeries =
-    seriesBit(ResultSeries::Rotation) | seriesBit(ResultSeries::RotationVel) |
-    seriesBit(ResultSeries::RotationAcc) | kEnergySeries | seriesBit(ResultSeries::ImpactEnergy) |
-    seriesBit(ResultSeries::OverturningSF) | seriesBit(ResultSeries::ResultantPosition);
-
 /// The rocking analysis in the run driver: its checks, series, energy errors, RockingStep and
 /// the excessive-rotation question.
 ///
@@ -25,7 +18,7 @@ inline constexpr ResultSeriesSet kRockingSeries =
 class RockingAnalysis final : public AnalysisStep {
 public:
     std::vector<RunCheck> check(const TBlocStatic& model) const override;
-    ResultSeriesSet filledSeries() const noexcept override { return kRockingSeries; }
+    ResultSeriesSet filledSeries() const noexcept override { return seriesFilledBy(AnalysisKind::Rocking); }
     std::string_view debugHeader() const noexcept override;
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,

@@ -6,12 +6,12 @@
 #include "engine/run/debug_line.h"
 #include "engine/run/energy_terms.h"
 #include "engine/run/ground_motion.h"
-#include "engine/run/result_series.h"
 #include "engine/run/run_control.h"
 #include "engine/run/run_host.h"
 #include "engine/run/safety_factors.h"
 #include "engine/run/si_model.h"
 #include "model/project_record.h"
+#include "model/result_series.h"
 
 #include <memory>
 #include <string_view>

@@ -3,13 +3,15 @@
 #include "engine/loads/added_loads.h"
 #include "engine/loads/load_model.h"
 #include "engine/run/debug_line.h"
+#include "engine/run/force_histories.h"
+#include "engine/run/ground_motion_integration.h"
 #include "engine/run/run_length.h"
+#include "engine/run/series_store.h"
 #include "engine/run/si_model.h"
 #include "model/unit_tables.h"
 #include "numeric/error.h"
 #include "signals/history_value.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -33,16 +35,155 @@ void addDriverChecks(const AnalysisOptions& options, std::vector<RunCheck>& chec
         checks.push_back({MessageKind::Error, Message("engine.gravity_not_positive")});
 }
 
-// One filled series and where its samples come from.
-struct SeriesTarget {
-    ResultSeries series;
-    double* data = nullptr;
-};
-
 // Ends the step function's run even when a host or step throws.
 struct FinishGuard {
     AnalysisStep& step;
     ~FinishGuard() { step.finish(); }
+};
+
+// Shows the checks of step and of the driver; true when one of them refuses the run.
+bool refusedByChecks(AnalysisStep& step, const TBlocStatic& model, RunHost& host) {
+    std::vector<RunCheck> checks = step.check(model);
+    addDriverChecks(model.Options, checks);
+    bool refused = false;
+    for (const RunCheck& c : checks) {
+        host.showMessage(c.kind, c.message);
+        refused = refused || c.kind == MessageKind::Error;
+    }
+    return refused;
+}
+
+// Opens debugFile with its header when the option is on; when it cannot be created the
+// option is cleared and the run goes on without it.
+void openDebugFile(std::optional<DebugLine>& debugFile, TBlocStatic& model,
+                   const AnalysisStep& step, const std::string& path, RunHost& host) {
+    if (model.Options.DebugFile == 0)
+        return;
+    debugFile.emplace(path);
+    if (!debugFile->isOpen()) {
+        debugFile.reset();
+        model.Options.DebugFile = 0;
+        host.showMessage(MessageKind::Warning, Message("engine.debug_file_failed"));
+        return;
+    }
+    std::string header(kDriverDebugHeader);
+    header += step.debugHeader();
+    debugFile->writeLine(header);
+}
+
+void writeDriverColumns(DebugLine& debug, const StepInput& input) {
+    debug.fixed(input.t, 10, 6);
+    debug.fixed(input.ground.ag, 6, 4);
+    debug.fixed(input.ground.av, 6, 4);
+    debug.fixed(input.Fh, 10, 4);
+    debug.fixed(input.Fv, 10, 4);
+}
+
+// The steps of one run once its series, SI copies and debug file are ready.
+class StepLoop final {
+public:
+    StepLoop(const TBlocStatic& model, const SiModel& si, const RunLength& length,
+             StepTiming timing, AnalysisStep& step, RunHost& host, SeriesStore& store,
+             DebugLine* debug)
+        : mG(si.g), mLength(length), mStep(step), mHost(host), mStore(store), mDebug(debug),
+          mControl(host), mForces(model),
+          mHorizontalAcc(model.history(HistoryKind::HorizontalAcceleration)),
+          mVerticalAcc(model.history(HistoryKind::VerticalAcceleration)),
+          mLengthBack(units::lengthFromSi(model.UnitSystem)),
+          mTimeShift(timing == StepTiming::FirstStepAtZero ? 1 : 0) {
+        mInput.dt = model.Options.TimeStep;
+    }
+
+    /// Makes the steps until the last one or a stop; returns the number made.
+    std::int64_t run() {
+        std::int64_t done = 0;
+        while (done < mLength.steps) {
+            const std::int64_t s = done + 1;
+            makeStep(s);
+            done = s;
+            if (++mCount == mLength.ratio) {
+                mCount = 0;
+                storeSample(s);
+            }
+            reportProgress(s);
+            mPrevious = mNext;
+            mStep.afterStep(mPrevious, mControl);
+            if (!mControl.running())
+                break;
+            if (done < mLength.steps && mHost.stopRequested()) {
+                mControl.requestStop(StopCause::Host);
+                break;
+            }
+        }
+        if (mPosition != 0)
+            mHost.progress(0);
+        return done;
+    }
+
+    const RunControl& control() const noexcept { return mControl; }
+
+private:
+    // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0.
+    void makeStep(std::int64_t s) {
+        const double dt = mInput.dt;
+        const double t = static_cast<double>(s - mTimeShift) * dt;
+        mInput.t = t;
+        advanceGroundMotion(mInput.ground, mHorizontalAcc.value(t) * mG, mVerticalAcc.value(t) * mG,
+                            dt);
+        mInput.Fh = mForces.horizontal(t);
+        mInput.Fv = mForces.vertical(t);
+        if (mDebug)
+            writeDriverColumns(*mDebug, mInput);
+        mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
+    }
+
+    void storeSample(std::int64_t s) {
+        const std::int64_t j = s / mLength.ratio; // 0-based index of sample s div k + 1
+        mStore.store(j, mNext, mEnergy, mFactors);
+        const EnergyErrors errors = mStep.energyErrors(mEnergy);
+        mStatus.time = mInput.t;
+        mStatus.slidingDisplacement = mNext.u * mLengthBack;
+        mStatus.rotation = mNext.theta;
+        mStatus.absoluteEnergyError = errors.absolute;
+        mStatus.relativeEnergyError = errors.relative;
+        if (std::fmax(errors.absolute, errors.relative) > 5.0)
+            mStatus.energyErrorHigh = true;
+        mStatus.sample = static_cast<int>(j + 1);
+        mHost.status(mStatus);
+    }
+
+    // The progress counts step s as step s + 1 of N when the first step is at time 0.
+    void reportProgress(std::int64_t s) {
+        const std::int64_t progressShift = 1 - mTimeShift;
+        const int now = static_cast<int>(
+            std::lround(RunHost::kProgressMaximum * static_cast<double>(s + progressShift) /
+                        static_cast<double>(mLength.N)));
+        if (now != mPosition) {
+            mPosition = now;
+            mHost.progress(mPosition);
+        }
+    }
+
+    const double mG;
+    const RunLength mLength;
+    AnalysisStep& mStep;
+    RunHost& mHost;
+    SeriesStore& mStore;
+    DebugLine* mDebug;
+    RunControl mControl;
+    const ForceHistories mForces;
+    const HistoryEvaluator mHorizontalAcc;
+    const HistoryEvaluator mVerticalAcc;
+    const double mLengthBack;
+    const std::int64_t mTimeShift;
+    StepInput mInput;
+    BlockMotion mPrevious;
+    BlockMotion mNext;
+    EnergyTerms mEnergy;
+    SafetyFactors mFactors;
+    RunStatus mStatus;
+    int mPosition = 0;
+    std::int64_t mCount = 0;
 };
 
 } // namespace
@@ -65,15 +206,7 @@ RunOutcome AnalysisRun::run() {
         return outcome;
     }
     AnalysisStep& step = *mStep;
-
-    std::vector<RunCheck> checks = step.check(model);
-    addDriverChecks(model.Options, checks);
-    bool refused = false;
-    for (const RunCheck& c : checks) {
-        mHost.showMessage(c.kind, c.message);
-        refused = refused || c.kind == MessageKind::Error;
-    }
-    if (refused)
+    if (refusedByChecks(step, model, mHost))
         return outcome;
 
     const StepTiming timing = step.timing();
@@ -84,205 +217,33 @@ RunOutcome AnalysisRun::run() {
                                   {std::to_string(length.steps), std::to_string(length.samples)}));
         return outcome;
     }
-
-    // New series are made before the old ones go, so that a failed allocation leaves the
-    // results of the previous run as they were.
-    const ResultSeriesSet filled = step.filledSeries();
-    const int sampleCount = static_cast<int>(length.samples);
-    std::vector<std::pair<ResultSeries, TVector>> fresh;
+    std::optional<SeriesStore> store;
     try {
-        for (int s = 0; s < kResultSeriesCount; ++s) {
-            const auto series = static_cast<ResultSeries>(s);
-            if (contains(filled, series))
-                fresh.emplace_back(series, TVector(sampleCount));
-        }
+        store.emplace(model, step.filledSeries(), static_cast<int>(length.samples));
     } catch (const Error& e) {
         mHost.showMessage(MessageKind::Error, e.message());
         return outcome;
-    }
-    std::array<double*, kResultSeriesCount> target{};
-    for (auto& [series, vector] : fresh) {
-        std::optional<TVector>& slot = seriesSlot(model, series);
-        slot.emplace(std::move(vector));
-        target[static_cast<std::size_t>(series)] = slot->data();
     }
 
     const SiModel si = MakeSiModel(model);
     const LoadModel loads = MakeLoadModel(model, si);
     const AddedLoadsOnBlock added = CollectAddedLoads(model);
-    const bool horizontalForceOn = ForceHistoryOnBlock(model, HistoryKind::HorizontalForce);
-    const bool verticalForceOn = ForceHistoryOnBlock(model, HistoryKind::VerticalForce);
-    const HistoryEvaluator horizontalAcc(model.history(HistoryKind::HorizontalAcceleration));
-    const HistoryEvaluator verticalAcc(model.history(HistoryKind::VerticalAcceleration));
-    const HistoryEvaluator horizontalForce(model.history(HistoryKind::HorizontalForce));
-    const HistoryEvaluator verticalForce(model.history(HistoryKind::VerticalForce));
-
     std::optional<DebugLine> debugFile;
-    if (model.Options.DebugFile != 0) {
-        debugFile.emplace(mSettings.debugFilePath);
-        if (!debugFile->isOpen()) {
-            debugFile.reset();
-            model.Options.DebugFile = 0;
-            mHost.showMessage(MessageKind::Warning, Message("engine.debug_file_failed"));
-        } else {
-            std::string header(kDriverDebugHeader);
-            header += step.debugHeader();
-            debugFile->writeLine(header);
-        }
-    }
+    openDebugFile(debugFile, model, step, mSettings.debugFilePath, mHost);
     DebugLine* debug = debugFile ? &*debugFile : nullptr;
 
-    const RunContext context{model, si, loads, added, debug};
-    step.prepare(context);
+    step.prepare(RunContext{model, si, loads, added, debug});
     FinishGuard guard{step};
-    RunControl control(mHost);
-
-    const double dt = model.Options.TimeStep;
-    const double g = si.g;
-    const double forceToKn = units::forceToSi(model.UnitSystem);
-    const double lengthBack = units::lengthFromSi(model.UnitSystem);
-    const double energyBack = lengthBack * units::forceFromSi(model.UnitSystem);
-    const std::int64_t steps = length.steps;
-    const std::int64_t ratio = length.ratio;
-    // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0; the
-    // progress counts it as step s + 1 of N or step s of N.
-    const std::int64_t timeShift = timing == StepTiming::FirstStepAtZero ? 1 : 0;
-    const std::int64_t progressShift = 1 - timeShift;
-    const double progressTotal = static_cast<double>(length.N);
-
-    auto at = [&target](ResultSeries s) { return target[static_cast<std::size_t>(s)]; };
-    double* const slidingDisp = at(ResultSeries::SlidingDisp);
-    double* const slidingVel = at(ResultSeries::SlidingVel);
-    double* const slidingAcc = at(ResultSeries::SlidingAcc);
-    double* const rotation = at(ResultSeries::Rotation);
-    double* const rotationVel = at(ResultSeries::RotationVel);
-    double* const rotationAcc = at(ResultSeries::RotationAcc);
-    double* const absInput = at(ResultSeries::AbsInputEnergy);
-    double* const relInput = at(ResultSeries::RelInputEnergy);
-    double* const absKinetic = at(ResultSeries::AbsKineticEnergy);
-    double* const relKinetic = at(ResultSeries::RelKineticEnergy);
-    double* const friction = at(ResultSeries::FrictionEnergy);
-    double* const preseismic = at(ResultSeries::PreseismicWork);
-    double* const impact = at(ResultSeries::ImpactEnergy);
-    double* const potential = at(ResultSeries::PotentialEnergy);
-    double* const slidingSF = at(ResultSeries::SlidingSF);
-    double* const overturningSF = at(ResultSeries::OverturningSF);
-    double* const resultant = at(ResultSeries::ResultantPosition);
-    auto put = [](double* series, std::int64_t index, double value) {
-        if (series)
-            series[index] = value;
-    };
-
-    StepInput input;
-    input.dt = dt;
-    GroundMotion& gm = input.ground;
-    BlockMotion previous;
-    BlockMotion next;
-    EnergyTerms energy;
-    SafetyFactors factors;
-    RunStatus status;
-    int position = 0;
-    std::int64_t count = 0;
-    std::int64_t done = 0;
-
-    while (done < steps) {
-        const std::int64_t s = done + 1;
-        const double t = static_cast<double>(s - timeShift) * dt;
-        input.t = t;
-
-        gm.agPrev = gm.ag;
-        gm.avPrev = gm.av;
-        gm.ag = horizontalAcc.value(t) * g;
-        gm.av = verticalAcc.value(t) * g;
-        // Velocity and displacement exact for an acceleration linear over the step.
-        gm.vgPrev = gm.vg;
-        gm.vg = gm.vgPrev + gm.agPrev * dt + (gm.ag - gm.agPrev) * dt / 2.0;
-        gm.dgPrev = gm.dg;
-        gm.dg = gm.dgPrev + gm.vgPrev * dt + dt * dt * gm.agPrev / 2.0 +
-                dt * dt * (gm.ag - gm.agPrev) / 6.0;
-        gm.vvPrev = gm.vv;
-        gm.vv = gm.vvPrev + gm.avPrev * dt + (gm.av - gm.avPrev) * dt / 2.0;
-        gm.dvPrev = gm.dv;
-        gm.dv = gm.dvPrev + gm.vvPrev * dt + dt * dt * gm.avPrev / 2.0 +
-                dt * dt * (gm.av - gm.avPrev) / 6.0;
-
-        input.Fh = horizontalForceOn ? horizontalForce.value(t) * forceToKn : 0.0;
-        input.Fv = verticalForceOn ? verticalForce.value(t) * forceToKn : 0.0;
-
-        if (debug) {
-            debug->fixed(t, 10, 6);
-            debug->fixed(gm.ag, 6, 4);
-            debug->fixed(gm.av, 6, 4);
-            debug->fixed(input.Fh, 10, 4);
-            debug->fixed(input.Fv, 10, 4);
-        }
-
-        step.step(input, previous, next, energy, factors, control);
-        done = s;
-
-        if (++count == ratio) {
-            count = 0;
-            const std::int64_t j = s / ratio; // 0-based index of sample s div k + 1
-            put(slidingDisp, j, next.u * lengthBack);
-            put(slidingVel, j, next.v * lengthBack);
-            put(slidingAcc, j, next.a * lengthBack);
-            put(rotation, j, next.theta);
-            put(rotationVel, j, next.omega);
-            put(rotationAcc, j, next.alpha);
-            put(absInput, j, energy.E0 * energyBack);
-            put(relInput, j, energy.E1 * energyBack);
-            put(absKinetic, j, energy.E2 * energyBack);
-            put(relKinetic, j, energy.E3 * energyBack);
-            put(friction, j, energy.E4 * energyBack);
-            put(preseismic, j, energy.E5 * energyBack);
-            put(impact, j, energy.E6 * energyBack);
-            put(potential, j, energy.E7 * energyBack);
-            put(slidingSF, j, factors.sliding);
-            put(overturningSF, j, factors.overturning);
-            put(resultant, j, factors.resultantPosition);
-
-            const EnergyErrors errors = step.energyErrors(energy);
-            status.time = t;
-            status.slidingDisplacement = next.u * lengthBack;
-            status.rotation = next.theta;
-            status.absoluteEnergyError = errors.absolute;
-            status.relativeEnergyError = errors.relative;
-            if (std::fmax(errors.absolute, errors.relative) > 5.0)
-                status.energyErrorHigh = true;
-            status.sample = static_cast<int>(j + 1);
-            mHost.status(status);
-        }
-
-        const int now = static_cast<int>(std::lround(
-            RunHost::kProgressMaximum * static_cast<double>(s + progressShift) / progressTotal));
-        if (now != position) {
-            position = now;
-            mHost.progress(position);
-        }
-
-        previous = next;
-        step.afterStep(previous, control);
-        if (!control.running())
-            break;
-        if (done < steps && mHost.stopRequested()) {
-            control.requestStop(StopCause::Host);
-            break;
-        }
-    }
+    StepLoop loop(model, si, length, timing, step, mHost, *store, debug);
+    const std::int64_t done = loop.run();
 
     outcome.steps = done;
-    outcome.cause = control.stopCause();
-    outcome.stopMessage = control.stopMessage();
-    outcome.end = done < steps ? RunEnd::Stopped : RunEnd::Completed;
-    outcome.samples = static_cast<int>(done / ratio + 1);
-    if (done < steps) {
-        for (auto& [series, vector] : fresh) {
-            (void)vector;
-            seriesSlot(model, series)->resize(outcome.samples);
-        }
-    }
-    if (position != 0)
-        mHost.progress(0);
+    outcome.cause = loop.control().stopCause();
+    outcome.stopMessage = loop.control().stopMessage();
+    outcome.end = done < length.steps ? RunEnd::Stopped : RunEnd::Completed;
+    outcome.samples = static_cast<int>(done / length.ratio + 1);
+    if (done < length.steps)
+        store->truncate(outcome.samples);
     return outcome;
 }
 

@@ -37,10 +37,7 @@ std::vector<RunCheck> SlidingRockingAnalysis::check(const TBlocStatic& model) co
 }
 
 ResultSeriesSet SlidingRockingAnalysis::filledSeries() const noexcept {
-    ResultSeriesSet all = 0;
-    for (int s = 0; s < kResultSeriesCount; ++s)
-        all |= seriesBit(static_cast<ResultSeries>(s));
-    return all;
+    return seriesFilledBy(AnalysisKind::SlidingAndRocking);
 }
 
 std::string_view SlidingRockingAnalysis::debugHeader() const noexcept {
