@@ -1,7 +1,7 @@
 #include "ui/results_csv_export.h"
 
-#include "engine/run/result_series.h"
 #include "engine/run/run_length.h"
+#include "model/result_series.h"
 #include "model/unit_tables.h"
 #include "reporting/report_numbers.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/run/result_series.h"
 #include "model/enums.h"
 #include "model/project_record.h"
+#include "model/result_series.h"
 #include "model/text_catalogue.h"
 
 #include <string>

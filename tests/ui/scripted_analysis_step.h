@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/run/analysis_step.h"
-#include "engine/run/result_series.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
+#include "model/result_series.h"
 
 #include <chrono>
 #include <functional>
