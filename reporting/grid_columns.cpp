@@ -57,6 +57,22 @@ std::vector<double> GridColumns::energyError(ResultSeries input, ResultSeries ki
     return out;
 }
 
+ResultGrid GridColumns::withEnergyErrors(ResultSeries dissipated, bool withPreseismic) const {
+    ResultGrid grid;
+    grid.columns.push_back(time());
+    for (GridColumn& c : series())
+        grid.columns.push_back(std::move(c));
+    grid.columns.push_back(
+        computed("engine.grid.absolute_energy_error", "(%)",
+                 energyError(ResultSeries::AbsInputEnergy, ResultSeries::AbsKineticEnergy,
+                             dissipated, withPreseismic)));
+    grid.columns.push_back(
+        computed("engine.grid.relative_energy_error", "(%)",
+                 energyError(ResultSeries::RelInputEnergy, ResultSeries::RelKineticEnergy,
+                             dissipated, withPreseismic)));
+    return grid;
+}
+
 std::vector<double> GridColumns::values(ResultSeries s) const {
     const std::optional<TVector>& series = seriesSlot(mModel, s);
     std::vector<double> out(static_cast<std::size_t>(mRows), 0.0);

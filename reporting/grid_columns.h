@@ -26,6 +26,10 @@ public:
     std::vector<double> energyError(ResultSeries input, ResultSeries kinetic,
                                     ResultSeries dissipated, bool withPreseismic) const;
 
+    /// The time, the series columns and the absolute and relative energy errors (energyError
+    /// with the kind's dissipated energy).
+    ResultGrid withEnergyErrors(ResultSeries dissipated, bool withPreseismic) const;
+
 private:
     std::vector<double> values(ResultSeries s) const;
     std::string unit(SeriesDimension dimension) const;

@@ -23,20 +23,8 @@ int TimeColumnDecimals(double saveStep) noexcept {
 }
 
 ResultGrid SlidingResultGrid(const TBlocStatic& model, Language language) {
-    const GridColumns parts(model, language, AnalysisKind::Sliding);
-    ResultGrid grid;
-    grid.columns.push_back(parts.time());
-    for (GridColumn& c : parts.series())
-        grid.columns.push_back(std::move(c));
-    grid.columns.push_back(parts.computed("engine.grid.absolute_energy_error", "(%)",
-                                          parts.energyError(ResultSeries::AbsInputEnergy,
-                                                            ResultSeries::AbsKineticEnergy,
-                                                            ResultSeries::FrictionEnergy, true)));
-    grid.columns.push_back(parts.computed("engine.grid.relative_energy_error", "(%)",
-                                          parts.energyError(ResultSeries::RelInputEnergy,
-                                                            ResultSeries::RelKineticEnergy,
-                                                            ResultSeries::FrictionEnergy, true)));
-    return grid;
+    return GridColumns(model, language, AnalysisKind::Sliding)
+        .withEnergyErrors(ResultSeries::FrictionEnergy, true);
 }
 
 ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
