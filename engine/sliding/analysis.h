@@ -13,7 +13,9 @@ namespace quibel {
 class SlidingAnalysis final : public AnalysisStep {
 public:
     std::vector<RunCheck> check(const TBlocStatic& model) const override;
-    ResultSeriesSet filledSeries() const noexcept override { return seriesFilledBy(AnalysisKind::Sliding); }
+    ResultSeriesSet filledSeries() const noexcept override {
+        return seriesFilledBy(AnalysisKind::Sliding);
+    }
     std::string_view debugHeader() const noexcept override;
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
