@@ -3,7 +3,7 @@
 // host that shows nothing and once inside the progress window, shown and yielding to the event
 // loop as it does for the user. The window is opened and closed in every iteration.
 #include "bench/synthetic_records.h"
-#include "engine/run_driver.h"
+#include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
 #include "ui/analysis_dialog.h"

@@ -2,7 +2,7 @@
 // restitution 1.0 upstream and 0.3 downstream) under a 20-second synthetic horizontal record
 // sampled at 0.01 s, at the default time step of 0.0001 s: 200 001 integration steps per run.
 #include "bench/synthetic_records.h"
-#include "engine/run_driver.h"
+#include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // uplift 1330 kN, friction 45°) under a 40-second synthetic horizontal record sampled at
 // 0.01 s, at the default time step of 0.0001 s: 400 001 integration steps per run.
 #include "bench/synthetic_records.h"
-#include "engine/run_driver.h"
+#include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Speed of the sliding-and-rocking analysis: whole runs of the start-up model on a 20-second
 // record at the default time step (200 001 integration steps), reported per step.
-#include "engine/run_driver.h"
-#include "engine/run_host.h"
+#include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "cli/cli_run_host.h"
 
-#include "engine/number_text.h"
+#include "engine/run/number_text.h"
 
 #include <cmath>
 #include <ostream>

@@ -1,9 +1,9 @@
 #include "cli/report_command.h"
 
 #include "cli/command_line.h"
-#include "engine/computed_data_report.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
+#include "reporting/computed_data_report.h"
 
 #include <ostream>
 

@@ -3,10 +3,10 @@
 #include "cli/atomic_text_file.h"
 #include "cli/cli_run_host.h"
 #include "cli/command_line.h"
-#include "engine/result_grid.h"
-#include "engine/run_driver.h"
+#include "engine/run/run_driver.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
+#include "reporting/result_grid.h"
 
 #include <unistd.h>
 

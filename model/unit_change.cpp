@@ -1,6 +1,7 @@
 #include "model/unit_change.h"
 
 #include "model/record_fields.h"
+#include "model/result_series.h"
 #include "model/unit_tables.h"
 
 namespace quibel {
@@ -73,12 +74,14 @@ void changeUnitSystem(TBlocStatic& m, UnitSystem newSystem) {
         f.Y *= L;
     }
 
-    for (auto* series : {&m.SlidingDisp, &m.SlidingVel, &m.SlidingAcc})
-        scale(*series, L);
-    for (auto* series :
-         {&m.RelKineticEnergy, &m.AbsKineticEnergy, &m.FrictionEnergy, &m.ImpactEnergy,
-          &m.PotentialEnergy, &m.PreseismicWork, &m.AbsInputEnergy, &m.RelInputEnergy})
-        scale(*series, F * L);
+    for (const ResultSeriesRow& row : kResultSeriesTable) {
+        if (row.dimension == SeriesDimension::Energy)
+            scale(m.*row.samples, F * L);
+        else if (row.dimension == SeriesDimension::Length ||
+                 row.dimension == SeriesDimension::Velocity ||
+                 row.dimension == SeriesDimension::Acceleration)
+            scale(m.*row.samples, L);
+    }
 
     m.UnitSystem = newSystem;
 }

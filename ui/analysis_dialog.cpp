@@ -1,7 +1,7 @@
 #include "ui/analysis_dialog.h"
 
-#include "engine/run_status_text.h"
 #include "numeric/error.h"
+#include "reporting/run_status_text.h"
 #include "ui/application_state.h"
 #include "ui/ui_text.h"
 #include "ui/user_prompts.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/analysis_step.h"
-#include "engine/run_driver.h"
-#include "engine/run_host.h"
+#include "engine/run/analysis_step.h"
+#include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 #include "ui/yield_ticker.h"
 
 #include <QDialog>

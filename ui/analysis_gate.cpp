@@ -1,7 +1,7 @@
 #include "ui/analysis_gate.h"
 
-#include "engine/result_series.h"
 #include "model/model_flags.h"
+#include "model/result_series.h"
 
 namespace quibel {
 

@@ -1,7 +1,7 @@
 #include "ui/animation_dialog.h"
 
 #include "chart/trchart.h"
-#include "engine/run_length.h"
+#include "engine/run/run_length.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/numeric_edit.h"

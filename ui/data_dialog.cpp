@@ -1,6 +1,6 @@
 #include "ui/data_dialog.h"
 
-#include "engine/computed_data_report.h"
+#include "reporting/computed_data_report.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/regional_decimal.h"

@@ -1,6 +1,6 @@
 #include "ui/grid_text_export.h"
 
-#include "engine/report_numbers.h"
+#include "reporting/report_numbers.h"
 
 #include <algorithm>
 #include <vector>

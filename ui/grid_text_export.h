@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/result_grid.h"
+#include "reporting/result_grid.h"
 
 #include <string>
 

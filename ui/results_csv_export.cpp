@@ -1,9 +1,9 @@
 #include "ui/results_csv_export.h"
 
-#include "engine/report_numbers.h"
-#include "engine/result_series.h"
-#include "engine/run_length.h"
+#include "engine/run/run_length.h"
+#include "model/result_series.h"
 #include "model/unit_tables.h"
+#include "reporting/report_numbers.h"
 
 #include <span>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "chart/chart_export.h"
 #include "chart/trchart.h"
-#include "engine/run_length.h"
+#include "engine/run/run_length.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/mouse_mode_buttons.h"

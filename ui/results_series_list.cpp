@@ -1,6 +1,6 @@
 #include "ui/results_series_list.h"
 
-#include "engine/sliding_rocking_centre_of_mass.h"
+#include "engine/sliding_rocking/centre_of_mass.h"
 #include "model/unit_labels.h"
 #include "model/unit_tables.h"
 
@@ -14,89 +14,88 @@ namespace quibel {
 
 namespace {
 
-/// How a list text that ends with "(" is completed.
-enum class Completion { None, Length, Velocity, Acceleration, Energy };
-
 struct ItemSpec {
-    Completion completion;
     ResultsItemSource source;
     ResultSeries slot;
 };
 
 using S = ResultSeries;
 using Src = ResultsItemSource;
-using C = Completion;
 
 constexpr ItemSpec kSliding[] = {
-    {C::Length, Src::Slot, S::SlidingDisp},
-    {C::Velocity, Src::Slot, S::SlidingVel},
-    {C::Acceleration, Src::Slot, S::SlidingAcc},
-    {C::None, Src::Slot, S::SlidingSF},
-    {C::Energy, Src::Slot, S::AbsInputEnergy},
-    {C::Energy, Src::Slot, S::RelInputEnergy},
-    {C::Energy, Src::Slot, S::PreseismicWork},
-    {C::Energy, Src::Slot, S::AbsKineticEnergy},
-    {C::Energy, Src::Slot, S::RelKineticEnergy},
-    {C::Energy, Src::Slot, S::FrictionEnergy},
-    {C::Energy, Src::Slot, S::PotentialEnergy},
-    {C::None, Src::AbsoluteEnergyError, S::SlidingDisp},
-    {C::None, Src::RelativeEnergyError, S::SlidingDisp},
+    {Src::Slot, S::SlidingDisp},
+    {Src::Slot, S::SlidingVel},
+    {Src::Slot, S::SlidingAcc},
+    {Src::Slot, S::SlidingSF},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::FrictionEnergy},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::AbsoluteEnergyError, S::SlidingDisp},
+    {Src::RelativeEnergyError, S::SlidingDisp},
 };
 
 constexpr ItemSpec kRocking[] = {
-    {C::None, Src::Slot, S::Rotation},
-    {C::None, Src::Slot, S::RotationVel},
-    {C::None, Src::Slot, S::RotationAcc},
-    {C::None, Src::Slot, S::OverturningSF},
-    {C::None, Src::Slot, S::ResultantPosition},
-    {C::Energy, Src::Slot, S::AbsInputEnergy},
-    {C::Energy, Src::Slot, S::RelInputEnergy},
-    {C::Energy, Src::Slot, S::AbsKineticEnergy},
-    {C::Energy, Src::Slot, S::RelKineticEnergy},
-    {C::Energy, Src::Slot, S::PreseismicWork},
-    {C::Energy, Src::Slot, S::ImpactEnergy},
-    {C::Energy, Src::Slot, S::PotentialEnergy},
-    {C::None, Src::AbsoluteEnergyError, S::Rotation},
-    {C::None, Src::RelativeEnergyError, S::Rotation},
+    {Src::Slot, S::Rotation},
+    {Src::Slot, S::RotationVel},
+    {Src::Slot, S::RotationAcc},
+    {Src::Slot, S::OverturningSF},
+    {Src::Slot, S::ResultantPosition},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::ImpactEnergy},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::AbsoluteEnergyError, S::Rotation},
+    {Src::RelativeEnergyError, S::Rotation},
 };
 
 constexpr ItemSpec kSlidingRocking[] = {
-    {C::Length, Src::CentreDisplacement, S::SlidingDisp},
-    {C::Velocity, Src::CentreVelocity, S::SlidingVel},
-    {C::Acceleration, Src::CentreAcceleration, S::SlidingAcc},
-    {C::Length, Src::Slot, S::SlidingDisp},
-    {C::Velocity, Src::Slot, S::SlidingVel},
-    {C::Acceleration, Src::Slot, S::SlidingAcc},
-    {C::None, Src::Slot, S::Rotation},
-    {C::None, Src::Slot, S::RotationVel},
-    {C::None, Src::Slot, S::RotationAcc},
-    {C::None, Src::Slot, S::SlidingSF},
-    {C::None, Src::Slot, S::OverturningSF},
-    {C::None, Src::Slot, S::ResultantPosition},
-    {C::Energy, Src::Slot, S::AbsInputEnergy},
-    {C::Energy, Src::Slot, S::AbsKineticEnergy},
-    {C::Energy, Src::Slot, S::RelInputEnergy},
-    {C::Energy, Src::Slot, S::RelKineticEnergy},
-    {C::Energy, Src::Slot, S::PreseismicWork},
-    {C::Energy, Src::Slot, S::PotentialEnergy},
-    {C::Energy, Src::Slot, S::FrictionEnergy},
-    {C::Energy, Src::Slot, S::ImpactEnergy},
-    {C::None, Src::AbsoluteEnergyError, S::SlidingDisp},
-    {C::None, Src::RelativeEnergyError, S::SlidingDisp},
+    {Src::CentreDisplacement, S::SlidingDisp},
+    {Src::CentreVelocity, S::SlidingVel},
+    {Src::CentreAcceleration, S::SlidingAcc},
+    {Src::Slot, S::SlidingDisp},
+    {Src::Slot, S::SlidingVel},
+    {Src::Slot, S::SlidingAcc},
+    {Src::Slot, S::Rotation},
+    {Src::Slot, S::RotationVel},
+    {Src::Slot, S::RotationAcc},
+    {Src::Slot, S::SlidingSF},
+    {Src::Slot, S::OverturningSF},
+    {Src::Slot, S::ResultantPosition},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::Slot, S::FrictionEnergy},
+    {Src::Slot, S::ImpactEnergy},
+    {Src::AbsoluteEnergyError, S::SlidingDisp},
+    {Src::RelativeEnergyError, S::SlidingDisp},
 };
 
-std::string completion(Completion c, UnitSystem units) {
+// A list text that ends with "(" is completed with the unit of the series' dimension; the
+// energy errors have none.
+std::string completion(const ItemSpec& spec, UnitSystem units) {
+    if (spec.source == Src::AbsoluteEnergyError || spec.source == Src::RelativeEnergyError)
+        return {};
     const std::string L(units::lengthUnit(units));
-    switch (c) {
-    case Completion::Length:
+    switch (seriesRow(spec.slot).dimension) {
+    case SeriesDimension::Length:
         return L + ")";
-    case Completion::Velocity:
+    case SeriesDimension::Velocity:
         return L + "/s)";
-    case Completion::Acceleration:
+    case SeriesDimension::Acceleration:
         return L + "/s²)";
-    case Completion::Energy:
+    case SeriesDimension::Energy:
         return units::energyUnit(units) + ")";
-    case Completion::None:
+    default:
         break;
     }
     return {};
@@ -163,7 +162,7 @@ std::vector<ResultsListItem> ResultsSeriesList(AnalysisKind kind, UnitSystem uni
     std::vector<ResultsListItem> items;
     for (std::size_t i = 0; i < specs.size(); ++i) {
         const std::string key = std::string(prefix) + std::to_string(i);
-        items.push_back({std::string(text(language, key)) + completion(specs[i].completion, units),
+        items.push_back({std::string(text(language, key)) + completion(specs[i], units),
                          specs[i].source, specs[i].slot});
     }
     return items;

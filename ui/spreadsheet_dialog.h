@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/result_grid.h"
 #include "model/project_record.h"
+#include "reporting/result_grid.h"
 #include "texts/text_catalogue.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/run_host.h"
+#include "engine/run/run_host.h"
 
 #include <vector>
 

@@ -3,8 +3,8 @@
 #include "cli/atomic_text_file.h"
 #include "cli/batch/case_model.h"
 #include "cli/batch/run_host.h"
-#include "engine/run_driver.h"
-#include "engine/run_length.h"
+#include "engine/run/run_driver.h"
+#include "engine/run/run_length.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
 

@@ -2,9 +2,9 @@
 
 #include "cli/batch/case.h"
 #include "cli/batch/inputs.h"
-#include "engine/result_grid.h"
-#include "engine/run_host.h"
+#include "engine/run/run_host.h"
 #include "model/enums.h"
+#include "reporting/result_grid.h"
 #include "texts/text_catalogue.h"
 
 #include <cstdint>

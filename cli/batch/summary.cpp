@@ -2,7 +2,7 @@
 
 #include "cli/batch/csv.h"
 #include "cli/batch/number.h"
-#include "engine/number_text.h"
+#include "engine/run/number_text.h"
 #include "model/unit_tables.h"
 
 namespace quibel::cli {

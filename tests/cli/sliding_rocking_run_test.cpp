@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
 #include "cli/run_command.h"
-#include "engine/number_text.h"
-#include "engine/run_driver.h"
+#include "engine/run/number_text.h"
+#include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "tests/cli/cli_test_support.h"
 

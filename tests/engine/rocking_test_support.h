@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/added_loads.h"
-#include "engine/load_model.h"
-#include "engine/rocking_step.h"
-#include "engine/run_control.h"
-#include "engine/si_model.h"
+#include "engine/loads/added_loads.h"
+#include "engine/loads/load_model.h"
+#include "engine/rocking/step.h"
+#include "engine/run/run_control.h"
+#include "engine/run/si_model.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
-#include "recording_host.h"
+#include "tests/engine/recording_host.h"
 
 #include <cmath>
 #include <memory>

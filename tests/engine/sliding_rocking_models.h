@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/sliding_rocking_context.h"
-#include "engine/sliding_rocking_state.h"
+#include "engine/sliding_rocking/context.h"
+#include "engine/sliding_rocking/state.h"
 #include "model/project_record.h"
 
 #include <cmath>

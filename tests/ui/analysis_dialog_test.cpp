@@ -1,6 +1,6 @@
 #include "ui/analysis_dialog.h"
 
-#include "engine/result_series.h"
+#include "model/result_series.h"
 #include "scripted_analysis_step.h"
 #include "scripted_prompts.h"
 #include "ui/application_state.h"

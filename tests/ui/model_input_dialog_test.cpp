@@ -1,6 +1,6 @@
 #include "dialog_test_support.h"
 
-#include "engine/run_driver.h"
+#include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "scripted_prompts.h"
 #include "ui/analysis_gate.h"

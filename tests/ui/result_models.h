@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/result_series.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
+#include "model/result_series.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/analysis_step.h"
-#include "engine/result_series.h"
+#include "engine/run/analysis_step.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
+#include "model/result_series.h"
 
 #include <chrono>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "in_process_runs.h"
 
-#include "engine/result_grid.h"
-#include "engine/run_driver.h"
-#include "engine/run_host.h"
+#include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
+#include "reporting/result_grid.h"
 #include "signals/effective_signal.h"
 #include "signals/response_spectrum.h"
 

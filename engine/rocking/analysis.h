@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/rocking/step.h"
+#include "engine/run/analysis_step.h"
+
+#include <memory>
+
+namespace quibel {
+
+/// The rocking analysis in the run driver: its checks, series, energy errors, RockingStep and
+/// the excessive-rotation question.
+///
+/// Checks, in order: a block without mass (error "engine.rocking.massless"), no time history
+/// defined (error "engine.rocking.no_histories"). prepare() sets ThetaUp = atan(Xc / Yc) and
+/// ThetaDown = atan((B - Xc) / (Yc - B tan(Beta))) from the model values. After each step, at
+/// most once per run, the run asks "engine.rocking.excessive_rotation" when the block rocks
+/// about the heel beyond ThetaUp + pi/8 or about the toe beyond ThetaDown + pi/8.
+class RockingAnalysis final : public AnalysisStep {
+public:
+    std::vector<RunCheck> check(const TBlocStatic& model) const override;
+    ResultSeriesSet filledSeries() const noexcept override {
+        return seriesFilledBy(AnalysisKind::Rocking);
+    }
+    std::string_view debugHeader() const noexcept override;
+    void prepare(const RunContext& context) override;
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    void afterStep(const BlockMotion& current, RunControl& control) override;
+    /// Absolute: |(E0 + E5 - E2 - E6 - E7) / E0| x 100, relative: |(E1 + E5 - E3 - E6 - E7) /
+    /// E1| x 100; each 0 while its denominator is 0.
+    EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept override;
+    void finish() override;
+
+private:
+    std::unique_ptr<RockingStep> mStep;
+    TBlocStatic* mModel = nullptr;
+    bool mRotationAsked = false;
+};
+
+} // namespace quibel

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/rocking/body.h"
+#include "engine/rocking/equations.h"
+#include "engine/rocking/integration.h"
+#include "engine/rocking/motion_state.h"
+#include "engine/run/analysis_step.h"
+
+namespace quibel {
+
+/// One integration step of the rocking analysis: the block cannot slide; it rests on the whole
+/// plane, or rocks as a rigid body about the heel (theta > 0) or the toe (theta < 0).
+///
+/// Per step, in this order: the loads of the step (static thrust with the step's vertical
+/// acceleration, translational added mass, force-history moments); while at rest, the moments
+/// about both pivots, which decide whether rocking starts, and the overturning safety factor;
+/// the normal force; the choice of motion and the Runge-Kutta integration about the pivot;
+/// an impact (theta changes sign within the step) located by bisection, with the restitution
+/// coefficient of the side that lands; the overturning safety factor, the position of the
+/// resultant and the energy terms (E6 impacts, E4 unused).
+///
+/// The block returns to rest:
+/// - when the step's pivot asks for a rotation toward the plane while the block sits on it
+///   (theta_prev = 0 and the new acceleration points to the other side), or when a step that
+///   starts at rest ends with theta on the other side of its pivot (the rocking threshold was
+///   crossed late in the step);
+/// - at an impact whose angular velocity is at most kRestAngularVelocity (the rocking has died
+///   out; its kinetic energy counts as dissipated), or whose bounce about the new pivot is
+///   shorter than what is left of the step (the rotation would end on the wrong side of that
+///   pivot; the kinetic energy after restitution counts as dissipated).
+/// A rotation that ends on the wrong side of its pivot in any other way stops the run with
+/// "engine.rocking.convergence". A downstream impact that increases the kinetic energy (Ed too
+/// high for the inertias) asks "engine.rocking.energy_increase"; OK ends the run after the step.
+///
+/// Writes into the model: MotionState, HydroThrust, HydroArm, AddedMassW, NormalForce,
+/// ResultantArm every step; Ru, Rd and the working values of the added masses when built.
+class RockingStep final {
+public:
+    explicit RockingStep(const RunContext& context);
+    RockingStep(const RockingStep&) = delete;
+    RockingStep& operator=(const RockingStep&) = delete;
+
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control);
+
+    const RockingBody& body() const noexcept { return mBody; }
+    const RockingEquations& equations() const noexcept { return mEquations; }
+
+private:
+    struct Segment;
+    /// sin and cos of a rotation and the water moment RockingWaterMoment there.
+    struct Trig final {
+        double s = 0.0;
+        double c = 1.0;
+        double water = 0.0; ///< kN·m
+    };
+    Trig trigAt(double theta, double av) const noexcept;
+    void writeDebugLoads(const StepInput& input, const BlockMotion& previous);
+    /// E0, E1 and E5 of the rotation of one segment: the sine and cosine of its start, the
+    /// sine, cosine and water moment of its end.
+    void addWork(const Segment& segment, const RockingIntegrator& ground, const Trig& start,
+                 const Trig& end, EnergyTerms& energy) const noexcept;
+    /// E2, E3 and E7 of the state at the end of the step.
+    void setStateEnergies(RockingMotion motion, const RockingState& s, const GroundMotion& ground,
+                          const Trig& trig, EnergyTerms& energy) const noexcept;
+
+    TBlocStatic& mModel;
+    const LoadModel& mLoads;
+    DebugLine* mDebug;
+    RockingBody mBody;
+    RockingEquations mEquations;
+    double mAddedMassW = 0.0;     ///< t, fixed for the run
+    double mEu = 0.0;             ///< restitution of an upstream impact (toe rocking ends)
+    double mEd = 0.0;             ///< restitution of a downstream impact (heel rocking ends)
+    double mLastMomentUp = 0.0;   ///< kN·m, for the debug columns
+    double mLastMomentDown = 0.0; ///< kN·m, for the debug columns
+};
+
+/// Angular velocity (rad/s) at or below which an impact ends the rocking: the block comes to
+/// rest instead of bouncing.
+inline constexpr double kRestAngularVelocity = 1e-4;
+
+/// Largest overturning safety factor reported.
+inline constexpr double kMaxOverturningFactor = 10.0;
+
+} // namespace quibel

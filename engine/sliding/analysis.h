@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/run/analysis_step.h"
+#include "engine/sliding/step.h"
+
+namespace quibel {
+
+/// The sliding analysis in the run driver: its checks, series, energy errors and SlidingStep.
+///
+/// Checks, in order: a block without mass (error "The bloc is massless!"), a plane steeper than
+/// the static friction angle (warning; the block will slide from the first step), no time
+/// history defined (error).
+class SlidingAnalysis final : public AnalysisStep {
+public:
+    std::vector<RunCheck> check(const TBlocStatic& model) const override;
+    ResultSeriesSet filledSeries() const noexcept override {
+        return seriesFilledBy(AnalysisKind::Sliding);
+    }
+    std::string_view debugHeader() const noexcept override;
+    void prepare(const RunContext& context) override;
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    /// Absolute: |(E0 + E5 - E2 - E4 - E7) / (E0 + E5)| x 100, relative the same with E1 and
+    /// E3; 0 while no seismic energy has entered (E0 or E1 is 0) or the denominator is 0.
+    EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept override;
+
+private:
+    SlidingSetup mSetup;
+    TBlocStatic* mModel = nullptr;
+    DebugLine* mDebug = nullptr;
+};
+
+} // namespace quibel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/run/analysis_step.h"
+#include "engine/sliding_rocking/context.h"
+#include "engine/sliding_rocking/step.h"
+
+#include <optional>
+
+namespace quibel {
+
+/// The sliding-and-rocking analysis in the run driver: its checks, its seventeen series, its
+/// debug header, SlidingRockingStep, its energy errors and the excessive-rotation question.
+///
+/// Checks, both made: a block without mass ("Block is massless!") and no time history defined
+/// ("No time histories defined!"), both errors. The first step is at time 0. At the start of
+/// the run ThetaUp = atan(Xc / Yc) and ThetaDown = atan((B - Xc) / (Yc - B tan Beta)) are set
+/// in the model. When the translational hydrodynamic pressures are considered
+/// (Options.Translational 0) the energy terms are not formed: they are 0 after every step.
+/// After every step the model holds MotionState, AddedMassW and HydroThrust of the step;
+/// DistHeel and DistToe of the added masses on the block are written when the run ends.
+class SlidingRockingAnalysis final : public AnalysisStep {
+public:
+    std::vector<RunCheck> check(const TBlocStatic& model) const override;
+    ResultSeriesSet filledSeries() const noexcept override;
+    std::string_view debugHeader() const noexcept override;
+    StepTiming timing() const noexcept override { return StepTiming::FirstStepAtZero; }
+    void prepare(const RunContext& context) override;
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    /// Once per run, at most: an excessive rotation about the heel (theta > ThetaUp + pi/8 in
+    /// a heel mode) or about the toe (theta < -ThetaDown - pi/8 in a toe mode) asks whether
+    /// to stop (No, OK).
+    void afterStep(const BlockMotion& current, RunControl& control) override;
+    /// |(Ia + W - Ka - D - P - F) / Ia| x 100 and the same with Ir and Kr; 0 while the input
+    /// energy is 0.
+    EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept override;
+    void finish() override;
+
+private:
+    TBlocStatic* mModel = nullptr;
+    DebugLine* mDebug = nullptr;
+    std::optional<SlidingRockingContext> mContext;
+    SlidingRockingRunFlags mFlags;
+    bool mEnergyZeroed = false; ///< Options.Translational 0
+    bool mRotationAsked = false;
+};
+
+} // namespace quibel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/loads/load_model.h"
+#include "engine/sliding_rocking/kinematics.h"
+#include "model/project_record.h"
+
+namespace quibel {
+
+/// What every operation of the sliding-and-rocking analysis reads, fixed for a run: the load
+/// model (SI copies, plane angles, options), the pivot kinematics, the friction and
+/// restitution coefficients. Built from the model at the start of a run; the model must not
+/// change while it is used.
+struct SlidingRockingContext final {
+    /// loads: the load model of the run (MakeLoadModel of the model's SI copies).
+    SlidingRockingContext(const TBlocStatic& model, const LoadModel& loads);
+    explicit SlidingRockingContext(const TBlocStatic& model);
+
+    LoadModel loads;
+    PivotKinematics pivots;
+    double g = 0.0;       ///< gravity, m/s²
+    double muD = 0.0;     ///< dynamic friction coefficient tan(PhiD)
+    double muS = 0.0;     ///< static friction coefficient tan(PhiS)
+    double Eu = 0.0;      ///< restitution of an impact on the upstream side (toe rocking ends)
+    double Ed = 0.0;      ///< restitution of an impact on the downstream side (heel rocking ends)
+    double Es = 0.0;      ///< restitution of the sliding velocity at an impact
+    double cosBeta = 1.0; ///< of the analysis plane
+    double sinBeta = 0.0;
+    /// Options.NewmarkBeta = 1: constant average acceleration; otherwise linear acceleration.
+    bool constantAverage = false;
+};
+
+} // namespace quibel

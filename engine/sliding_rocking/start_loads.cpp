@@ -1,0 +1,42 @@
+#include "engine/sliding_rocking/start_loads.h"
+
+#include "engine/loads/hydrodynamic_loads.h"
+#include "engine/loads/water_loads.h"
+#include "engine/sliding_rocking/equations.h"
+
+namespace quibel {
+
+StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState& s) noexcept {
+    const SiModel& si = c.loads.si;
+    StartLoads l;
+    l.heel = PivotMassProperties(c, s, true, s.u0);
+    l.toe = PivotMassProperties(c, s, false, s.u0);
+    const ForceLoads fUS = c.pivots.HeelForceLoads(s.u0, s.Fh, s.Fv);
+    const ForceLoads fDS = c.pivots.ToeForceLoads(s.u0, s.Fh, s.Fv);
+    l.SumFh = fUS.SumFh;
+    l.SumFv = fUS.SumFv;
+    l.MhUS = fUS.MomentH;
+    l.MvUS = fUS.MomentV;
+    l.MhDS = fDS.MomentH;
+    l.MvDS = fDS.MomentV;
+    const WaterLoadsResult wl = WaterLoads(c.loads, s.theta0, s.u0, s.av1);
+    l.Hw = wl.Fx;
+    l.Vw = wl.Fy;
+    l.MwUS = wl.momentHeel;
+    l.MwDS = wl.momentToe;
+    s.hydroThrust = wl.Fx;
+    const TranslationalLoad trans =
+        TranslationalHydrodynamicLoad(c.loads, s.u0, s.theta0, s.ag1, 0.0);
+    s.addedMassW = trans.addedMass;
+    l.Fhd = trans.load.force;
+    l.MhdUS = trans.load.momentHeel;
+    l.MhdDS = trans.load.momentToe;
+    const FaceLoad rot =
+        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta0, s.alpha0);
+    l.Frot = rot.force;
+    l.MrotUS = rot.momentHeel;
+    l.MrotDS = rot.momentToe;
+    return l;
+}
+
+} // namespace quibel
