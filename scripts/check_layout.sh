@@ -4,7 +4,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 fail=0
-if grep -rnE '#include\s*[<"]Q' numeric model signals engine cli 2>/dev/null; then
+if grep -rnE '#include\s*[<"]Q' numeric version model signals engine cli 2>/dev/null; then
   echo "Qt header included in the core or the command-line tool"; fail=1
 fi
 if git grep -l 'QMessageBox' -- '*.cpp' '*.h' | grep -v -E '^(ui|tests/ui)/' ; then
