@@ -1,6 +1,15 @@
 #include "ui/desktop_application.h"
 
+#include <QCoreApplication>
+
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    if (quibel::asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        quibel::describeApplication();
+        quibel::parseDesktopCommandLine(app.arguments()); // prints the text and ends
+        return 0;
+    }
     quibel::DesktopApplication app(argc, argv);
     return app.run(quibel::parseDesktopCommandLine(app.arguments()));
 }

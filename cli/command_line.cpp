@@ -6,6 +6,7 @@
 #include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/spectrum_command.h"
+#include "version/program_version.h"
 
 #include <algorithm>
 #include <ostream>
@@ -80,6 +81,10 @@ int runCommandLine(const std::vector<std::string>& argsIn, std::ostream& out, st
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printHelp(out, lang);
+        return Success;
+    }
+    if (args[0] == "--version") {
+        out << render(lang, Message("cli.version", {std::string(programVersion())})) << "\n";
         return Success;
     }
     const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),

@@ -8,6 +8,7 @@ packages=(
   libfreexl-dev libxlsxwriter-dev nlohmann-json3-dev
   xvfb xauth
   libwmf-bin fonts-urw-base35
+  dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

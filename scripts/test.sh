@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Command 2: installs what is missing, builds everything in Release and runs every test, then
-# builds the core again under AddressSanitizer + UndefinedBehaviorSanitizer and runs its tests.
+# Command 2: installs what is missing, builds everything in Release and runs every test, builds
+# and checks the Debian package, then builds the core again under AddressSanitizer +
+# UndefinedBehaviorSanitizer and runs its tests.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
@@ -9,6 +10,9 @@ jobs="$(nproc)"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIBEL_WERROR=ON
 cmake --build "$root/build/release" -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
+# The Debian package, from the same Release build, checked as a user's machine would get it.
+"$root/scripts/package.sh" "$root/build/release"
+"$root/scripts/check_package.sh"
 
 cmake -S "$root" -B "$root/build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIBEL_BUILD_GUI=OFF \
   -DQUIBEL_BUILD_BENCH=OFF -DQUIBEL_SANITIZE=ON -DQUIBEL_WERROR=ON

@@ -6,11 +6,24 @@ namespace {
 constexpr TextEntry kTexts[] = {
     {"cli.help.usage", "usage: quibel-cli COMMAND [ARGUMENTS] [--lang en|fr]",
      "utilisation : quibel-cli COMMANDE [ARGUMENTS] [--lang en|fr]"},
+    {"cli.version",
+     "quibel-cli %1\n"
+     "Licence GPL-3.0-or-later: GNU GPL version 3 or later "
+     "<https://www.gnu.org/licenses/gpl.html>.\n"
+     "This is free software: you are free to change and redistribute it. There is NO WARRANTY, "
+     "to the extent permitted by law.",
+     "quibel-cli %1\n"
+     "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure "
+     "<https://www.gnu.org/licenses/gpl.html>.\n"
+     "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer. Il n'y a "
+     "AUCUNE GARANTIE, dans les limites permises par la loi."},
     {"cli.help.options",
-     "Options: --lang en|fr chooses the language of every text; --help lists the commands.\n"
+     "Options: --lang en|fr chooses the language of every text; --help lists the commands; "
+     "--version prints the version and the licence.\n"
      "Exit codes: 0 success, 1 usage error, 2 the analysis could not start, 3 a file could not "
      "be read, 4 a file could not be written.",
-     "Options : --lang en|fr choisit la langue de tous les textes ; --help liste les commandes.\n"
+     "Options : --lang en|fr choisit la langue de tous les textes ; --help liste les commandes ; "
+     "--version affiche la version et la licence.\n"
      "Codes de sortie : 0 succès, 1 erreur d'utilisation, 2 l'analyse n'a pas pu démarrer, "
      "3 un fichier n'a pas pu être lu, 4 un fichier n'a pas pu être écrit."},
     {"cli.help.info", "info PROJECT.qbl                  print the model as JSON",

@@ -122,8 +122,69 @@ constexpr TextEntry kTexts[] = {
      "Évaluation de la sécurité sismique des barrages-poids en béton : glissement et "
      "basculement du bloc au-dessus d'un plan fissuré."},
     {"ui.about.version", "Version %1", "Version %1"},
-    {"ui.about.licence", "Licence: %1", "Licence : %1"},
+    {"ui.about.licence",
+     "QUIBEL is free software: you may redistribute it and change it under the terms of the GNU "
+     "General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with "
+     "NO WARRANTY. The text of the licence is the LICENSE file distributed with QUIBEL.",
+     "QUIBEL est un logiciel libre : vous pouvez le redistribuer et le modifier selon les termes "
+     "de la Licence publique générale GNU, version 3 ou toute version ultérieure "
+     "(GPL-3.0-or-later). Il est fourni SANS AUCUNE GARANTIE. Le texte de la licence est le "
+     "fichier LICENSE distribué avec QUIBEL."},
     {"ui.about.libraries", "Libraries used:", "Bibliothèques utilisées :"},
+    {"ui.about.library.qt", "Qt %1 (LGPL-3.0): windows, printing, SVG",
+     "Qt %1 (LGPL-3.0) : fenêtres, impression, SVG"},
+    {"ui.about.library.freexl",
+     "FreeXL (MPL-1.1, GPL-2.0-or-later or LGPL-2.1-or-later): reading .xls workbooks",
+     "FreeXL (MPL-1.1, GPL-2.0-or-later ou LGPL-2.1-or-later) : lecture des classeurs .xls"},
+    {"ui.about.library.xlsxwriter", "libxlsxwriter (BSD-2-Clause): writing .xlsx workbooks",
+     "libxlsxwriter (BSD-2-Clause) : écriture des classeurs .xlsx"},
+    {"ui.about.library.xlsxwriter_deps",
+     "minizip and zlib (Zlib), OpenSSL 3 (Apache-2.0): used by libxlsxwriter",
+     "minizip et zlib (Zlib), OpenSSL 3 (Apache-2.0) : utilisées par libxlsxwriter"},
+    {"ui.about.library.runtime",
+     "GCC C++ standard library (GPL-3.0 with the GCC Runtime Library Exception), GNU C library "
+     "(LGPL-2.1-or-later)",
+     "Bibliothèque standard C++ de GCC (GPL-3.0 avec l'exception GCC Runtime Library), "
+     "bibliothèque C GNU (LGPL-2.1-or-later)"},
+    {"ui.about.credits",
+     "Earthquake records of the database:", "Enregistrements sismiques de la base de données :"},
+    {"ui.about.credit.geonet",
+     "GeoNet (New Zealand), records of Kaikoura 2016 and Christchurch 2011, licensed under CC BY "
+     "3.0 NZ: \"We acknowledge the New Zealand GeoNet programme and its sponsors EQC, GNS "
+     "Science, LINZ, NEMA and MBIE for providing data used in this program.\"",
+     "GeoNet (Nouvelle-Zélande), enregistrements de Kaikoura 2016 et de Christchurch 2011, sous "
+     "licence CC BY 3.0 NZ : « Nous remercions le programme GeoNet de Nouvelle-Zélande et ses "
+     "commanditaires EQC, GNS Science, LINZ, NEMA et MBIE d'avoir fourni des données utilisées "
+     "dans ce programme. » (\"We acknowledge the New Zealand GeoNet programme and its sponsors "
+     "EQC, GNS Science, LINZ, NEMA and MBIE for providing data used in this program.\")"},
+    {"ui.about.credit.cesmd",
+     "Strong-motion data from the California Strong Motion Instrumentation Program (CSMIP), "
+     "California Geological Survey, provided by the Center for Engineering Strong Motion Data "
+     "(CESMD).",
+     "Données de mouvements forts du California Strong Motion Instrumentation Program (CSMIP), "
+     "California Geological Survey, fournies par le Center for Engineering Strong Motion Data "
+     "(CESMD)."},
+    {"ui.about.credit.scsn",
+     "Data from the Southern California Seismic Network (SCSN), operated by Caltech and the USGS.",
+     "Données du Southern California Seismic Network (SCSN), exploité par Caltech et l'USGS."},
+    {"ui.about.credit.usgs",
+     "U.S. Geological Survey and U.S. Coast and Geodetic Survey records (public domain), among "
+     "them the sample suite of the USGS program SLAMMER (Jibson, Rathje, Jibson and Lee, 2013).",
+     "Enregistrements de l'U.S. Geological Survey et de l'U.S. Coast and Geodetic Survey "
+     "(domaine public), dont la suite d'exemples du programme SLAMMER de l'USGS (Jibson, Rathje, "
+     "Jibson et Lee, 2013)."},
+    {"ui.about.credit.peer",
+     "Processing of El Centro 1940, Pacoima Dam 1971 and Corralitos 1989 by the Pacific "
+     "Earthquake Engineering Research Center (PEER NGA-West2).",
+     "Traitement d'El Centro 1940, du barrage de Pacoima 1971 et de Corralitos 1989 par le "
+     "Pacific Earthquake Engineering Research Center (PEER NGA-West2)."},
+    {"ui.about.credit.others",
+     "Records of the Central Weather Bureau (Taiwan), JR West (Japan), KOERI Kandilli "
+     "Observatory (Turkey), Lamont-Doherty Earth Observatory, Southern California Edison and the "
+     "Geological Survey of Canada.",
+     "Enregistrements du Central Weather Bureau (Taïwan), de JR West (Japon), de l'observatoire "
+     "de Kandilli KOERI (Turquie), du Lamont-Doherty Earth Observatory, de Southern California "
+     "Edison et de la Commission géologique du Canada."},
     // dam section drawing
     {"ui.dam_section.force_history", "F(t)", "F(t)"},
     // time-history dialog

@@ -1,24 +1,50 @@
 #include "ui/about_dialog.h"
 
 #include "ui/ui_text.h"
+#include "version/program_version.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <string>
+#include <string_view>
 
 namespace quibel {
 
-QString AboutDialog::version() {
-    return QStringLiteral(QUIBEL_VERSION);
+namespace {
+
+QString htmlList(const QStringList& items) {
+    QString list;
+    for (const QString& item : items)
+        list += QStringLiteral("<li>%1</li>").arg(item.toHtmlEscaped());
+    return QStringLiteral("<ul>%1</ul>").arg(list);
 }
 
-QStringList AboutDialog::libraries() {
+} // namespace
+
+QString AboutDialog::version() {
+    const std::string_view v = programVersion();
+    return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+}
+
+QStringList AboutDialog::libraries(Language language) {
     return {
-        QStringLiteral("Qt %1 (LGPL-3.0) — widgets, printing, SVG")
-            .arg(QString::fromLatin1(qVersion())),
-        QStringLiteral("C++ standard library (GCC libstdc++)"),
+        uiText(language, "ui.about.library.qt", {QString::fromLatin1(qVersion())}),
+        uiText(language, "ui.about.library.freexl"),
+        uiText(language, "ui.about.library.xlsxwriter"),
+        uiText(language, "ui.about.library.xlsxwriter_deps"),
+        uiText(language, "ui.about.library.runtime"),
     };
+}
+
+QStringList AboutDialog::credits(Language language) {
+    QStringList lines;
+    for (const char* source : {"geonet", "cesmd", "scsn", "usgs", "peer", "others"})
+        lines << uiText(language, std::string("ui.about.credit.") + source);
+    return lines;
 }
 
 AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent) {
@@ -32,16 +58,19 @@ AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent) {
     auto* summary = new QLabel(uiText(language, "ui.about.summary"), this);
     summary->setObjectName(QStringLiteral("AboutSummary"));
     summary->setWordWrap(true);
-    auto* licence =
-        new QLabel(uiText(language, "ui.about.licence", {QStringLiteral(QUIBEL_LICENCE)}), this);
+    auto* licence = new QLabel(uiText(language, "ui.about.licence"), this);
     licence->setObjectName(QStringLiteral("AboutLicence"));
     licence->setWordWrap(true);
     auto* librariesTitle = new QLabel(uiText(language, "ui.about.libraries"), this);
-    QString list;
-    for (const QString& l : libraries())
-        list += QStringLiteral("<li>%1</li>").arg(l.toHtmlEscaped());
-    auto* librariesList = new QLabel(QStringLiteral("<ul>%1</ul>").arg(list), this);
+    auto* librariesList = new QLabel(htmlList(libraries(language)), this);
     librariesList->setObjectName(QStringLiteral("AboutLibraries"));
+    librariesList->setWordWrap(true);
+    auto* creditsTitle = new QLabel(uiText(language, "ui.about.credits"), this);
+    // The credits are long; they scroll in a box of their own.
+    auto* creditsList = new QTextBrowser(this);
+    creditsList->setObjectName(QStringLiteral("AboutCredits"));
+    creditsList->setHtml(htmlList(credits(language)));
+    creditsList->setMinimumHeight(160);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok =
@@ -57,8 +86,10 @@ AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent) {
     layout->addWidget(licence);
     layout->addWidget(librariesTitle);
     layout->addWidget(librariesList);
+    layout->addWidget(creditsTitle);
+    layout->addWidget(creditsList);
     layout->addWidget(buttons);
-    setFixedWidth(420);
+    setFixedWidth(480);
 }
 
 } // namespace quibel

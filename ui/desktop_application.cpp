@@ -7,8 +7,12 @@
 #include "ui/ui_text.h"
 #include "ui/user_prompts.h"
 #include "ui/user_settings.h"
+#include "version/program_version.h"
 
 #include <QCommandLineParser>
+
+#include <algorithm>
+#include <string_view>
 
 #include <memory>
 
@@ -34,6 +38,23 @@ DesktopOptions parseDesktopCommandLine(const QStringList& arguments) {
     return options;
 }
 
+bool asksOnlyForText(int argc, const char* const* argv) {
+    constexpr std::string_view kTextOptions[] = {"-h",         "--help", "-?",
+                                                 "--help-all", "-v",     "--version"};
+    return std::any_of(argv + std::min(argc, 1), argv + argc, [&](const char* arg) {
+        return std::find(std::begin(kTextOptions), std::end(kTextOptions), arg) !=
+               std::end(kTextOptions);
+    });
+}
+
+void describeApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("QUIBEL"));
+    QCoreApplication::setOrganizationName(QStringLiteral("QUIBEL"));
+    const std::string_view version = programVersion();
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
+}
+
 bool passSingleInstanceGate(SingleInstance& lock, const ApplicationState& state,
                             UserPrompts& prompts) {
     if (lock.acquire())
@@ -44,9 +65,7 @@ bool passSingleInstanceGate(SingleInstance& lock, const ApplicationState& state,
 }
 
 DesktopApplication::DesktopApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("QUIBEL"));
-    setOrganizationName(QStringLiteral("QUIBEL"));
-    setApplicationVersion(QStringLiteral(QUIBEL_VERSION));
+    describeApplication();
     setDesktopFileName(QStringLiteral("quibel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quibel.svg")));
 }

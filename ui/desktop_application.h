@@ -25,6 +25,14 @@ struct DesktopOptions final {
 /// their text and end the program, as QCommandLineParser does.
 DesktopOptions parseDesktopCommandLine(const QStringList& arguments);
 
+/// True when the command line (argv) asks for --help or --version: those print their text
+/// and end the program and need no display, so main() answers them with a QCoreApplication.
+bool asksOnlyForText(int argc, const char* const* argv);
+
+/// Gives the application object the program's name, organisation and version (the settings'
+/// folder and the text of --version come from them).
+void describeApplication();
+
 /// The single-instance rule at start-up: true when this copy may go on. Otherwise it shows
 /// "QUIBEL is already started" in the language of state, in an information box, and returns
 /// false; the copy then ends without activating the other one.

@@ -4,6 +4,7 @@
 #include "model/model_flags.h"
 #include "model/unit_tables.h"
 #include "numeric/error.h"
+#include "signals/database_folder.h"
 #include "signals/earthquake_database.h"
 #include "signals/effective_signal.h"
 #include "signals/history_editing.h"
@@ -24,6 +25,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -58,13 +60,18 @@ QString qstr(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString programDatabaseFolder() {
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationDirPath());
+    return QFile::decodeName(FindDatabaseFolder(program.toStdString()).c_str());
+}
+
 } // namespace
 
 TTimeHistoryDlg::TTimeHistoryDlg(TBlocStatic& model, HistoryKind kind, Language language,
                                  UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), mModel(model), mKind(kind), mLanguage(language), mPrompts(prompts),
       mWork(model.history(kind)), mRunDialog([](QDialog& d) { return d.exec(); }),
-      mDatabaseFolder(QCoreApplication::applicationDirPath()) {
+      mDatabaseFolder(programDatabaseFolder()) {
     setObjectName(QStringLiteral("TimeHistoryDlg"));
     const int k = historyIndex(kind);
     QString caption = uiText(language, "ui.history.caption." + std::to_string(k));

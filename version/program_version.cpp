@@ -1,0 +1,9 @@
+#include "version/program_version.h"
+
+namespace quibel {
+
+std::string_view programVersion() noexcept {
+    return QUIBEL_VERSION_TEXT;
+}
+
+} // namespace quibel

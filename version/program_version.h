@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+namespace quibel {
+
+/// The program's version as the build sets it, "major.minor.patch" ("1.0.3").
+std::string_view programVersion() noexcept;
+
+} // namespace quibel
