@@ -1,4 +1,4 @@
-#include "ui/desktop_application.h"
+#include "ui/main_window/desktop_application.h"
 
 int main(int argc, char** argv) {
     quibel::DesktopApplication app(argc, argv);

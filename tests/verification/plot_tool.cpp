@@ -2,7 +2,7 @@
 // the program's own chart and writes it as OUTDIR/<name>.png (800 x 480 pixels). Runs on the
 // offscreen platform unless another is chosen.
 #include "chart/chart_export.h"
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 #include "plot_file.h"
 #include "result_files.h"
 
@@ -45,7 +45,7 @@ struct Range {
     }
 };
 
-void Draw(TRChart& chart, const Plot& plot) {
+void Draw(ChartWidget& chart, const Plot& plot) {
     Range x, y;
     for (const PlotSeries& s : plot.series) {
         for (double v : s.x)
@@ -68,7 +68,7 @@ void Draw(TRChart& chart, const Plot& plot) {
     chart.setRangeHiY(y.hi);
     chart.setIdAbscissa(QString::fromStdString(plot.xLabel));
     chart.setIdOrdinate(QString::fromStdString(plot.yLabel));
-    chart.setGridStyle(TGridStyle::gsDotLines);
+    chart.setGridStyle(GridStyle::DotLines);
     chart.setGridColor(QColor(192, 192, 192));
     chart.setLRim(70);
     chart.setRRim(20);
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
             const std::string name =
                 QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString();
             const Plot plot = PlotFromText(ReadTextFile(path), name);
-            TRChart chart;
+            ChartWidget chart;
             chart.resize(800, 480);
             Draw(chart, plot);
             const QString png = out.filePath(QString::fromStdString(name) + ".png");
