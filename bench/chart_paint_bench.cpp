@@ -57,9 +57,9 @@ void BM_PaintLineSeries10k(benchmark::State& state) {
     chart.setRangeHiX(100);
     chart.setRangeLoY(-1.2);
     chart.setRangeHiY(1.2);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i < 10000; ++i)
-        chart.DrawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
+        chart.drawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
     paintRepeatedly(state, chart);
 }
 BENCHMARK(BM_PaintLineSeries10k)->Unit(benchmark::kMillisecond);
@@ -71,9 +71,9 @@ void BM_MetafileOfLineSeries10k(benchmark::State& state) {
     chart.setRangeHiX(100);
     chart.setRangeLoY(-1.2);
     chart.setRangeHiY(1.2);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i < 10000; ++i)
-        chart.DrawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
+        chart.drawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
     for (auto _ : state)
         benchmark::DoNotOptimize(chartMetafile(chart));
 }

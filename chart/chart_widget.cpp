@@ -199,34 +199,34 @@ void ChartWidget::setCrossHairPos(int number, double x, double y) {
     changed();
 }
 
-void ChartWidget::ClearGraph() {
+void ChartWidget::clearGraph() {
     mList.clear();
     update();
 }
 
-void ChartWidget::ShowGraph() {
+void ChartWidget::showGraph() {
     update();
 }
 
-void ChartWidget::MoveTo(double x, double y) {
+void ChartWidget::moveTo(double x, double y) {
     mList.moveTo(x, y);
 }
-void ChartWidget::DrawTo(double x, double y) {
+void ChartWidget::drawTo(double x, double y) {
     mList.drawTo(x, y);
 }
-void ChartWidget::Line(double x1, double y1, double x2, double y2) {
+void ChartWidget::line(double x1, double y1, double x2, double y2) {
     mList.line(x1, y1, x2, y2);
 }
-void ChartWidget::MoveBy(int dx, int dy) {
+void ChartWidget::moveBy(int dx, int dy) {
     mList.moveBy(dx, dy);
 }
-void ChartWidget::DrawBy(int dx, int dy) {
+void ChartWidget::drawBy(int dx, int dy) {
     mList.drawBy(dx, dy);
 }
-void ChartWidget::TextAt(double x, double y, const QString& text, int fontSize) {
+void ChartWidget::textAt(double x, double y, const QString& text, int fontSize) {
     mList.textAt(x, y, text, fontSize);
 }
-void ChartWidget::EllipseAt(double xc, double yc, double rx, double ry) {
+void ChartWidget::ellipseAt(double xc, double yc, double rx, double ry) {
     mList.ellipseAt(xc, yc, rx, ry);
 }
 
@@ -254,7 +254,7 @@ QImage ChartWidget::toImage() const {
     return image;
 }
 
-void ChartWidget::CopyToClipboard(bool monochrome) const {
+void ChartWidget::copyToClipboard(bool monochrome) const {
     QImage image = toImage();
     if (monochrome)
         image = image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
@@ -317,7 +317,7 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
             if (!delta.isNull()) {
                 mScale.panByPixels(delta.x(), delta.y());
                 update();
-                emit OnZoomPan(this);
+                emit zoomedOrPanned(this);
             }
             break;
         case MouseAction::ZoomDrag:
@@ -326,7 +326,7 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
                     std::exp2(-(delta.x() - delta.y()) / kZoomDragPixelsPerHalving);
                 mScale.zoomAboutPixel(*mDragStart, factor);
                 update();
-                emit OnZoomPan(this);
+                emit zoomedOrPanned(this);
             }
             break;
         case MouseAction::ZoomWindow:
@@ -353,7 +353,7 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
         if (moved)
             update();
     }
-    emit OnMouseMoveInChart(this, inChart, event->modifiers(), data.x(), data.y());
+    emit mouseMovedInChart(this, inChart, event->modifiers(), data.x(), data.y());
 }
 
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -366,7 +366,7 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
         const bool zoomed = mScale.zoomToPixelRect(start, event->position().toPoint());
         update();
         if (zoomed)
-            emit OnZoomPan(this);
+            emit zoomedOrPanned(this);
     }
 }
 

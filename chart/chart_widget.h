@@ -21,14 +21,14 @@ namespace quibel {
 /// ellipses in data coordinates. What is drawn is kept as a display list, so the chart repaints,
 /// zooms, pans, copies itself to the clipboard and exports itself from it.
 ///
-/// Plotting order: set the ranges (and the isometric mode), ClearGraph, set the attributes,
-/// add the elements, ShowGraph. With AutoRedraw set, every property change repaints at once;
-/// otherwise the picture changes at ShowGraph (or when the window system asks for a repaint).
+/// Plotting order: set the ranges (and the isometric mode), clearGraph, set the attributes,
+/// add the elements, showGraph. With AutoRedraw set, every property change repaints at once;
+/// otherwise the picture changes at showGraph (or when the window system asks for a repaint).
 ///
 /// Mouse actions: MouseAction::None moves the crosshairs that follow the mouse; MouseAction::Pan
 /// drags the ranges; MouseAction::ZoomWindow zooms to a rectangle dragged with the left button (the
 /// right button cancels it); MouseAction::ZoomDrag zooms continuously, in when the mouse moves up
-/// or right. Each zoom or pan raises OnZoomPan; every mouse move raises OnMouseMoveInChart.
+/// or right. Each zoom or pan raises zoomedOrPanned; every mouse move raises mouseMovedInChart.
 class ChartWidget final : public QWidget {
     Q_OBJECT
 
@@ -120,18 +120,18 @@ public:
     void setCrossHairPos(int number, double x, double y);
 
     /// Empties the display list and erases the plotting area.
-    void ClearGraph();
+    void clearGraph();
     /// Repaints axes, scales, titles, grid, crosshairs and the whole display list.
-    void ShowGraph();
-    void MoveTo(double x, double y);
-    void DrawTo(double x, double y);
-    void Line(double x1, double y1, double x2, double y2);
+    void showGraph();
+    void moveTo(double x, double y);
+    void drawTo(double x, double y);
+    void line(double x1, double y1, double x2, double y2);
     /// Pixels, y growing downward, from the pen's pixel position when painted.
-    void MoveBy(int dx, int dy);
-    void DrawBy(int dx, int dy);
+    void moveBy(int dx, int dy);
+    void drawBy(int dx, int dy);
     /// text is cut to 15 characters; fontSize in points.
-    void TextAt(double x, double y, const QString& text, int fontSize);
-    void EllipseAt(double xc, double yc, double rx, double ry);
+    void textAt(double x, double y, const QString& text, int fontSize);
+    void ellipseAt(double xc, double yc, double rx, double ry);
 
     /// Pixel of a data point, clamped to the 32-bit range.
     QPoint DataToPixel(double x, double y) const;
@@ -140,7 +140,7 @@ public:
 
     /// Places a bitmap of the chart as it is on screen (zoom included) on the clipboard;
     /// monochrome gives a black-and-white copy.
-    void CopyToClipboard(bool monochrome = false) const;
+    void copyToClipboard(bool monochrome = false) const;
     /// Writes the chart as a Windows metafile of its size under name with the extension
     /// replaced by ".wmf". False when the file could not be written; no partial file is left.
     [[nodiscard]] bool ExportMetafile(const QString& name) const;
@@ -163,10 +163,10 @@ public:
 signals:
     /// The mouse moved; InChart tells whether it is over the plotting area, and
     /// (rMousePosX, rMousePosY) are the data coordinates under it.
-    void OnMouseMoveInChart(quibel::ChartWidget* sender, bool InChart, Qt::KeyboardModifiers Shift,
-                            double rMousePosX, double rMousePosY);
+    void mouseMovedInChart(quibel::ChartWidget* sender, bool InChart, Qt::KeyboardModifiers Shift,
+                           double rMousePosX, double rMousePosY);
     /// The user has zoomed or panned.
-    void OnZoomPan(quibel::ChartWidget* sender);
+    void zoomedOrPanned(quibel::ChartWidget* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -14,24 +14,16 @@ DisplayElement& DisplayList::add(DisplayElementKind kind) {
     return e;
 }
 
-void DisplayList::addPoint(DisplayElementKind kind, double x, double y) {
-    DisplayElement& e = add(kind);
+void DisplayList::moveTo(double x, double y) {
+    DisplayElement& e = add(DisplayElementKind::MoveTo);
     e.X1 = x;
     e.Y1 = y;
 }
 
-void DisplayList::addOffset(DisplayElementKind kind, int dx, int dy) {
-    DisplayElement& e = add(kind);
-    e.Dx = dx;
-    e.Dy = dy;
-}
-
-void DisplayList::moveTo(double x, double y) {
-    addPoint(DisplayElementKind::MoveTo, x, y);
-}
-
 void DisplayList::drawTo(double x, double y) {
-    addPoint(DisplayElementKind::DrawTo, x, y);
+    DisplayElement& e = add(DisplayElementKind::DrawTo);
+    e.X1 = x;
+    e.Y1 = y;
 }
 
 void DisplayList::line(double x1, double y1, double x2, double y2) {
@@ -43,11 +35,15 @@ void DisplayList::line(double x1, double y1, double x2, double y2) {
 }
 
 void DisplayList::moveBy(int dx, int dy) {
-    addOffset(DisplayElementKind::MoveBy, dx, dy);
+    DisplayElement& e = add(DisplayElementKind::MoveBy);
+    e.Dx = dx;
+    e.Dy = dy;
 }
 
 void DisplayList::drawBy(int dx, int dy) {
-    addOffset(DisplayElementKind::DrawBy, dx, dy);
+    DisplayElement& e = add(DisplayElementKind::DrawBy);
+    e.Dx = dx;
+    e.Dy = dy;
 }
 
 void DisplayList::textAt(double x, double y, const QString& text, int fontSize) {

@@ -43,8 +43,6 @@ public:
 
 private:
     DisplayElement& add(DisplayElementKind kind);
-    void addPoint(DisplayElementKind kind, double x, double y);
-    void addOffset(DisplayElementKind kind, int dx, int dy);
 
     std::vector<DisplayElement> mElements;
     QColor mDataColor = Qt::black;

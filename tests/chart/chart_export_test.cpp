@@ -25,17 +25,17 @@ void drawSample(ChartWidget& chart) {
     setUpTenPixelsPerUnit(chart);
     chart.setGridStyle(GridStyle::DotLines);
     chart.setIdAbscissa(QStringLiteral("time (sec)"));
-    chart.ClearGraph();
+    chart.clearGraph();
     chart.setDataColor(Qt::blue);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i <= 92; ++i)
-        chart.DrawTo(i, 30 + 25 * std::sin(i / 10.0));
+        chart.drawTo(i, 30 + 25 * std::sin(i / 10.0));
     chart.setDataColor(Qt::red);
     chart.setFillColor(Qt::yellow);
-    chart.EllipseAt(46, 31.8, 5, 5);
+    chart.ellipseAt(46, 31.8, 5, 5);
     chart.setTextAlignment(Qt::AlignHCenter);
-    chart.TextAt(46, 50, QStringLiteral("F(t)"), 12);
-    chart.ShowGraph();
+    chart.textAt(46, 50, QStringLiteral("F(t)"), 12);
+    chart.showGraph();
 }
 
 QByteArray readAll(const QString& path) {

@@ -17,7 +17,7 @@ TEST(ChartWidgetTest, ZoomRectangleDraggedRightToLeftGivesAscendingRanges) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setMouseAction(MouseAction::ZoomWindow);
-    QSignalSpy zoomed(&chart, &ChartWidget::OnZoomPan);
+    QSignalSpy zoomed(&chart, &ChartWidget::zoomedOrPanned);
     // Pixels 700 and 300 are abscissae 66 and 26; pixels 500 and 100 ordinates 16.8 and 56.8.
     dragWithLeftButton(chart, QPoint(700, 500), QPoint(300, 100));
     EXPECT_NEAR(chart.RangeLoX(), 26, 1e-9);
@@ -31,7 +31,7 @@ TEST(ChartWidgetTest, RightButtonCancelsTheZoomRectangle) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setMouseAction(MouseAction::ZoomWindow);
-    QSignalSpy zoomed(&chart, &ChartWidget::OnZoomPan);
+    QSignalSpy zoomed(&chart, &ChartWidget::zoomedOrPanned);
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(300, 100));
     sendMouse(chart, QEvent::MouseMove, QPoint(700, 500), Qt::NoButton, Qt::LeftButton);
     QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(700, 500));
@@ -45,7 +45,7 @@ TEST(ChartWidgetTest, PanDragsTheRangesWithTheMouse) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setMouseAction(MouseAction::Pan);
-    QSignalSpy panned(&chart, &ChartWidget::OnZoomPan);
+    QSignalSpy panned(&chart, &ChartWidget::zoomedOrPanned);
     dragWithLeftButton(chart, QPoint(500, 350), QPoint(600, 400));
     EXPECT_NEAR(chart.RangeLoX(), -10, 1e-9);
     EXPECT_NEAR(chart.RangeHiX(), 82, 1e-9);
@@ -57,7 +57,7 @@ TEST(ChartWidgetTest, ZoomDragNarrowsTheRangesWhenTheMouseGoesUp) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setMouseAction(MouseAction::ZoomDrag);
-    QSignalSpy zoomed(&chart, &ChartWidget::OnZoomPan);
+    QSignalSpy zoomed(&chart, &ChartWidget::zoomedOrPanned);
     dragWithLeftButton(chart, QPoint(500, 350), QPoint(500, 250));
     // One hundred pixels up halve the spans about the pressed point (46, 31.8).
     EXPECT_NEAR(chart.RangeHiX() - chart.RangeLoX(), 46, 1e-9);
@@ -69,7 +69,7 @@ TEST(ChartWidgetTest, ZoomDragNarrowsTheRangesWhenTheMouseGoesUp) {
 TEST(ChartWidgetTest, MouseMoveReportsTheDataUnderIt) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
-    QSignalSpy moved(&chart, &ChartWidget::OnMouseMoveInChart);
+    QSignalSpy moved(&chart, &ChartWidget::mouseMovedInChart);
     sendMouse(chart, QEvent::MouseMove, QPoint(500, 350), Qt::NoButton, Qt::NoButton,
               Qt::ShiftModifier);
     sendMouse(chart, QEvent::MouseMove, QPoint(10, 10), Qt::NoButton, Qt::NoButton);
@@ -137,12 +137,12 @@ TEST(ChartWidgetTest, CrossHairsAreDrawnAtTheirDataPositions) {
 TEST(ChartWidgetTest, PixelStepsAreReplayedFromThePenAfterAZoom) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
-    chart.ClearGraph();
+    chart.clearGraph();
     chart.setDataColor(Qt::blue);
-    chart.MoveTo(20, 20);
-    chart.DrawBy(30, 0);
-    chart.DrawBy(0, -20);
-    chart.ShowGraph();
+    chart.moveTo(20, 20);
+    chart.drawBy(30, 0);
+    chart.drawBy(0, -20);
+    chart.showGraph();
     auto checkStroke = [&](QPoint start) {
         const QImage image = chart.toImage();
         for (int dx : {0, 15, 30})
@@ -163,17 +163,17 @@ TEST(ChartWidgetTest, PixelStepsAreReplayedFromThePenAfterAZoom) {
 TEST(ChartWidgetTest, CopyToClipboardAfterAZoomShowsTheZoomedView) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
-    chart.ClearGraph();
+    chart.clearGraph();
     chart.setDataColor(Qt::black);
     chart.setFillColor(Qt::red);
-    chart.EllipseAt(20, 20, 1, 1);
-    chart.ShowGraph();
+    chart.ellipseAt(20, 20, 1, 1);
+    chart.showGraph();
     const QImage before = chart.toImage();
     ASSERT_TRUE(isColour(before, QPoint(240, 468), Qt::red, 0));
 
     chart.setMouseAction(MouseAction::ZoomWindow);
     dragWithLeftButton(chart, QPoint(40, 350), QPoint(500, 668)); // 0..46 by 0..31.8
-    chart.CopyToClipboard();
+    chart.copyToClipboard();
     const QImage copy = QGuiApplication::clipboard()->image();
     ASSERT_EQ(copy.size(), chart.size());
     const QPoint centre = chart.DataToPixel(20, 20);
@@ -189,10 +189,10 @@ TEST(ChartWidgetTest, CopyToClipboardAfterAZoomShowsTheZoomedView) {
 TEST(ChartWidgetTest, LongTextIsDrawnCutToFifteenCharacters) {
     ChartWidget full;
     setUpTenPixelsPerUnit(full);
-    full.TextAt(46, 31.8, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 12);
+    full.textAt(46, 31.8, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 12);
     ChartWidget cut;
     setUpTenPixelsPerUnit(cut);
-    cut.TextAt(46, 31.8, QStringLiteral("ABCDEFGHIJKLMNO"), 12);
+    cut.textAt(46, 31.8, QStringLiteral("ABCDEFGHIJKLMNO"), 12);
     EXPECT_EQ(full.toImage(), cut.toImage());
     EXPECT_EQ(full.displayList().elements()[0].Text.size(), 15);
 }
@@ -202,7 +202,7 @@ TEST(ChartWidgetTest, CentredTextSitsAroundItsPoint) {
     setUpTenPixelsPerUnit(chart);
     chart.setTextAlignment(Qt::AlignHCenter);
     chart.setDataColor(Qt::black);
-    chart.TextAt(46, 31.8, QStringLiteral("MMMMMMMMMM"), 12);
+    chart.textAt(46, 31.8, QStringLiteral("MMMMMMMMMM"), 12);
     const QImage image = chart.toImage();
     int left = 1000, right = -1, top = 700, bottom = -1;
     for (int y = 300; y < 400; ++y)
@@ -222,7 +222,7 @@ TEST(ChartWidgetTest, EllipseSmallerThanAPixelIsOnePixel) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setDataColor(Qt::red);
-    chart.EllipseAt(46, 31.8, 0.01, 0.01);
+    chart.ellipseAt(46, 31.8, 0.01, 0.01);
     const QImage image = chart.toImage();
     EXPECT_TRUE(isColour(image, QPoint(500, 350), Qt::red, 0));
     for (QPoint n : {QPoint(501, 350), QPoint(499, 350), QPoint(500, 349), QPoint(500, 351)})
@@ -233,11 +233,11 @@ TEST(ChartWidgetTest, PointThatIsNotANumberBreaksTheLine) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setDataColor(Qt::blue);
-    chart.MoveTo(10, 10);
-    chart.DrawTo(20, 10);
-    chart.DrawTo(std::nan(""), 10);
-    chart.DrawTo(40, 10);
-    chart.DrawTo(50, 10);
+    chart.moveTo(10, 10);
+    chart.drawTo(20, 10);
+    chart.drawTo(std::nan(""), 10);
+    chart.drawTo(40, 10);
+    chart.drawTo(50, 10);
     const QImage image = chart.toImage();
     EXPECT_TRUE(isColour(image, QPoint(190, 568), Qt::blue, 0));
     EXPECT_TRUE(isColour(image, QPoint(340, 568), Qt::white, 0)); // the gap 20..40
@@ -248,13 +248,13 @@ TEST(ChartWidgetTest, FarPointsAreClippedToThePlottingArea) {
     ChartWidget chart;
     setUpTenPixelsPerUnit(chart);
     chart.setFillColor(Qt::yellow);
-    chart.EllipseAt(46, 31.8, 1e9, 1e9); // zoomed far into a circle
+    chart.ellipseAt(46, 31.8, 1e9, 1e9); // zoomed far into a circle
     chart.setDataColor(Qt::blue);
-    chart.MoveTo(46, 31.8);
-    chart.DrawTo(1e300, 31.8);
-    chart.MoveTo(46, 20);
-    chart.DrawBy(2000000000, 0);
-    chart.DrawBy(2000000000, 0);
+    chart.moveTo(46, 31.8);
+    chart.drawTo(1e300, 31.8);
+    chart.moveTo(46, 20);
+    chart.drawBy(2000000000, 0);
+    chart.drawBy(2000000000, 0);
     const QImage image = chart.toImage();
     EXPECT_TRUE(isColour(image, QPoint(100, 100), Qt::yellow, 0));
     EXPECT_TRUE(isColour(image, QPoint(900, 350), Qt::blue, 0));

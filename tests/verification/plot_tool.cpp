@@ -74,7 +74,7 @@ void Draw(ChartWidget& chart, const Plot& plot) {
     chart.setRRim(20);
     chart.setTRim(30);
     chart.setBRim(45);
-    chart.ClearGraph();
+    chart.clearGraph();
 
     // Marker radii of 2.5 pixels, in data units.
     const QPointF origin = chart.PixelToData(0, 0);
@@ -95,23 +95,23 @@ void Draw(ChartWidget& chart, const Plot& plot) {
         if (s.style == PlotSeries::Style::Markers) {
             chart.setLineWidth(1);
             for (std::size_t i = 0; i < s.x.size(); ++i)
-                chart.EllipseAt(s.x[i], s.y[i], rx, ry);
+                chart.ellipseAt(s.x[i], s.y[i], rx, ry);
         } else if (!s.x.empty()) {
-            chart.MoveTo(s.x[0], s.y[0]);
+            chart.moveTo(s.x[0], s.y[0]);
             for (std::size_t i = 1; i < s.x.size(); ++i)
-                chart.DrawTo(s.x[i], s.y[i]);
+                chart.drawTo(s.x[i], s.y[i]);
         }
         if (s.label.empty())
             continue;
         if (s.style == PlotSeries::Style::Markers)
-            chart.EllipseAt(legendX + sample / 2, legendY, rx, ry);
+            chart.ellipseAt(legendX + sample / 2, legendY, rx, ry);
         else
-            chart.Line(legendX, legendY, legendX + sample, legendY);
+            chart.line(legendX, legendY, legendX + sample, legendY);
         chart.setDataColor(Qt::black);
-        chart.TextAt(legendX + sample * 1.3, legendY, QString::fromStdString(s.label), 9);
+        chart.textAt(legendX + sample * 1.3, legendY, QString::fromStdString(s.label), 9);
         legendY -= legendStep;
     }
-    chart.ShowGraph();
+    chart.showGraph();
 }
 
 } // namespace

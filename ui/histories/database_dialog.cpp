@@ -24,7 +24,7 @@ DatabaseDialog::DatabaseDialog(const DatabaseCatalogue& catalogue, Language lang
     resize(420, 460);
 
     auto* group = new QGroupBox(uiText(language, "ui.database.group"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setObjectName(QStringLiteral("RecordGroup"));
     mTree = new QTreeWidget(group);
     mTree->setObjectName(QStringLiteral("RecordTree"));
     mTree->setHeaderHidden(true);

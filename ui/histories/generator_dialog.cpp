@@ -198,8 +198,8 @@ void GeneratorDialog::DrawPreview() {
     const std::optional<GeneratorPreview> preview = GeneratorPreviewData(mTerms);
     if (!preview) {
         mChart->setCaption(QString());
-        mChart->ClearGraph();
-        mChart->ShowGraph();
+        mChart->clearGraph();
+        mChart->showGraph();
         return;
     }
     mChart->setCaption(uiText(mLanguage, "signals.generated_function"));
@@ -207,12 +207,12 @@ void GeneratorDialog::DrawPreview() {
     mChart->setRangeHiX(preview->TimeMax);
     mChart->setRangeLoY(preview->ValueMin);
     mChart->setRangeHiY(preview->ValueMax);
-    mChart->ClearGraph();
+    mChart->clearGraph();
     const SignalSamples& points = preview->Points;
-    mChart->MoveTo(points.Times.get(1), points.Values.get(1));
+    mChart->moveTo(points.Times.get(1), points.Values.get(1));
     for (int i = 2; i <= points.size(); ++i)
-        mChart->DrawTo(points.Times.get(i), points.Values.get(i));
-    mChart->ShowGraph();
+        mChart->drawTo(points.Times.get(i), points.Values.get(i));
+    mChart->showGraph();
 }
 
 void GeneratorDialog::confirm() {

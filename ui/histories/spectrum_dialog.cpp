@@ -75,19 +75,21 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
     const QString dampingMask = uiText(language, "ui.spectrum.damping_mask");
 
     auto* periods = new QGroupBox(uiText(language, "ui.spectrum.periods"), this);
-    periods->setObjectName(QStringLiteral("GroupBox1"));
+    periods->setObjectName(QStringLiteral("PeriodsGroup"));
     auto* periodGrid = new QGridLayout(periods);
-    periodGrid->addWidget(namedLabel(periods, "Label5", uiText(language, "ui.spectrum.start")), 0,
-                          1);
-    periodGrid->addWidget(namedLabel(periods, "Label6", uiText(language, "ui.spectrum.end")), 0, 2);
-    periodGrid->addWidget(namedLabel(periods, "Label7", uiText(language, "ui.spectrum.increment")),
-                          0, 3);
+    periodGrid->addWidget(
+        namedLabel(periods, "PeriodStartTitle", uiText(language, "ui.spectrum.start")), 0, 1);
+    periodGrid->addWidget(
+        namedLabel(periods, "PeriodEndTitle", uiText(language, "ui.spectrum.end")), 0, 2);
+    periodGrid->addWidget(
+        namedLabel(periods, "PeriodIncrementTitle", uiText(language, "ui.spectrum.increment")), 0,
+        3);
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const PeriodSet& set = kDefaultPeriodSets[s];
         auto* label =
             new QLabel(uiText(language, "ui.spectrum.set", {QString::number(i + 1)}), periods);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setObjectName(QStringLiteral("PeriodSetLabel%1").arg(i + 1));
         periodGrid->addWidget(label, i + 1, 0);
         mPerStart[s] = parameterEdit(periods, QStringLiteral("PerStart%1").arg(i + 1), set.Start,
                                      kShortestPeriod, kLongestPeriod, periodMask, language);
@@ -102,14 +104,15 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
     }
 
     auto* damping = new QGroupBox(uiText(language, "ui.spectrum.damping_group"), this);
-    damping->setObjectName(QStringLiteral("GroupBox2"));
+    damping->setObjectName(QStringLiteral("DampingGroup"));
     auto* dampingGrid = new QGridLayout(damping);
-    dampingGrid->addWidget(namedLabel(damping, "Label8", uiText(language, "ui.spectrum.start")), 0,
-                           0);
-    dampingGrid->addWidget(namedLabel(damping, "Label9", uiText(language, "ui.spectrum.end")), 0,
-                           1);
     dampingGrid->addWidget(
-        namedLabel(damping, "Label10", uiText(language, "ui.spectrum.increment")), 0, 2);
+        namedLabel(damping, "DampingStartTitle", uiText(language, "ui.spectrum.start")), 0, 0);
+    dampingGrid->addWidget(
+        namedLabel(damping, "DampingEndTitle", uiText(language, "ui.spectrum.end")), 0, 1);
+    dampingGrid->addWidget(
+        namedLabel(damping, "DampingIncrementTitle", uiText(language, "ui.spectrum.increment")), 0,
+        2);
     mAmorStart = parameterEdit(damping, QStringLiteral("AmorStart"), kDefaultDamping.Start,
                                kSmallestDamping, kLargestDamping, dampingMask, language);
     mAmorEnd = parameterEdit(damping, QStringLiteral("AmorEnd"), kDefaultDamping.End,
@@ -155,7 +158,7 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
 
     mChart = makeHistoryChart(this, uiText(language, "ui.spectrum.axis_periods"),
                               GridStyle::DotLines, Qt::DotLine);
-    connect(mChart, &ChartWidget::OnMouseMoveInChart, this,
+    connect(mChart, &ChartWidget::mouseMovedInChart, this,
             [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
                 chartMouseMove(inChart, x, y);
             });
@@ -311,11 +314,11 @@ void SpectrumDialog::Plot(bool fullView) {
     }
     mChart->setRangeLoY(spectrum.min(1, d, m, d));
     mChart->setRangeHiY(spectrum.max(1, d, m, d));
-    mChart->ClearGraph();
-    mChart->MoveTo(periods.get(1), spectrum.get(1, d));
+    mChart->clearGraph();
+    mChart->moveTo(periods.get(1), spectrum.get(1, d));
     for (int l = 2; l <= m; ++l)
-        mChart->DrawTo(periods.get(l), spectrum.get(l, d));
-    mChart->ShowGraph();
+        mChart->drawTo(periods.get(l), spectrum.get(l, d));
+    mChart->showGraph();
 }
 
 void SpectrumDialog::chartMouseMove(bool inChart, double x, double y) {

@@ -99,7 +99,7 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
 
     mChart = makeHistoryChart(this, uiText(language, "ui.history.axis_time"), GridStyle::None,
                               Qt::DashDotLine);
-    connect(mChart, &ChartWidget::OnMouseMoveInChart, this,
+    connect(mChart, &ChartWidget::mouseMovedInChart, this,
             [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
                 chartMouseMove(inChart, x, y);
             });
@@ -129,10 +129,10 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     };
     mEditXpos = positionEdit("EditXpos", mWork.PosX);
     mEditYPos = positionEdit("EditYPos", mWork.PosY);
-    auto* label16 = label("Label16", uiText(language, "ui.history.max"));
-    auto* label17 = label("Label17", uiText(language, "ui.history.min"));
-    auto* label14 = label("Label14", uiText(language, "ui.history.time"));
-    auto* label15 = label("Label15", uiText(language, "ui.history.value"));
+    auto* maxTitle = label("MaxTitle", uiText(language, "ui.history.max"));
+    auto* minTitle = label("MinTitle", uiText(language, "ui.history.min"));
+    auto* timeTitle = label("TimeTitle", uiText(language, "ui.history.time"));
+    auto* valueTitle = label("ValueTitle", uiText(language, "ui.history.value"));
     mLabelmax = label("Labelmax", QString());
     mLabelmin = label("Labelmin", QString());
     mXcoord = label("Xcoord", QString());
@@ -142,7 +142,7 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
-    auto* label1 = label("Label1", uiText(language, "ui.history.title"));
+    auto* titleLabel = label("TitleLabel", uiText(language, "ui.history.title"));
     mMemoTitle = new QPlainTextEdit(this);
     mMemoTitle->setObjectName(QStringLiteral("MemoTitle"));
     mMemoTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -165,18 +165,18 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     readouts->addWidget(mEditXpos, 0, 3);
     readouts->addWidget(labelYpos, 1, 2, Qt::AlignRight);
     readouts->addWidget(mEditYPos, 1, 3);
-    readouts->addWidget(label16, 0, 4, Qt::AlignRight);
+    readouts->addWidget(maxTitle, 0, 4, Qt::AlignRight);
     readouts->addWidget(mLabelmax, 0, 5);
-    readouts->addWidget(label17, 1, 4, Qt::AlignRight);
+    readouts->addWidget(minTitle, 1, 4, Qt::AlignRight);
     readouts->addWidget(mLabelmin, 1, 5);
-    readouts->addWidget(label14, 0, 6, Qt::AlignRight);
+    readouts->addWidget(timeTitle, 0, 6, Qt::AlignRight);
     readouts->addWidget(mXcoord, 0, 7);
-    readouts->addWidget(label15, 1, 6, Qt::AlignRight);
+    readouts->addWidget(valueTitle, 1, 6, Qt::AlignRight);
     readouts->addWidget(mYcoord, 1, 7);
     readouts->setColumnStretch(8, 1);
 
     auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(label1, 0, Qt::AlignTop);
+    titleRow->addWidget(titleLabel, 0, Qt::AlignTop);
     titleRow->addWidget(mMemoTitle, 1);
 
     auto* ok = button("ButtonOk", "ui.history.ok");
@@ -273,7 +273,7 @@ void TimeHistoryDialog::PlotHistory() {
 
     const HistoryPlot plot = PlotHistoryData(mWork);
     if (plot.Kind == HistoryPlot::Content::Empty) {
-        mChart->ClearGraph();
+        mChart->clearGraph();
         mChart->setCaption(QString());
         mLabelmax->clear();
         mLabelmin->clear();
@@ -282,7 +282,7 @@ void TimeHistoryDialog::PlotHistory() {
         mChart->setRangeHiX(plot.TimeMax);
         mChart->setRangeLoY(plot.ValueMin);
         mChart->setRangeHiY(plot.ValueMax);
-        mChart->ClearGraph();
+        mChart->clearGraph();
         const SignalSamples& points = *plot.Points;
         if (plot.Kind == HistoryPlot::Content::Sampled) {
             mChart->setCaption(QString());
@@ -295,12 +295,12 @@ void TimeHistoryDialog::PlotHistory() {
             mLabelmax->setText(valueText(points.Values.max()));
             mLabelmin->setText(valueText(points.Values.min()));
         }
-        mChart->MoveTo(points.Times.get(1), points.Values.get(1));
+        mChart->moveTo(points.Times.get(1), points.Values.get(1));
         for (int i = 2; i <= points.size(); ++i)
-            mChart->DrawTo(points.Times.get(i), points.Values.get(i));
+            mChart->drawTo(points.Times.get(i), points.Values.get(i));
     }
     mButtonSpectrum->setEnabled(plot.enablesSpectrum());
-    mChart->ShowGraph();
+    mChart->showGraph();
 }
 
 void TimeHistoryDialog::loadFromFile() {

@@ -63,22 +63,22 @@ void drawForce(ChartWidget& chart, const AddedForce& f, int arrowPixels, UnitSys
     const int dx = rnd(std::cos(theta + kPi) * arrowPixels);
     const int dy = -rnd(std::sin(theta + kPi) * arrowPixels);
     const QPointF tail = offsetPoint(chart, f.X, f.Y, dx, dy);
-    chart.MoveTo(f.X, f.Y);
-    chart.DrawTo(tail.x(), tail.y());
+    chart.moveTo(f.X, f.Y);
+    chart.drawTo(tail.x(), tail.y());
     const int ox = 8 * sign(dx);
     const int oy = dy == 0 ? -8 : 8 * sign(dy);
     const QPointF label = offsetPoint(chart, f.X, f.Y, dx + ox, dy + oy);
-    chart.TextAt(label.x(), label.y(), forceLabel(units, magnitude), kTextPoints);
+    chart.textAt(label.x(), label.y(), forceLabel(units, magnitude), kTextPoints);
     for (double barb : {0.8 * kPi, -0.8 * kPi}) {
-        chart.MoveTo(f.X, f.Y);
-        chart.DrawBy(rnd(std::cos(theta + barb) * arrowPixels / 10.0),
+        chart.moveTo(f.X, f.Y);
+        chart.drawBy(rnd(std::cos(theta + barb) * arrowPixels / 10.0),
                      -rnd(std::sin(theta + barb) * arrowPixels / 10.0));
     }
 }
 
 void drawBy(ChartWidget& chart, std::initializer_list<std::pair<int, int>> steps) {
     for (const auto& [dx, dy] : steps)
-        chart.DrawBy(dx, dy);
+        chart.drawBy(dx, dy);
 }
 
 } // namespace
@@ -132,7 +132,7 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     const int Wpx = chart.scale().plotWidth();
     const int Hpx = chart.scale().plotHeight();
 
-    chart.ClearGraph();
+    chart.clearGraph();
     if (fullView) {
         const double span = 1.2 * E * Wpx / Hpx;
         chart.setRangeLoX((Xf - span) / 2);
@@ -145,24 +145,24 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     chart.setDataColor(kBlack);
     chart.setLineWidth(2);
     chart.setPenStyle(Qt::SolidLine);
-    chart.MoveTo(0, 0);
-    chart.DrawTo(Xf, 0);
-    chart.DrawTo(m.B, g + m.B * t);
-    chart.DrawTo(0, g);
-    chart.DrawTo(0, 0);
+    chart.moveTo(0, 0);
+    chart.drawTo(Xf, 0);
+    chart.drawTo(m.B, g + m.B * t);
+    chart.drawTo(0, g);
+    chart.drawTo(0, 0);
 
     // Block: crest 0.15 B wide, the downstream face vertical over its top 0.15 B.
-    chart.MoveTo(0, g);
-    chart.DrawTo(m.B, g + m.B * t);
-    chart.DrawTo(0.15 * m.B, m.Hd - 0.15 * m.B);
-    chart.DrawTo(0.15 * m.B, m.Hd);
-    chart.DrawTo(0, m.Hd);
-    chart.DrawTo(0, g);
+    chart.moveTo(0, g);
+    chart.drawTo(m.B, g + m.B * t);
+    chart.drawTo(0.15 * m.B, m.Hd - 0.15 * m.B);
+    chart.drawTo(0.15 * m.B, m.Hd);
+    chart.drawTo(0, m.Hd);
+    chart.drawTo(0, g);
 
     // Analysis plane.
     chart.setDataColor(kRed);
-    chart.MoveTo(0, g);
-    chart.DrawTo(m.B, g + m.B * t);
+    chart.moveTo(0, g);
+    chart.drawTo(m.B, g + m.B * t);
 
     // Reservoir with the water-level symbol: a triangle standing on the line, point down,
     // over three shortening dashes.
@@ -171,27 +171,27 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     chart.setDataColor(kBlue);
     chart.setLineWidth(2);
     chart.setPenStyle(Qt::SolidLine);
-    chart.MoveTo(0, m.Hr);
-    chart.DrawTo(left, m.Hr);
-    chart.MoveTo(left / 2, m.Hr);
+    chart.moveTo(0, m.Hr);
+    chart.drawTo(left, m.Hr);
+    chart.moveTo(left / 2, m.Hr);
     drawBy(chart, {{10, -12}, {-20, 0}, {10, 12}});
-    chart.MoveBy(-8, 6);
-    chart.DrawBy(16, 0);
-    chart.MoveBy(-13, 6);
-    chart.DrawBy(10, 0);
-    chart.MoveBy(-7, 6);
-    chart.DrawBy(4, 0);
+    chart.moveBy(-8, 6);
+    chart.drawBy(16, 0);
+    chart.moveBy(-13, 6);
+    chart.drawBy(10, 0);
+    chart.moveBy(-7, 6);
+    chart.drawBy(4, 0);
 
     // Foundation with its hatching.
     chart.setDataColor(kMaroon);
     chart.setLineWidth(1);
-    chart.Line(left, 0, right, 0);
+    chart.line(left, 0, right, 0);
     const int P = chart.DataToPixel(right, 0).x();
-    chart.MoveTo(left, 0);
+    chart.moveTo(left, 0);
     for (int i = 0; i < P / 10; ++i) {
-        chart.MoveBy(2, 0);
-        chart.DrawBy(8, 8);
-        chart.MoveBy(0, -8);
+        chart.moveBy(2, 0);
+        chart.drawBy(8, 8);
+        chart.moveBy(0, -8);
     }
 
     if (hasForces) {
@@ -207,7 +207,7 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
         chart.setFillColor(kSilver);
         for (const AddedMass& a : m.Masses.Items) {
             const double r = (a.Mass / m.M) * m.H / 2;
-            chart.EllipseAt(a.X, a.Y, r, r);
+            chart.ellipseAt(a.X, a.Y, r, r);
         }
     }
 
@@ -216,11 +216,11 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     if (hasFlag(m.ModelFlags, ModelFlag::HorizontalAccDefined)) {
         chart.setDataColor(kGreen);
         chart.setLineWidth(1);
-        chart.MoveTo(ax, ay);
+        chart.moveTo(ax, ay);
         drawBy(chart, {{70, 0}, {-6, -6}});
-        chart.MoveBy(0, 12);
-        chart.DrawBy(6, -6);
-        chart.MoveTo(ax, ay);
+        chart.moveBy(0, 12);
+        chart.drawBy(6, -6);
+        chart.moveTo(ax, ay);
         drawBy(chart, {{10, 0},
                        {3, 5},
                        {3, -15},
@@ -242,11 +242,11 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     if (hasFlag(m.ModelFlags, ModelFlag::VerticalAccDefined)) {
         chart.setDataColor(kGreen);
         chart.setLineWidth(1);
-        chart.MoveTo(ax, ay);
+        chart.moveTo(ax, ay);
         drawBy(chart, {{0, -70}, {-6, 6}});
-        chart.MoveBy(12, 0);
-        chart.DrawBy(-6, -6);
-        chart.MoveTo(ax, ay);
+        chart.moveBy(12, 0);
+        chart.drawBy(-6, -6);
+        chart.moveTo(ax, ay);
         drawBy(chart, {{0, -10},
                        {5, -3},
                        {-15, -3},
@@ -271,30 +271,30 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
         const TimeHistoryRecord& h = m.history(HistoryKind::HorizontalForce);
         chart.setDataColor(kGreen);
         chart.setLineWidth(2);
-        chart.MoveTo(h.PosX, h.PosY);
-        chart.DrawBy(-50, 0);
-        chart.MoveTo(h.PosX, h.PosY);
-        chart.DrawBy(-6, -6);
-        chart.MoveBy(0, 12);
-        chart.DrawBy(6, -6);
+        chart.moveTo(h.PosX, h.PosY);
+        chart.drawBy(-50, 0);
+        chart.moveTo(h.PosX, h.PosY);
+        chart.drawBy(-6, -6);
+        chart.moveBy(0, 12);
+        chart.drawBy(6, -6);
         const QPointF at = offsetPoint(chart, h.PosX, h.PosY, -20, -8);
-        chart.TextAt(at.x(), at.y(), forceHistory, kTextPoints);
+        chart.textAt(at.x(), at.y(), forceHistory, kTextPoints);
     }
     if (hasFlag(m.ModelFlags, ModelFlag::VerticalForceDefined)) {
         const TimeHistoryRecord& h = m.history(HistoryKind::VerticalForce);
         chart.setDataColor(kGreen);
         chart.setLineWidth(2);
-        chart.MoveTo(h.PosX, h.PosY);
-        chart.DrawBy(0, 50);
-        chart.MoveTo(h.PosX, h.PosY);
-        chart.DrawBy(-6, 6);
-        chart.MoveBy(12, 0);
-        chart.DrawBy(-6, -6);
+        chart.moveTo(h.PosX, h.PosY);
+        chart.drawBy(0, 50);
+        chart.moveTo(h.PosX, h.PosY);
+        chart.drawBy(-6, 6);
+        chart.moveBy(12, 0);
+        chart.drawBy(-6, -6);
         const QPointF at = offsetPoint(chart, h.PosX, h.PosY, 0, 58);
-        chart.TextAt(at.x(), at.y(), forceHistory, kTextPoints);
+        chart.textAt(at.x(), at.y(), forceHistory, kTextPoints);
     }
 
-    chart.ShowGraph();
+    chart.showGraph();
 }
 
 } // namespace quibel

@@ -57,8 +57,8 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
     mChart->setObjectName(QStringLiteral("DamSection"));
     mChart->installEventFilter(this);
     setCentralWidget(mChart);
-    connect(mChart, &ChartWidget::OnZoomPan, this, [this](ChartWidget*) { chartZoomPan(); });
-    connect(mChart, &ChartWidget::OnMouseMoveInChart, this,
+    connect(mChart, &ChartWidget::zoomedOrPanned, this, [this](ChartWidget*) { chartZoomPan(); });
+    connect(mChart, &ChartWidget::mouseMovedInChart, this,
             [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
                 chartMouseMove(inChart, x, y);
             });

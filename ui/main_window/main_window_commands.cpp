@@ -85,7 +85,7 @@ void MainWindow::undoInFocus() {
 }
 
 void MainWindow::copyDrawing() {
-    mChart->CopyToClipboard();
+    mChart->copyToClipboard();
 }
 
 void MainWindow::editGeometry() {
@@ -190,7 +190,7 @@ void MainWindow::setChartMouseMode(ChartMouseMode mode) {
 void MainWindow::chartZoomPan() {
     mChart->setIsometric(true);
     if (mChart->mouseAction() == MouseAction::ZoomWindow)
-        mChart->ShowGraph();
+        mChart->showGraph();
 }
 
 void MainWindow::chartMouseMove(bool inChart, double x, double y) {

@@ -41,9 +41,9 @@ void drawPath(ChartWidget& chart, const ScenePath& path) {
     if (path.points.empty())
         return;
     chart.setDataColor(colourOf(path.colour));
-    chart.MoveTo(path.points.front().x, path.points.front().y);
+    chart.moveTo(path.points.front().x, path.points.front().y);
     for (std::size_t i = 1; i < path.points.size(); ++i)
-        chart.DrawTo(path.points[i].x, path.points[i].y);
+        chart.drawTo(path.points[i].x, path.points[i].y);
 }
 
 } // namespace
@@ -84,7 +84,7 @@ AnimationDialog::AnimationDialog(const TBlocStatic& model, Language language, QW
     mEditRotFactor = edit("EditRotFactor", 10, 1, 10000, factorMask);
     factorGrid->addWidget(label("LabelFactor", t("ui.animation.displacements")), 0, 0);
     factorGrid->addWidget(mEditDispFactor, 0, 1);
-    factorGrid->addWidget(label("Label1", t("ui.animation.rotations")), 1, 0);
+    factorGrid->addWidget(label("RotationFactorLabel", t("ui.animation.rotations")), 1, 0);
     factorGrid->addWidget(mEditRotFactor, 1, 1);
 
     auto* times = new QGroupBox(t("ui.animation.time_range"), this);
@@ -191,18 +191,18 @@ void AnimationDialog::drawAcceleration() {
         c.setRangeLoY(*lo - spread);
         c.setRangeHiY(*hi + spread);
     }
-    c.ClearGraph();
+    c.clearGraph();
     c.setDataColor(Qt::black);
     c.setLineWidth(1);
     c.setPenStyle(Qt::SolidLine);
     for (std::size_t i = 0; i < a.size(); ++i) {
         const double x = static_cast<double>(i) * mInterval;
         if (i == 0)
-            c.MoveTo(x, a[i]);
+            c.moveTo(x, a[i]);
         else
-            c.DrawTo(x, a[i]);
+            c.drawTo(x, a[i]);
     }
-    c.ShowGraph();
+    c.showGraph();
 }
 
 void AnimationDialog::DrawScene(const AnimationFrame& frame) {
@@ -214,7 +214,7 @@ void AnimationDialog::DrawScene(const AnimationFrame& frame) {
     c.setRangeLoX(mScene.rangeLoX);
     c.setRangeHiX(mScene.rangeHiX);
     c.setRangeLoY(mScene.rangeLoY);
-    c.ClearGraph();
+    c.clearGraph();
     c.setLineWidth(1);
     c.setPenStyle(Qt::SolidLine);
     drawPath(c, mScene.lowerDam);
@@ -223,15 +223,15 @@ void AnimationDialog::DrawScene(const AnimationFrame& frame) {
     // The foundation line across the plot, hatched underneath every 10 pixels.
     c.setDataColor(colourOf(SceneColour::Maroon));
     const double lo = c.RangeLoX(), hi = c.RangeHiX();
-    c.Line(lo, mScene.foundationLevel, hi, mScene.foundationLevel);
-    c.MoveTo(lo, mScene.foundationLevel);
+    c.line(lo, mScene.foundationLevel, hi, mScene.foundationLevel);
+    c.moveTo(lo, mScene.foundationLevel);
     const int hatches = c.DataToPixel(hi, mScene.foundationLevel).x() / 10;
     for (int k = 0; k < hatches; ++k) {
-        c.MoveBy(2, 0);
-        c.DrawBy(8, 8);
-        c.MoveBy(0, -8);
+        c.moveBy(2, 0);
+        c.drawBy(8, 8);
+        c.moveBy(0, -8);
     }
-    c.ShowGraph();
+    c.showGraph();
 }
 
 void AnimationDialog::resizeEvent(QResizeEvent* event) {

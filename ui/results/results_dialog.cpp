@@ -110,9 +110,9 @@ ResultsDialog::ResultsDialog(const TBlocStatic& model, Language language, UserPr
     mLabelMin = value("LabelMin");
     mLabelTimePos = value("LabelTimePos");
     mLabelValuePos = value("LabelValuePos");
-    bottom->addWidget(namedLabel(this, "Label2", t("ui.results.max")));
+    bottom->addWidget(namedLabel(this, "MaxTitle", t("ui.results.max")));
     bottom->addWidget(mLabelMax);
-    bottom->addWidget(namedLabel(this, "Label3", t("ui.results.min")));
+    bottom->addWidget(namedLabel(this, "MinTitle", t("ui.results.min")));
     bottom->addWidget(mLabelMin);
     bottom->addStretch(1);
     bottom->addWidget(namedLabel(this, "LabelTime", t("ui.results.time")));
@@ -132,7 +132,7 @@ ResultsDialog::ResultsDialog(const TBlocStatic& model, Language language, UserPr
     for (int i = 0; i < 4; ++i)
         connect(mMouseButtons->button(i), &QToolButton::clicked, this,
                 [this] { mFullView = false; });
-    connect(mChart, &ChartWidget::OnMouseMoveInChart, this,
+    connect(mChart, &ChartWidget::mouseMovedInChart, this,
             [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
                 chartMouseMove(inChart, x, y);
             });
@@ -169,7 +169,7 @@ void ResultsDialog::drawSeries() {
     mOrdinate = ResultsOrdinateRange(mShown);
     mChart->setRangeLoY(mOrdinate.low);
     mChart->setRangeHiY(mOrdinate.high);
-    mChart->ClearGraph();
+    mChart->clearGraph();
     mChart->setDataColor(Qt::black);
     for (int number : {1, 2}) {
         CrossHair c = mChart->crossHair(number);
@@ -177,9 +177,9 @@ void ResultsDialog::drawSeries() {
         mChart->setCrossHair(number, c);
     }
     if (n > 0) {
-        mChart->MoveTo(0.0, mShown[0]);
+        mChart->moveTo(0.0, mShown[0]);
         for (int k = 2; k <= n; ++k)
-            mChart->DrawTo((k - 1) * mInterval, mShown[static_cast<std::size_t>(k - 1)]);
+            mChart->drawTo((k - 1) * mInterval, mShown[static_cast<std::size_t>(k - 1)]);
     }
     if (isResultantPosition(mItems[static_cast<std::size_t>(mIndex)])) {
         // The two edges of the analysis plane, at 0 and 100 % of its length.
@@ -194,7 +194,7 @@ void ResultsDialog::drawSeries() {
             mChart->setCrossHairPos(number, 0.0, edges[number - 1]);
         }
     }
-    mChart->ShowGraph();
+    mChart->showGraph();
     const char sep = regionalDecimalSeparator();
     mLabelMax->setText(QString::fromStdString(exponentLabel(mOrdinate.maximum, sep)));
     mLabelMin->setText(QString::fromStdString(exponentLabel(mOrdinate.minimum, sep)));
@@ -249,7 +249,7 @@ void ResultsDialog::exportGraphic() {
 }
 
 void ResultsDialog::copyToClipboard() {
-    mChart->CopyToClipboard();
+    mChart->copyToClipboard();
 }
 
 void ResultsDialog::showHelpPage() {

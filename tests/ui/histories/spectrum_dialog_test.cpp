@@ -145,7 +145,7 @@ TEST(SpectrumDialogTest, SelectorsChangeThePlotAndTheReadout) {
     EXPECT_EQ(dlg.chart().IdOrdinate(), QString::fromUtf8("Spectre de déplacement relatif (mm)"));
     const TMatrix& sd = dlg.results()->Sd;
     EXPECT_DOUBLE_EQ(dlg.chart().RangeHiY(), sd.max(1, 1, sd.rows(), 1));
-    emit dlg.chart().OnMouseMoveInChart(&dlg.chart(), true, Qt::NoModifier, 0.5, 12.25);
+    emit dlg.chart().mouseMovedInChart(&dlg.chart(), true, Qt::NoModifier, 0.5, 12.25);
     EXPECT_EQ(child<QLabel>(dlg, "StatusPanel1")->text(), QStringLiteral("T =   0.500000"));
     EXPECT_EQ(child<QLabel>(dlg, "StatusPanel2")->text(), QStringLiteral("Sd =  12.250000"));
 }

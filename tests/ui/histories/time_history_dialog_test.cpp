@@ -399,7 +399,7 @@ TEST(TimeHistoryDialogTest, CaptionsAndUnitsFollowTheKind) {
         const QString unit = c.positions ? QStringLiteral("kN") : QStringLiteral("g");
         EXPECT_EQ(labelText(*dlg, "Labelmax"), QStringLiteral("   5.000 ") + unit);
         EXPECT_EQ(labelText(*dlg, "Labelmin"), QStringLiteral("  -2.000 ") + unit);
-        emit dlg->chart().OnMouseMoveInChart(&dlg->chart(), true, Qt::NoModifier, 1.25, -0.5);
+        emit dlg->chart().mouseMovedInChart(&dlg->chart(), true, Qt::NoModifier, 1.25, -0.5);
         EXPECT_EQ(labelText(*dlg, "Xcoord"), QStringLiteral("   1.250 s"));
         EXPECT_EQ(labelText(*dlg, "Ycoord"), QStringLiteral("  -0.500 ") + unit);
     }

@@ -70,7 +70,7 @@ TEST(DamSectionDrawingTest, NothingIsDrawnUntilTheGeometryIsConfirmed) {
     DamChart d;
     d.chart.setRangeLoX(-5);
     d.chart.setRangeHiX(5);
-    d.chart.MoveTo(1, 1); // what the chart showed before
+    d.chart.moveTo(1, 1); // what the chart showed before
     d.draw(startupModel());
     ASSERT_EQ(d.elements().size(), 1u);
     EXPECT_EQ(d.chart.RangeLoX(), -5);

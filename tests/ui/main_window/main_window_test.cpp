@@ -468,7 +468,7 @@ TEST(MainWindowTest, UnitSelectorConvertsTheModel) {
 TEST(MainWindowTest, MouseReadoutShowsModelCoordinates) {
     Fixture f;
     ChartWidget& chart = f.window->chart();
-    emit chart.OnMouseMoveInChart(&chart, true, Qt::NoModifier, 12.3456, -7.5);
+    emit chart.mouseMovedInChart(&chart, true, Qt::NoModifier, 12.3456, -7.5);
     EXPECT_EQ(f.child<QLabel>("LabelX")->text(), QStringLiteral("X =    12.346"));
     EXPECT_EQ(f.child<QLabel>("LabelElev")->text(), QStringLiteral("Elev. =    -7.500"));
 }

@@ -53,7 +53,7 @@ struct Fixture {
 
 } // namespace
 
-TEST(AnalysisDialogTest, TextsAndGreyedLabelsFollowTheAnalysisKindAndLanguage) {
+TEST(ProgressDialogTest, TextsAndGreyedLabelsFollowTheAnalysisKindAndLanguage) {
     struct Case {
         AnalysisKind kind;
         bool english;
@@ -95,7 +95,7 @@ TEST(AnalysisDialogTest, TextsAndGreyedLabelsFollowTheAnalysisKindAndLanguage) {
 }
 
 // The block slides at 1 m/s, so the last sample (t = 1 s) shows 1 m in the project's unit.
-TEST(AnalysisDialogTest, CompletedRunShowsTheLastSampleAndAnalysisDone) {
+TEST(ProgressDialogTest, CompletedRunShowsTheLastSampleAndAnalysisDone) {
     struct Case {
         UnitSystem units;
         const char* sliding;
@@ -133,7 +133,7 @@ TEST(AnalysisDialogTest, CompletedRunShowsTheLastSampleAndAnalysisDone) {
     }
 }
 
-TEST(AnalysisDialogTest, RockingShowsTheRotationInRadians) {
+TEST(ProgressDialogTest, RockingShowsTheRotationInRadians) {
     Fixture f;
     f.state.Model.AnalysisKind = AnalysisKind::Rocking;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted());
@@ -143,7 +143,7 @@ TEST(AnalysisDialogTest, RockingShowsTheRotationInRadians) {
     EXPECT_EQ(labelText(dlg, "RotationLabel"), QStringLiteral("0.0010000000 rad"));
 }
 
-TEST(AnalysisDialogTest, HighEnergyErrorShowsTheWarningInTheUsersLanguage) {
+TEST(ProgressDialogTest, HighEnergyErrorShowsTheWarningInTheUsersLanguage) {
     struct Case {
         bool english;
         const char* line1;
@@ -169,7 +169,7 @@ TEST(AnalysisDialogTest, HighEnergyErrorShowsTheWarningInTheUsersLanguage) {
 
 // A click on "Stop analysis" during step 400 ends the run after that step: samples every
 // 10 steps, so 41 samples (t = 0 .. 0.4 s) remain, the last one at u = 0.4 m.
-TEST(AnalysisDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
+TEST(ProgressDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
     Fixture f;
     ProgressDialog* dialog = nullptr;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([&dialog](ScriptedAnalysisStep& s) {
@@ -193,7 +193,7 @@ TEST(AnalysisDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
 
 // The run yields to the event loop while it goes on: a click queued by a timer reaches the
 // button long before the 5000 steps of at least 1 ms each are done.
-TEST(AnalysisDialogTest, WindowStaysResponsiveWhileTheRunGoesOn) {
+TEST(ProgressDialogTest, WindowStaysResponsiveWhileTheRunGoesOn) {
     Fixture f(5.0);
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([](ScriptedAnalysisStep& s) {
                            s.pause = std::chrono::microseconds(1000);
@@ -206,7 +206,7 @@ TEST(AnalysisDialogTest, WindowStaysResponsiveWhileTheRunGoesOn) {
 }
 
 // After a second of run time the timer shows the estimate of the time left.
-TEST(AnalysisDialogTest, RemainingTimeIsShownInSeconds) {
+TEST(ProgressDialogTest, RemainingTimeIsShownInSeconds) {
     Fixture f(3.0);
     QString seen;
     ProgressDialog* dialog = nullptr;
@@ -225,7 +225,7 @@ TEST(AnalysisDialogTest, RemainingTimeIsShownInSeconds) {
         << seen.toStdString();
 }
 
-TEST(AnalysisDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
+TEST(ProgressDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
     Fixture f;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([](ScriptedAnalysisStep& s) {
                            s.checks = {{MessageKind::Error, Message("ui.main.model_incomplete")}};
@@ -245,7 +245,7 @@ TEST(AnalysisDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
     EXPECT_FALSE(dlg.isVisible());
 }
 
-TEST(AnalysisDialogTest, WarningCheckIsShownAndTheRunGoesOn) {
+TEST(ProgressDialogTest, WarningCheckIsShownAndTheRunGoesOn) {
     Fixture f;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([](ScriptedAnalysisStep& s) {
                            s.checks = {{MessageKind::Warning, Message("ui.main.model_incomplete")}};
@@ -258,7 +258,7 @@ TEST(AnalysisDialogTest, WarningCheckIsShownAndTheRunGoesOn) {
 }
 
 // A question of the step: OK ends the run after the step, the other button lets it go on.
-TEST(AnalysisDialogTest, QuestionDuringTheRunIsAskedAndItsAnswerTaken) {
+TEST(ProgressDialogTest, QuestionDuringTheRunIsAskedAndItsAnswerTaken) {
     struct Case {
         QuestionAnswer answer;
         RunEnd end;
@@ -287,7 +287,7 @@ TEST(AnalysisDialogTest, QuestionDuringTheRunIsAskedAndItsAnswerTaken) {
 }
 
 // Closing the window during a run stops the run; the window closes once the run has ended.
-TEST(AnalysisDialogTest, CloseBoxDuringTheRunStopsItAndThenCloses) {
+TEST(ProgressDialogTest, CloseBoxDuringTheRunStopsItAndThenCloses) {
     Fixture f;
     ProgressDialog* dialog = nullptr;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([&dialog](ScriptedAnalysisStep& s) {

@@ -227,7 +227,7 @@ TEST(ResultsDialogTest, MouseReadoutShowsTimeAndValue) {
     ScriptedPrompts prompts;
     ResultsDialog dlg(m, Language::French, prompts);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Résultats"));
-    emit dlg.chart().OnMouseMoveInChart(&dlg.chart(), true, Qt::NoModifier, 1.25, -0.0025);
+    emit dlg.chart().mouseMovedInChart(&dlg.chart(), true, Qt::NoModifier, 1.25, -0.0025);
     EXPECT_EQ(labelText(dlg, "LabelTimePos"), QStringLiteral("   1.250"));
     EXPECT_EQ(labelText(dlg, "LabelValuePos"), QStringLiteral("-2.5000e-03"));
     EXPECT_EQ(labelText(dlg, "LabelTime"), QStringLiteral("temps ="));
