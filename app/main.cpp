@@ -1,4 +1,4 @@
-#include "ui/desktop_application.h"
+#include "ui/main_window/desktop_application.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "chart/chart_export.h"
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
-#include "ui/dam_section_drawing.h"
+#include "ui/main_window/dam_section_drawing.h"
 
 #include <QApplication>
 #include <QImage>
@@ -30,7 +30,7 @@ TBlocStatic demonstrationModel() {
     return m;
 }
 
-void paintRepeatedly(benchmark::State& state, const TRChart& chart) {
+void paintRepeatedly(benchmark::State& state, const ChartWidget& chart) {
     QImage image(chart.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -41,39 +41,39 @@ void paintRepeatedly(benchmark::State& state, const TRChart& chart) {
 }
 
 void BM_PaintStartupSection(benchmark::State& state) {
-    TRChart chart;
+    ChartWidget chart;
     setUpDamSectionChart(chart);
     chart.resize(1000, 700);
-    DessinerBarrage(chart, demonstrationModel(), true, Language::English);
+    drawDamSection(chart, demonstrationModel(), true, Language::English);
     paintRepeatedly(state, chart);
 }
 BENCHMARK(BM_PaintStartupSection)->Unit(benchmark::kMillisecond);
 
 void BM_PaintLineSeries10k(benchmark::State& state) {
-    TRChart chart;
+    ChartWidget chart;
     chart.resize(1000, 700);
-    chart.setGridStyle(TGridStyle::gsDotLines);
+    chart.setGridStyle(GridStyle::DotLines);
     chart.setRangeLoX(0);
     chart.setRangeHiX(100);
     chart.setRangeLoY(-1.2);
     chart.setRangeHiY(1.2);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i < 10000; ++i)
-        chart.DrawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
+        chart.drawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
     paintRepeatedly(state, chart);
 }
 BENCHMARK(BM_PaintLineSeries10k)->Unit(benchmark::kMillisecond);
 
 void BM_MetafileOfLineSeries10k(benchmark::State& state) {
-    TRChart chart;
+    ChartWidget chart;
     chart.resize(1000, 700);
     chart.setRangeLoX(0);
     chart.setRangeHiX(100);
     chart.setRangeLoY(-1.2);
     chart.setRangeHiY(1.2);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i < 10000; ++i)
-        chart.DrawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
+        chart.drawTo(i * 0.01, std::sin(i * 0.01) * std::cos(i * 0.37));
     for (auto _ : state)
         benchmark::DoNotOptimize(chartMetafile(chart));
 }

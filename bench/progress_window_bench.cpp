@@ -6,9 +6,9 @@
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
-#include "ui/analysis_dialog.h"
-#include "ui/application_state.h"
-#include "ui/user_prompts.h"
+#include "ui/main_window/progress_dialog.h"
+#include "ui/widgets/application_state.h"
+#include "ui/widgets/user_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,7 +63,7 @@ void BM_SlidingRun40sInProgressWindow(benchmark::State& state) {
     app.Model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
     SilentPrompts prompts;
     for (auto _ : state) {
-        TAnalysisDlg dialog(app, prompts);
+        ProgressDialog dialog(app, prompts);
         dialog.show();
         while (!dialog.analysisFinished())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -80,7 +80,7 @@ void BM_ProgressWindowOpenAndClose(benchmark::State& state) {
     app.Model.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
     SilentPrompts prompts;
     for (auto _ : state) {
-        TAnalysisDlg dialog(app, prompts);
+        ProgressDialog dialog(app, prompts);
         dialog.show();
         while (!dialog.analysisRefused())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -118,7 +118,7 @@ void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
         cpu = threadCpuMs();
         wall.restart();
         {
-            TAnalysisDlg dialog(app, prompts);
+            ProgressDialog dialog(app, prompts);
             dialog.show();
             while (!dialog.analysisFinished())
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -13,9 +13,9 @@ struct ChartAppearance final {
     QString IdAbscissa; ///< title of the horizontal axis, under its scale at the right
     QString IdOrdinate; ///< title of the vertical axis, above its scale at the left
     QString Caption;    ///< centred above the plotting area
-    TXAxisPos XAxisPos = TXAxisPos::xapBottom;
-    TYAxisPos YAxisPos = TYAxisPos::yapLeft;
-    TGridStyle GridStyle = TGridStyle::gsNone;
+    XAxisPosition XAxisPos = XAxisPosition::Bottom;
+    YAxisPosition YAxisPos = YAxisPosition::Left;
+    GridStyle Grid = GridStyle::None;
     QColor GridColor = Qt::gray;
     int DecPlaceX = -1; ///< decimals of the horizontal scale labels; negative: from the tick step
     int DecPlaceY = -1;
@@ -26,7 +26,7 @@ struct ChartAppearance final {
     /// Horizontal placement of texts of the display list about their point: Qt::AlignLeft,
     /// Qt::AlignHCenter or Qt::AlignRight. Texts are always centred vertically.
     Qt::Alignment TextAlignment = Qt::AlignLeft;
-    TTextBkStyle TextBkStyle = TTextBkStyle::tbClear;
+    TextBackground TextBkStyle = TextBackground::Clear;
     QColor BackgroundColor = Qt::white; ///< the whole chart, rims included
     QColor ScaleColor = Qt::black;      ///< frame, ticks, labels and titles
     int ScaleFontSize = 8;              ///< points

@@ -1,6 +1,6 @@
 #include "chart/chart_export.h"
 
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 #include "chart/wmf_paint_device.h"
 
 #include <QBuffer>
@@ -31,7 +31,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray chartMetafile(const TRChart& chart) {
+QByteArray chartMetafile(const ChartWidget& chart) {
     WmfPaintDevice device(chart.size(), chart.screenDpi());
     {
         QPainter painter(&device);
@@ -42,11 +42,11 @@ QByteArray chartMetafile(const TRChart& chart) {
                       static_cast<qsizetype>(bytes.size()));
 }
 
-bool saveChartAsMetafile(const TRChart& chart, const QString& path) {
+bool saveChartAsMetafile(const ChartWidget& chart, const QString& path) {
     return writeWhole(path, chartMetafile(chart));
 }
 
-bool saveChartAsSvg(const TRChart& chart, const QString& path) {
+bool saveChartAsSvg(const ChartWidget& chart, const QString& path) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -61,7 +61,7 @@ bool saveChartAsSvg(const TRChart& chart, const QString& path) {
     return writeWhole(path, buffer.data());
 }
 
-bool saveChartAsPng(const TRChart& chart, const QString& path) {
+bool saveChartAsPng(const ChartWidget& chart, const QString& path) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!chart.toImage().save(&buffer, "PNG"))
@@ -69,7 +69,7 @@ bool saveChartAsPng(const TRChart& chart, const QString& path) {
     return writeWhole(path, buffer.data());
 }
 
-bool saveChartAsPdf(const TRChart& chart, const QString& path) {
+bool saveChartAsPdf(const ChartWidget& chart, const QString& path) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -86,7 +86,7 @@ bool saveChartAsPdf(const TRChart& chart, const QString& path) {
     return writeWhole(path, buffer.data());
 }
 
-void printChart(const TRChart& chart, QPrinter& printer) {
+void printChart(const ChartWidget& chart, QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive())
         return;

@@ -173,7 +173,7 @@ private:
             x -= w / 2;
         else if (mAppearance.TextAlignment & Qt::AlignRight)
             x -= w;
-        if (mAppearance.TextBkStyle == TTextBkStyle::tbOpaque)
+        if (mAppearance.TextBkStyle == TextBackground::Opaque)
             mPainter.fillRect(QRectF(x, p.y() - fm.height() / 2, w, fm.height()),
                               mAppearance.BackgroundColor);
         mPainter.setFont(font);
@@ -233,7 +233,7 @@ private:
 
 void paintGrid(QPainter& p, const ChartScale& scale, const ChartAppearance& look,
                const AxisTicks& xTicks, const AxisTicks& yTicks) {
-    if (look.GridStyle != TGridStyle::gsDotLines)
+    if (look.Grid != GridStyle::DotLines)
         return;
     const QRect plot = scale.plotArea();
     p.setPen(QPen(look.GridColor, 1, Qt::DotLine));
@@ -250,21 +250,21 @@ void paintGrid(QPainter& p, const ChartScale& scale, const ChartAppearance& look
 }
 
 void paintCrossHairs(QPainter& p, const ChartScale& scale,
-                     const std::array<TCrossHair, 4>& crossHairs) {
+                     const std::array<CrossHair, 4>& crossHairs) {
     const QRect plot = scale.plotArea();
     const int left = plot.left();
     const int right = plot.left() + plot.width();
     const int top = plot.top();
     const int bottom = plot.top() + plot.height();
-    for (const TCrossHair& c : crossHairs) {
-        if (c.Mode == TCrossHairMode::chOff || !isFinitePoint(c.PosX, c.PosY))
+    for (const CrossHair& c : crossHairs) {
+        if (c.Mode == CrossHairMode::Off || !isFinitePoint(c.PosX, c.PosY))
             continue;
         p.setPen(QPen(c.Color, std::max(1, c.LineWid), c.LineType, Qt::FlatCap));
         const QPoint at = scale.DataToPixel(c.PosX, c.PosY);
-        if ((c.Mode == TCrossHairMode::chVert || c.Mode == TCrossHairMode::chBoth) &&
+        if ((c.Mode == CrossHairMode::Vertical || c.Mode == CrossHairMode::Both) &&
             at.x() >= left && at.x() <= right)
             p.drawLine(at.x(), top, at.x(), bottom);
-        if ((c.Mode == TCrossHairMode::chHoriz || c.Mode == TCrossHairMode::chBoth) &&
+        if ((c.Mode == CrossHairMode::Horizontal || c.Mode == CrossHairMode::Both) &&
             at.y() >= top && at.y() <= bottom)
             p.drawLine(left, at.y(), right, at.y());
     }
@@ -284,7 +284,7 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
     p.setBrush(Qt::NoBrush);
     p.drawRect(plot);
 
-    const bool both = look.XAxisPos == TXAxisPos::xapBoth;
+    const bool both = look.XAxisPos == XAxisPosition::Both;
     auto xTick = [&](double v, int length, bool withLabel) {
         const int x = scale.DataToPixel(v, 0).x();
         if (x < left || x > right)
@@ -306,7 +306,7 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
     for (double v : xTicks.major)
         xTick(v, kMajorTick, true);
 
-    const bool right2 = look.YAxisPos == TYAxisPos::yapBoth;
+    const bool right2 = look.YAxisPos == YAxisPosition::Both;
     auto yTick = [&](double v, int length, bool withLabel) {
         const int y = scale.DataToPixel(0, v).y();
         if (y < top || y > bottom)
@@ -347,7 +347,7 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
 } // namespace
 
 void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearance& appearance,
-                const DisplayList& list, const std::array<TCrossHair, 4>& crossHairs,
+                const DisplayList& list, const std::array<CrossHair, 4>& crossHairs,
                 double screenDpi) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -22,7 +22,7 @@ namespace quibel {
 /// Order: background, grid, display list and crosshairs (both clipped to the plotting
 /// area), then frame, scales, axis titles and caption.
 void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearance& appearance,
-                const DisplayList& list, const std::array<TCrossHair, 4>& crossHairs,
+                const DisplayList& list, const std::array<CrossHair, 4>& crossHairs,
                 double screenDpi);
 
 } // namespace quibel

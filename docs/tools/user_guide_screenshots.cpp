@@ -7,13 +7,13 @@
 // answered by a scripted user (project and exports go to a temporary folder). Run it under
 // Xvfb (scripts/user_guide_screenshots.sh) so that the windows are real X11 windows.
 #include "model/model_flags.h"
-#include "ui/analysis_dialog.h"
-#include "ui/application_state.h"
-#include "ui/database_dialog.h"
-#include "ui/main_window.h"
-#include "ui/numeric_edit.h"
-#include "ui/user_prompts.h"
-#include "ui/user_settings.h"
+#include "ui/histories/database_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/progress_dialog.h"
+#include "ui/main_window/user_settings.h"
+#include "ui/widgets/application_state.h"
+#include "ui/widgets/numeric_edit.h"
+#include "ui/widgets/user_prompts.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -138,7 +138,7 @@ void setEdit(QWidget& dialog, const char* name, double value) {
 }
 
 // The tutorial, step by step, on the program's main window.
-void tutorial(TMainForm& window, ApplicationState& state) {
+void tutorial(MainWindow& window, ApplicationState& state) {
     window.resize(1000, 700);
     window.show();
     settle(800);
@@ -152,12 +152,12 @@ void tutorial(TMainForm& window, ApplicationState& state) {
         picture(d, "geometry-dialog");
         click(d, "ok_button");
     });
-    window.GeometryClick();
+    window.editGeometry();
 
     // 2. Horizontal base acceleration from the earthquake database, and its spectrum.
-    whenShown("TimeHistoryDlg", [](QWidget& d) {
-        whenShown("DatabaseDlg", [](QWidget& db) {
-            auto* tree = child<QTreeWidget>(db, "TreeView1");
+    whenShown("TimeHistoryDialog", [](QWidget& d) {
+        whenShown("DatabaseDialog", [](QWidget& db) {
+            auto* tree = child<QTreeWidget>(db, "RecordTree");
             if (tree && tree->topLevelItemCount() > 0) {
                 QTreeWidgetItem* sheet = tree->topLevelItem(0);
                 sheet->setExpanded(true);
@@ -167,21 +167,21 @@ void tutorial(TMainForm& window, ApplicationState& state) {
             picture(db, "database-dialog");
             click(db, "ButtonOk");
         });
-        click(d, "Button4");
+        click(d, "DatabaseButton");
         // Wide enough for the labels of all seven command buttons.
         d.resize(980, 520);
         settle();
         picture(d, "time-history-dialog");
-        whenShown("SpectrumDlg", [](QWidget& s) {
-            click(s, "Button1");
+        whenShown("SpectrumDialog", [](QWidget& s) {
+            click(s, "AnalyseButton");
             settle(500);
             picture(s, "spectrum-dialog");
-            click(s, "Button2");
+            click(s, "CloseButton");
         });
         click(d, "ButtonSpectrum");
         click(d, "ButtonOk");
     });
-    window.TimeHistoryClick(HistoryKind::HorizontalAcceleration);
+    window.editTimeHistory(HistoryKind::HorizontalAcceleration);
 
     // 3. Analysis options: the defaults, shown on their first two pages.
     whenShown("analysis_options_dialog", [](QWidget& d) {
@@ -195,12 +195,12 @@ void tutorial(TMainForm& window, ApplicationState& state) {
         }
         click(d, "ok_button");
     });
-    window.OptionsClick();
+    window.editOptions();
 
     // 4. The analysis, pictured once it is done. The run yields to the event loop while it
     // proceeds, so the window is watched from a timer rather than waited for here.
-    whenShown("AnalysisDlg", [](QWidget& d) {
-        auto* dlg = qobject_cast<TAnalysisDlg*>(&d);
+    whenShown("ProgressDialog", [](QWidget& d) {
+        auto* dlg = qobject_cast<ProgressDialog*>(&d);
         auto* poll = new QTimer;
         QObject::connect(poll, &QTimer::timeout, [dlg, poll] {
             if (!dlg->analysisFinished() && !dlg->analysisRefused())
@@ -209,26 +209,26 @@ void tutorial(TMainForm& window, ApplicationState& state) {
             poll->deleteLater();
             picture(*dlg, "progress-window");
             if (dlg->analysisFinished())
-                click(*dlg, "Button");
+                click(*dlg, "StopButton");
             else
                 dlg->close();
         });
         poll->start(100);
     });
-    window.AnalyseClick();
+    window.runAnalysis();
     if (!hasFlag(state.Model.ModelFlags, ModelFlag::ResultsValid))
         fail("the analysis gave no results");
     settle(500);
     picture(window, "main-window");
 
     // 5. Results: the viewer (the rotation), its spreadsheet and the CSV export.
-    whenShown("ResultsDlg", [](QWidget& d) {
+    whenShown("ResultsDialog", [](QWidget& d) {
         if (auto* list = child<QComboBox>(d, "Liste")) {
             const int rotation = list->findText(QStringLiteral("Rotation"), Qt::MatchStartsWith);
             list->setCurrentIndex(rotation >= 0 ? rotation : 0);
         }
         picture(d, "results-viewer");
-        whenShown("SpreadsheetDlg", [](QWidget& s) {
+        whenShown("SpreadsheetDialog", [](QWidget& s) {
             s.resize(900, 500);
             // The rows where the block starts to slide, 3.5 s into the record.
             if (auto* grid = child<QAbstractItemView>(s, "Grid"))
@@ -243,30 +243,30 @@ void tutorial(TMainForm& window, ApplicationState& state) {
         if (auto* close = d.findChild<QAction*>(QStringLiteral("ActionClose")))
             close->trigger();
     });
-    window.ResultHistoriesClick();
+    window.showResultHistories();
 
     // 6. The animation, a few seconds into the record.
-    whenShown("AnimationDlg", [](QWidget& d) {
+    whenShown("AnimationDialog", [](QWidget& d) {
         click(d, "ButtonStart");
         settle(3000);
         click(d, "ButtonStop");
         picture(d, "animation");
         click(d, "ButtonClose");
     });
-    window.AnimationClick();
+    window.showAnimation();
 
     // 7. The computed-data report.
-    whenShown("DataDlg", [](QWidget& d) {
+    whenShown("DataDialog", [](QWidget& d) {
         picture(d, "computed-data");
         if (auto* close = d.findChild<QAction*>(QStringLiteral("ActionClose")))
             close->trigger();
         else
             d.close();
     });
-    window.ComputedDataClick();
+    window.showComputedData();
 
     // 8. The project saved; the main window in French.
-    window.FileSaveAsClick();
+    window.saveFileAs();
     window.setEnglishLanguage(false);
     settle(500);
     picture(window, "main-window-french");
@@ -289,7 +289,7 @@ int main(int argc, char** argv) {
     UserSettings settings(work.filePath(QStringLiteral("settings.ini")));
     ApplicationState state;
     ScriptedUser user;
-    TMainForm window(state, user, settings);
+    MainWindow window(state, user, settings);
     QTimer::singleShot(0, [&] {
         tutorial(window, state);
         state.ModelSaved = true; // nothing to ask when the window closes

@@ -1,5 +1,5 @@
 #include "chart/chart_export.h"
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 
 #include "chart_test_support.h"
 #include "wmf_test_reader.h"
@@ -21,21 +21,21 @@ using namespace quibel;
 namespace {
 
 // A plot with a series, a filled circle, a text and a grid, as the program's charts have.
-void drawSample(TRChart& chart) {
+void drawSample(ChartWidget& chart) {
     setUpTenPixelsPerUnit(chart);
-    chart.setGridStyle(TGridStyle::gsDotLines);
+    chart.setGridStyle(GridStyle::DotLines);
     chart.setIdAbscissa(QStringLiteral("time (sec)"));
-    chart.ClearGraph();
+    chart.clearGraph();
     chart.setDataColor(Qt::blue);
-    chart.MoveTo(0, 0);
+    chart.moveTo(0, 0);
     for (int i = 1; i <= 92; ++i)
-        chart.DrawTo(i, 30 + 25 * std::sin(i / 10.0));
+        chart.drawTo(i, 30 + 25 * std::sin(i / 10.0));
     chart.setDataColor(Qt::red);
     chart.setFillColor(Qt::yellow);
-    chart.EllipseAt(46, 31.8, 5, 5);
+    chart.ellipseAt(46, 31.8, 5, 5);
     chart.setTextAlignment(Qt::AlignHCenter);
-    chart.TextAt(46, 50, QStringLiteral("F(t)"), 12);
-    chart.ShowGraph();
+    chart.textAt(46, 50, QStringLiteral("F(t)"), 12);
+    chart.showGraph();
 }
 
 QByteArray readAll(const QString& path) {
@@ -62,13 +62,14 @@ TEST(ChartExportTest, MetafileNameReplacesTheExtension) {
         {"dir.x/plot", "dir.x/plot.wmf"}, {"/tmp/dir.x/plot.csv", "/tmp/dir.x/plot.wmf"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TRChart::metafileName(QString::fromUtf8(c.given)), QString::fromUtf8(c.written))
+        EXPECT_EQ(ChartWidget::metafileName(QString::fromUtf8(c.given)),
+                  QString::fromUtf8(c.written))
             << c.given;
 }
 
 TEST(ChartExportTest, ExportMetafileWritesAValidPlaceableMetafile) {
     QTemporaryDir dir;
-    TRChart chart;
+    ChartWidget chart;
     drawSample(chart);
     ASSERT_TRUE(chart.ExportMetafile(dir.filePath(QStringLiteral("plot.emf"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("plot.emf"))));
@@ -91,7 +92,7 @@ TEST(ChartExportTest, ExportMetafileWritesAValidPlaceableMetafile) {
 
 TEST(ChartExportTest, UnwritablePlaceLeavesNoFile) {
     QTemporaryDir dir;
-    TRChart chart;
+    ChartWidget chart;
     drawSample(chart);
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/plot"));
     EXPECT_FALSE(chart.ExportMetafile(missing));
@@ -103,7 +104,7 @@ TEST(ChartExportTest, UnwritablePlaceLeavesNoFile) {
 
 TEST(ChartExportTest, PngAndSvgShowThePictureOnScreen) {
     QTemporaryDir dir;
-    TRChart chart;
+    ChartWidget chart;
     drawSample(chart);
     const QImage screen = chart.toImage();
 
@@ -130,7 +131,7 @@ TEST(ChartExportTest, PngAndSvgShowThePictureOnScreen) {
 
 TEST(ChartExportTest, PdfAndPrintOutAreWritten) {
     QTemporaryDir dir;
-    TRChart chart;
+    ChartWidget chart;
     drawSample(chart);
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
     ASSERT_TRUE(saveChartAsPdf(chart, pdf));
@@ -151,7 +152,7 @@ TEST(ChartExportTest, IndependentReaderConvertsTheMetafile) {
     if (converter.isEmpty())
         GTEST_SKIP() << "wmf2svg (Debian package libwmf-bin) is not installed";
     QTemporaryDir dir;
-    TRChart chart;
+    ChartWidget chart;
     drawSample(chart);
     const QString wmf = dir.filePath(QStringLiteral("plot.wmf"));
     ASSERT_TRUE(chart.ExportMetafile(wmf));

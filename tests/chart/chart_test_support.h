@@ -1,13 +1,13 @@
 #pragma once
 
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 
 // A chart of 1000 x 700 pixels with rims 40, 40, 32, 32 and the ranges 0..92 by 0..63.6: ten
 // pixels per data unit, the data origin at pixel (40, 668).
-inline void setUpTenPixelsPerUnit(quibel::TRChart& chart) {
+inline void setUpTenPixelsPerUnit(quibel::ChartWidget& chart) {
     chart.resize(1000, 700);
     chart.setLRim(40);
     chart.setRRim(40);

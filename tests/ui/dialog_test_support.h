@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog_notice.h"
-#include "ui/numeric_edit.h"
+#include "ui/widgets/dialog_notice.h"
+#include "ui/widgets/numeric_edit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

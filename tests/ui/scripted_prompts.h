@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/user_prompts.h"
+#include "ui/widgets/user_prompts.h"
 
 #include <QPrinter>
 #include <QString>

@@ -2,7 +2,7 @@
 // the program's own chart and writes it as OUTDIR/<name>.png (800 x 480 pixels). Runs on the
 // offscreen platform unless another is chosen.
 #include "chart/chart_export.h"
-#include "chart/trchart.h"
+#include "chart/chart_widget.h"
 #include "plot_file.h"
 #include "result_files.h"
 
@@ -45,7 +45,7 @@ struct Range {
     }
 };
 
-void Draw(TRChart& chart, const Plot& plot) {
+void Draw(ChartWidget& chart, const Plot& plot) {
     Range x, y;
     for (const PlotSeries& s : plot.series) {
         for (double v : s.x)
@@ -68,13 +68,13 @@ void Draw(TRChart& chart, const Plot& plot) {
     chart.setRangeHiY(y.hi);
     chart.setIdAbscissa(QString::fromStdString(plot.xLabel));
     chart.setIdOrdinate(QString::fromStdString(plot.yLabel));
-    chart.setGridStyle(TGridStyle::gsDotLines);
+    chart.setGridStyle(GridStyle::DotLines);
     chart.setGridColor(QColor(192, 192, 192));
     chart.setLRim(70);
     chart.setRRim(20);
     chart.setTRim(30);
     chart.setBRim(45);
-    chart.ClearGraph();
+    chart.clearGraph();
 
     // Marker radii of 2.5 pixels, in data units.
     const QPointF origin = chart.PixelToData(0, 0);
@@ -95,23 +95,23 @@ void Draw(TRChart& chart, const Plot& plot) {
         if (s.style == PlotSeries::Style::Markers) {
             chart.setLineWidth(1);
             for (std::size_t i = 0; i < s.x.size(); ++i)
-                chart.EllipseAt(s.x[i], s.y[i], rx, ry);
+                chart.ellipseAt(s.x[i], s.y[i], rx, ry);
         } else if (!s.x.empty()) {
-            chart.MoveTo(s.x[0], s.y[0]);
+            chart.moveTo(s.x[0], s.y[0]);
             for (std::size_t i = 1; i < s.x.size(); ++i)
-                chart.DrawTo(s.x[i], s.y[i]);
+                chart.drawTo(s.x[i], s.y[i]);
         }
         if (s.label.empty())
             continue;
         if (s.style == PlotSeries::Style::Markers)
-            chart.EllipseAt(legendX + sample / 2, legendY, rx, ry);
+            chart.ellipseAt(legendX + sample / 2, legendY, rx, ry);
         else
-            chart.Line(legendX, legendY, legendX + sample, legendY);
+            chart.line(legendX, legendY, legendX + sample, legendY);
         chart.setDataColor(Qt::black);
-        chart.TextAt(legendX + sample * 1.3, legendY, QString::fromStdString(s.label), 9);
+        chart.textAt(legendX + sample * 1.3, legendY, QString::fromStdString(s.label), 9);
         legendY -= legendStep;
     }
-    chart.ShowGraph();
+    chart.showGraph();
 }
 
 } // namespace
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
             const std::string name =
                 QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString();
             const Plot plot = PlotFromText(ReadTextFile(path), name);
-            TRChart chart;
+            ChartWidget chart;
             chart.resize(800, 480);
             Draw(chart, plot);
             const QString png = out.filePath(QString::fromStdString(name) + ".png");

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "signals/history_text_import.h"
+#include "texts/text_catalogue.h"
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace quibel {
+
+class NumericEdit;
+
+/// Asks how the numbers of a time-history text file are arranged: time and amplitude pairs,
+/// or amplitudes only at a constant time step, which is typed here.
+class FileFormatDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FileFormatDialog(Language language, QWidget* parent = nullptr);
+
+    HistoryFileFormat format() const;
+    /// The time step typed for amplitudes only, s (0 unless typed).
+    double timeStep() const;
+
+private:
+    void followArrangement();
+    void confirm();
+
+    Language mLanguage;
+    QRadioButton* mPairsButton = nullptr;
+    QRadioButton* mAmplitudesButton = nullptr;
+    NumericEdit* mEditTimeStep = nullptr;
+};
+
+} // namespace quibel

@@ -1,0 +1,26 @@
+#include "ui/main_window/analysis_gate.h"
+
+#include "model/model_flags.h"
+#include "model/result_series.h"
+
+namespace quibel {
+
+bool modelComplete(const TBlocStatic& model) noexcept {
+    const std::uint16_t f = model.ModelFlags;
+    return hasFlag(f, ModelFlag::GeometryComplete) &&
+           (hasFlag(f, ModelFlag::VerticalAccDefined) ||
+            hasFlag(f, ModelFlag::HorizontalAccDefined) ||
+            hasFlag(f, ModelFlag::VerticalForceDefined) ||
+            hasFlag(f, ModelFlag::HorizontalForceDefined));
+}
+
+bool resultsAvailable(const TBlocStatic& model) noexcept {
+    if (!hasFlag(model.ModelFlags, ModelFlag::ResultsValid))
+        return false;
+    for (int s = 0; s < kResultSeriesCount; ++s)
+        if (seriesSlot(model, static_cast<ResultSeries>(s)).has_value())
+            return true;
+    return false;
+}
+
+} // namespace quibel

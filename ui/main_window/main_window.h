@@ -1,0 +1,179 @@
+#pragma once
+
+#include "model/enums.h"
+#include "ui/main_window/main_window_command_table.h"
+#include "ui/main_window/progress_dialog.h"
+#include "ui/main_window/recent_files.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+
+namespace quibel {
+
+struct ApplicationState;
+class ChartWidget;
+/// What dragging the mouse over the drawing does: read positions, pan, zoom to a window.
+enum class ChartMouseMode { Select, Pan, Zoom };
+class UserPrompts;
+class UserSettings;
+
+/// The main window: the dam section on a chart filling the client area, the main menu in
+/// the user's language, five dockable tool bars, and a status bar with the unit selector and
+/// the mouse position. It owns the file commands, the recent-files list, the language switch,
+/// the gates in front of the analysis and the result views, and the close prompt.
+///
+/// Every command is a public slot, so that tests and the tool bars call the same operation as
+/// the menu; the table of main_window_command_table.cpp gives each its action, menu item,
+/// tool button, shortcut, icon, help topic and enabling rule. The input dialogs, time-history
+/// dialogs and result views are opened by the open...Dialog functions (main_window_dialogs.cpp);
+/// each returns true when the user confirmed the dialog with OK, and the command then does the rest
+/// (ModelSaved, redraw).
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    /// state, prompts and settings must outlive the window. The language is read from
+    /// settings here; the model is set to its start-up state when the window is first shown.
+    MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettings& settings,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// The step functions the progress window runs (tests give their own).
+    void setAnalysisStepFactory(AnalysisStepFactory factory) { mStepFactory = std::move(factory); }
+
+    ChartWidget& chart() const noexcept { return *mChart; }
+    const RecentFiles& recentFiles() const noexcept { return mRecent; }
+    /// The time history the time-history tool button opens.
+    HistoryKind defaultHistory() const noexcept { return mDefaultHistory; }
+
+public slots:
+    // File
+    void openFile();
+    /// true when the model was written; false when cancelled (CloseCancelled is then set) or
+    /// when writing failed.
+    bool saveFile();
+    bool saveFileAs();
+    void exportImage();
+    void printDrawing();
+    void setUpPrinter();
+    void exitProgram();
+    /// Reads a file of the recent-files list; a file that cannot be read leaves the list.
+    bool openRecentFile(const QString& path);
+    /// Reads dropped files in turn; the last one read stays loaded.
+    void openDroppedFiles(const QStringList& paths);
+    /// Opens path as given on the command line (as a dropped file).
+    void openStartupFile(const QString& path);
+    // Edit
+    void undoInFocus();
+    void copyDrawing();
+    // Parameters
+    void editGeometry();
+    void editForces();
+    void editMasses();
+    void editTimeHistory(quibel::HistoryKind kind);
+    /// The time-history tool button: the history last opened.
+    void editLastTimeHistory();
+    // Analysis
+    void editOptions();
+    void runAnalysis();
+    // Results
+    void showComputedData();
+    void showResultHistories();
+    void showAnimation();
+    // Options
+    void setEnglishLanguage(bool english);
+    // Help
+    void showHelpContents();
+    void showHelpSearch();
+    void showHelpHowTo();
+    void showAbout();
+    // Image utilities
+    void setChartMouseMode(quibel::ChartMouseMode mode);
+    void showFullView();
+    /// The unit selector chose system index: converts the model and redraws.
+    void selectUnitSystem(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void applyTexts();
+    void updateResultCommands();
+    void rebuildRecentMenu();
+    void setCaption();
+    void showUnitSystem();
+    void redrawSection(bool fullView);
+    void modelEdited();
+    void chartZoomPan();
+    void chartMouseMove(bool inChart, double x, double y);
+
+    /// Asks to save unsaved work before another project replaces it; false when the user
+    /// cancels (or the save fails) and the project must stay.
+    bool confirmReplaceModel();
+    /// Reads path into the model; on failure shows "Unable to read file." and returns false.
+    bool readProjectFile(const QString& path);
+    /// Writes the model to path; on failure shows the error and returns false.
+    bool writeProjectFile(const QString& path);
+    /// The Save dialog of a project file, with title; empty when cancelled.
+    QString askProjectFileName(const QString& title);
+    void resultsGate(bool (MainWindow::*openView)());
+
+    // The windows opened by the commands (main_window_dialogs.cpp); true on OK.
+    bool openGeometryDialog();
+    bool openForcesDialog();
+    bool openMassesDialog();
+    bool openTimeHistoryDialog(HistoryKind kind);
+    bool openOptionsDialog();
+    bool openComputedDataView();
+    bool openResultsView();
+    bool openAnimationView();
+
+    QString text(std::string_view key) const;
+    QMenu* menu(CommandMenu id) const { return mMenus[static_cast<std::size_t>(id)]; }
+
+    ApplicationState& mState;
+    UserPrompts& mPrompts;
+    UserSettings& mSettings;
+    AnalysisStepFactory mStepFactory;
+    RecentFiles mRecent;
+    HistoryKind mDefaultHistory = HistoryKind::HorizontalAcceleration;
+    bool mFirstShow = true;
+    bool mRedrawAfterRun = false;
+    std::unique_ptr<QPrinter> mPrinter;
+
+    ChartWidget* mChart = nullptr;
+    QComboBox* mUnitSelector = nullptr;
+    QLabel* mUnitsLabel = nullptr;
+    QLabel* mXLabel = nullptr;
+    QLabel* mElevationLabel = nullptr;
+
+    /// One action per row of mainWindowCommands(), in its order.
+    std::vector<QAction*> mCommands;
+    std::array<QMenu*, kCommandMenuCount> mMenus{};
+    std::array<QToolBar*, kToolBarCount> mToolBars{};
+    std::array<QAction*, kToolBarCount> mToolBarItems{};
+    QToolButton* mHistoryButton = nullptr;
+};
+
+} // namespace quibel

@@ -1,0 +1,223 @@
+// The commands of the main window other than the file commands: pictures of the drawing,
+// the model dialogs' follow-up, the analysis and results gates, units, language and help.
+#include "ui/main_window/main_window.h"
+
+#include "chart/chart_export.h"
+#include "chart/chart_widget.h"
+#include "model/model_flags.h"
+#include "model/unit_change.h"
+#include "ui/main_window/about_dialog.h"
+#include "ui/main_window/analysis_gate.h"
+#include "ui/main_window/dam_section_drawing.h"
+#include "ui/widgets/application_state.h"
+#include "ui/widgets/help_topics.h"
+#include "ui/widgets/help_window.h"
+#include "ui/widgets/ui_text.h"
+#include "ui/widgets/user_prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+#include <QToolButton>
+
+namespace quibel {
+
+void MainWindow::redrawSection(bool fullView) {
+    drawDamSection(*mChart, mState.Model, fullView, mState.language());
+}
+
+void MainWindow::modelEdited() {
+    mState.ModelSaved = false;
+    updateResultCommands();
+}
+
+void MainWindow::exportImage() {
+    FileDialogSpec spec;
+    spec.title = text("ui.main.export_image");
+    spec.filters = {text("ui.main.filter.wmf"), text("ui.main.filter.svg"),
+                    text("ui.main.filter.png"), text("ui.main.filter.pdf")};
+    spec.defaultSuffix = QStringLiteral("wmf");
+    const QString path = mPrompts.saveFileName(this, spec);
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    bool written = false;
+    QString target = path;
+    if (suffix == QLatin1String("svg")) {
+        written = saveChartAsSvg(*mChart, path);
+    } else if (suffix == QLatin1String("png")) {
+        written = saveChartAsPng(*mChart, path);
+    } else if (suffix == QLatin1String("pdf")) {
+        written = saveChartAsPdf(*mChart, path);
+    } else {
+        // Any other name is a metafile, with its extension made ".wmf".
+        target = ChartWidget::metafileName(path);
+        written = mChart->ExportMetafile(path);
+    }
+    if (!written)
+        mPrompts.showMessage(this, MessageKind::Error,
+                             uiText(mState.language(), "ui.main.unable_to_export", {target}));
+}
+
+void MainWindow::printDrawing() {
+    if (!mPrinter)
+        mPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!mPrompts.printDialog(this, *mPrinter))
+        return;
+    mPrinter->setDocName(QStringLiteral("QUIBEL"));
+    printChart(*mChart, *mPrinter);
+}
+
+void MainWindow::setUpPrinter() {
+    if (!mPrinter)
+        mPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    mPrompts.pageSetupDialog(this, *mPrinter);
+}
+
+void MainWindow::undoInFocus() {
+    // The undo request goes to the control with the keyboard focus, when it has an undo.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->metaObject()->indexOfMethod("undo()") >= 0)
+        QMetaObject::invokeMethod(focus, "undo");
+}
+
+void MainWindow::copyDrawing() {
+    mChart->copyToClipboard();
+}
+
+void MainWindow::editGeometry() {
+    if (!openGeometryDialog())
+        return;
+    modelEdited();
+    redrawSection(true);
+}
+
+void MainWindow::editForces() {
+    if (!openForcesDialog())
+        return;
+    modelEdited();
+    redrawSection(false);
+}
+
+void MainWindow::editMasses() {
+    if (!openMassesDialog())
+        return;
+    modelEdited();
+    redrawSection(false);
+}
+
+void MainWindow::editTimeHistory(HistoryKind kind) {
+    // The history opened last becomes what the tool button opens.
+    mDefaultHistory = kind;
+    const auto drop =
+        findChild<QAction*>(QStringLiteral("ActionHistoryDrop%1").arg(historyIndex(kind)));
+    mHistoryButton->setToolTip(drop->text());
+    if (!openTimeHistoryDialog(kind))
+        return;
+    modelEdited();
+    redrawSection(false);
+}
+
+void MainWindow::editLastTimeHistory() {
+    editTimeHistory(mDefaultHistory);
+}
+
+void MainWindow::editOptions() {
+    if (!openOptionsDialog())
+        return;
+    modelEdited();
+}
+
+void MainWindow::runAnalysis() {
+    if (!modelComplete(mState.Model)) {
+        mPrompts.showMessage(this, MessageKind::Warning, text("ui.main.model_incomplete"));
+        return;
+    }
+    // The run uses the system the selector shows.
+    mState.Model.UnitSystem = static_cast<UnitSystem>(mUnitSelector->currentIndex());
+    bool started = false;
+    {
+        ProgressDialog dialog(mState, mPrompts, this, mStepFactory);
+        dialog.exec();
+        started = dialog.analysisStarted();
+    }
+    if (started)
+        setFlag(mState.Model.ModelFlags, ModelFlag::ResultsValid, true);
+    updateResultCommands();
+    if (mRedrawAfterRun) {
+        mRedrawAfterRun = false;
+        redrawSection(false);
+    }
+}
+
+void MainWindow::resultsGate(bool (MainWindow::*openView)()) {
+    if (!resultsAvailable(mState.Model)) {
+        mPrompts.showMessage(this, MessageKind::Information, text("ui.main.no_results"));
+        return;
+    }
+    (this->*openView)();
+}
+
+void MainWindow::showComputedData() {
+    resultsGate(&MainWindow::openComputedDataView);
+}
+void MainWindow::showResultHistories() {
+    resultsGate(&MainWindow::openResultsView);
+}
+void MainWindow::showAnimation() {
+    resultsGate(&MainWindow::openAnimationView);
+}
+
+void MainWindow::selectUnitSystem(int index) {
+    if (index < 0 || index > 3 || mState.AnalysisRunning)
+        return;
+    const auto system = static_cast<UnitSystem>(index);
+    if (system == mState.Model.UnitSystem)
+        return;
+    changeUnitSystem(mState.Model, system);
+    redrawSection(true);
+}
+
+void MainWindow::setChartMouseMode(ChartMouseMode mode) {
+    static constexpr MouseAction kActions[3] = {MouseAction::None, MouseAction::Pan,
+                                                MouseAction::ZoomWindow};
+    mChart->setMouseAction(kActions[static_cast<int>(mode)]);
+}
+
+void MainWindow::chartZoomPan() {
+    mChart->setIsometric(true);
+    if (mChart->mouseAction() == MouseAction::ZoomWindow)
+        mChart->showGraph();
+}
+
+void MainWindow::chartMouseMove(bool inChart, double x, double y) {
+    (void)inChart;
+    mXLabel->setText(QStringLiteral("X = ") + fixedNumber(x, 9, 3));
+    mElevationLabel->setText(QStringLiteral("Elev. = ") + fixedNumber(y, 9, 3));
+}
+
+void MainWindow::showFullView() {
+    redrawSection(true);
+}
+
+void MainWindow::showHelpContents() {
+    HelpWindow::forWindow(this, mState.language())->showContents();
+}
+
+void MainWindow::showHelpSearch() {
+    HelpWindow::forWindow(this, mState.language())->showSearch();
+}
+
+void MainWindow::showHelpHowTo() {
+    HelpWindow::forWindow(this, mState.language())->showHowToUse();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog about(mState.language(), this);
+    about.exec();
+}
+
+} // namespace quibel

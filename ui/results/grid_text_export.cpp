@@ -1,0 +1,110 @@
+#include "ui/results/grid_text_export.h"
+
+#include "reporting/report_numbers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace quibel {
+
+namespace {
+
+std::string quoted(const std::string& cell, char delimiter) {
+    if (cell.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string::npos)
+        return cell;
+    std::string s = "\"";
+    for (char c : cell) {
+        if (c == '"')
+            s += '"';
+        s += c;
+    }
+    return s + '"';
+}
+
+int columnCount(const ResultGrid& grid) noexcept {
+    return static_cast<int>(grid.columns.size());
+}
+
+} // namespace
+
+int GridSheetRows(const ResultGrid& grid) noexcept {
+    return grid.columns.empty() ? 0 : grid.rows() + 2;
+}
+
+std::string GridSheetText(const ResultGrid& grid, int row, int column, char decimalSeparator) {
+    if (column < 0 || column >= columnCount(grid) || row < 0 || row >= GridSheetRows(grid))
+        return {};
+    const GridColumn& c = grid.columns[static_cast<std::size_t>(column)];
+    if (row == 0)
+        return c.title;
+    if (row == 1)
+        return c.unit;
+    if (row - 2 >= static_cast<int>(c.values.size()))
+        return {};
+    std::string s = GridCellText(c, row - 2, GridPrecision::Grid);
+    if (decimalSeparator != '.')
+        std::replace(s.begin(), s.end(), '.', decimalSeparator);
+    return s;
+}
+
+std::string GridDelimitedText(const ResultGrid& grid, char delimiter, char decimalSeparator) {
+    std::string out;
+    const int rows = GridSheetRows(grid);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columnCount(grid); ++c) {
+            if (c > 0)
+                out += delimiter;
+            out += quoted(GridSheetText(grid, r, c, decimalSeparator), delimiter);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string GridFixedWidthText(const ResultGrid& grid, char decimalSeparator) {
+    const int rows = GridSheetRows(grid);
+    const int columns = columnCount(grid);
+    std::vector<std::size_t> widths(static_cast<std::size_t>(columns), 0);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; ++r)
+            widths[static_cast<std::size_t>(c)] =
+                std::max(widths[static_cast<std::size_t>(c)],
+                         utf8Length(GridSheetText(grid, r, c, decimalSeparator)));
+    std::string out;
+    for (int r = 0; r < rows; ++r) {
+        std::string line;
+        for (int c = 0; c < columns; ++c) {
+            const std::string cell = GridSheetText(grid, r, c, decimalSeparator);
+            const std::size_t blanks = widths[static_cast<std::size_t>(c)] - utf8Length(cell);
+            if (c > 0)
+                line += ' ';
+            if (r >= 2)
+                line += std::string(blanks, ' ') + cell;
+            else
+                line += cell + std::string(blanks, ' ');
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out += line + "\r\n";
+    }
+    return out;
+}
+
+std::string GridBlockText(const ResultGrid& grid, int firstRow, int lastRow, int firstColumn,
+                          int lastColumn, char decimalSeparator) {
+    firstRow = std::max(firstRow, 0);
+    firstColumn = std::max(firstColumn, 0);
+    lastRow = std::min(lastRow, GridSheetRows(grid) - 1);
+    lastColumn = std::min(lastColumn, columnCount(grid) - 1);
+    std::string out;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            if (c > firstColumn)
+                out += '\t';
+            out += GridSheetText(grid, r, c, decimalSeparator);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace quibel

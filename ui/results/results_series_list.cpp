@@ -1,0 +1,200 @@
+#include "ui/results/results_series_list.h"
+
+#include "engine/sliding_rocking/centre_of_mass.h"
+#include "model/unit_labels.h"
+#include "model/unit_tables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace quibel {
+
+namespace {
+
+struct ItemSpec {
+    ResultsItemSource source;
+    ResultSeries slot;
+};
+
+using S = ResultSeries;
+using Src = ResultsItemSource;
+
+constexpr ItemSpec kSliding[] = {
+    {Src::Slot, S::SlidingDisp},
+    {Src::Slot, S::SlidingVel},
+    {Src::Slot, S::SlidingAcc},
+    {Src::Slot, S::SlidingSF},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::FrictionEnergy},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::AbsoluteEnergyError, S::SlidingDisp},
+    {Src::RelativeEnergyError, S::SlidingDisp},
+};
+
+constexpr ItemSpec kRocking[] = {
+    {Src::Slot, S::Rotation},
+    {Src::Slot, S::RotationVel},
+    {Src::Slot, S::RotationAcc},
+    {Src::Slot, S::OverturningSF},
+    {Src::Slot, S::ResultantPosition},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::ImpactEnergy},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::AbsoluteEnergyError, S::Rotation},
+    {Src::RelativeEnergyError, S::Rotation},
+};
+
+constexpr ItemSpec kSlidingRocking[] = {
+    {Src::CentreDisplacement, S::SlidingDisp},
+    {Src::CentreVelocity, S::SlidingVel},
+    {Src::CentreAcceleration, S::SlidingAcc},
+    {Src::Slot, S::SlidingDisp},
+    {Src::Slot, S::SlidingVel},
+    {Src::Slot, S::SlidingAcc},
+    {Src::Slot, S::Rotation},
+    {Src::Slot, S::RotationVel},
+    {Src::Slot, S::RotationAcc},
+    {Src::Slot, S::SlidingSF},
+    {Src::Slot, S::OverturningSF},
+    {Src::Slot, S::ResultantPosition},
+    {Src::Slot, S::AbsInputEnergy},
+    {Src::Slot, S::AbsKineticEnergy},
+    {Src::Slot, S::RelInputEnergy},
+    {Src::Slot, S::RelKineticEnergy},
+    {Src::Slot, S::PreseismicWork},
+    {Src::Slot, S::PotentialEnergy},
+    {Src::Slot, S::FrictionEnergy},
+    {Src::Slot, S::ImpactEnergy},
+    {Src::AbsoluteEnergyError, S::SlidingDisp},
+    {Src::RelativeEnergyError, S::SlidingDisp},
+};
+
+// A list text that ends with "(" is completed with the unit of the series' dimension; the
+// energy errors have none.
+std::string completion(const ItemSpec& spec, UnitSystem units) {
+    if (spec.source == Src::AbsoluteEnergyError || spec.source == Src::RelativeEnergyError)
+        return {};
+    const std::string L(units::lengthUnit(units));
+    switch (seriesRow(spec.slot).dimension) {
+    case SeriesDimension::Length:
+        return L + ")";
+    case SeriesDimension::Velocity:
+        return L + "/s)";
+    case SeriesDimension::Acceleration:
+        return L + "/s²)";
+    case SeriesDimension::Energy:
+        return units::energyUnit(units) + ")";
+    default:
+        break;
+    }
+    return {};
+}
+
+std::vector<double> slotValues(const TBlocStatic& model, ResultSeries s) {
+    const std::optional<TVector>& v = seriesSlot(model, s);
+    if (!v)
+        return {};
+    std::vector<double> out(static_cast<std::size_t>(v->size()));
+    for (int k = 1; k <= v->size(); ++k)
+        out[static_cast<std::size_t>(k - 1)] = v->get(k);
+    return out;
+}
+
+std::vector<double> energyError(const TBlocStatic& model, bool absolute) {
+    const ResultSeries input = absolute ? S::AbsInputEnergy : S::RelInputEnergy;
+    const ResultSeries kinetic = absolute ? S::AbsKineticEnergy : S::RelKineticEnergy;
+    std::vector<ResultSeries> dissipated;
+    switch (model.AnalysisKind) {
+    case AnalysisKind::Sliding:
+        dissipated = {S::FrictionEnergy, S::PotentialEnergy};
+        break;
+    case AnalysisKind::Rocking:
+        dissipated = {S::ImpactEnergy, S::PotentialEnergy};
+        break;
+    case AnalysisKind::SlidingAndRocking:
+        dissipated = {S::ImpactEnergy, S::PotentialEnergy, S::FrictionEnergy};
+        break;
+    }
+    std::vector<ResultSeries> needed = {input, S::PreseismicWork, kinetic};
+    needed.insert(needed.end(), dissipated.begin(), dissipated.end());
+    int n = -1;
+    for (ResultSeries s : needed) {
+        const std::optional<TVector>& v = seriesSlot(model, s);
+        n = v ? (n < 0 ? v->size() : std::min(n, v->size())) : 0;
+    }
+    std::vector<double> out(static_cast<std::size_t>(std::max(n, 0)));
+    for (int k = 1; k <= n; ++k) {
+        const double in = seriesSlot(model, input)->get(k);
+        double e =
+            in + seriesSlot(model, S::PreseismicWork)->get(k) - seriesSlot(model, kinetic)->get(k);
+        for (ResultSeries d : dissipated)
+            e -= seriesSlot(model, d)->get(k);
+        const double value = in == 0.0 ? 0.0 : std::fabs(e / in) * 100.0;
+        out[static_cast<std::size_t>(k - 1)] = std::isfinite(value) ? value : 0.0;
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<ResultsListItem> ResultsSeriesList(AnalysisKind kind, UnitSystem units,
+                                               Language language) {
+    std::string_view prefix = "ui.results.sliding.";
+    std::span<const ItemSpec> specs = kSliding;
+    if (kind == AnalysisKind::Rocking) {
+        prefix = "ui.results.rocking.";
+        specs = kRocking;
+    } else if (kind == AnalysisKind::SlidingAndRocking) {
+        prefix = "ui.results.sliding_rocking.";
+        specs = kSlidingRocking;
+    }
+    std::vector<ResultsListItem> items;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        const std::string key = std::string(prefix) + std::to_string(i);
+        items.push_back({std::string(text(language, key)) + completion(specs[i], units),
+                         specs[i].source, specs[i].slot});
+    }
+    return items;
+}
+
+bool isResultantPosition(const ResultsListItem& item) noexcept {
+    return item.source == ResultsItemSource::Slot && item.slot == ResultSeries::ResultantPosition;
+}
+
+std::vector<double> ResultsItemValues(const TBlocStatic& model, const ResultsListItem& item) {
+    switch (item.source) {
+    case ResultsItemSource::Slot:
+        return slotValues(model, item.slot);
+    case ResultsItemSource::AbsoluteEnergyError:
+        return energyError(model, true);
+    case ResultsItemSource::RelativeEnergyError:
+        return energyError(model, false);
+    case ResultsItemSource::CentreDisplacement:
+    case ResultsItemSource::CentreVelocity:
+    case ResultsItemSource::CentreAcceleration:
+        break;
+    }
+    const CentreOfMassSeries centre(model, CentreOfMassSeries::Sliding::Horizontal);
+    std::vector<double> out(static_cast<std::size_t>(centre.size()));
+    for (int k = 1; k <= centre.size(); ++k) {
+        const CentreOfMassMotion m = centre.at(k);
+        out[static_cast<std::size_t>(k - 1)] =
+            item.source == ResultsItemSource::CentreDisplacement ? m.displacement
+            : item.source == ResultsItemSource::CentreVelocity   ? m.velocity
+                                                                 : m.acceleration;
+    }
+    return out;
+}
+
+} // namespace quibel

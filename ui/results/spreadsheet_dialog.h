@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/project_record.h"
+#include "reporting/result_grid.h"
+#include "texts/text_catalogue.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QTableView;
+
+namespace quibel {
+
+class ResultGridTableModel;
+class UserPrompts;
+
+/// The spreadsheet of the results: every result series of the last analysis side by side, one
+/// row per output sample, under a title row and a unit row (the core's result grid, the same
+/// that quibel-cli run writes). It exports the sheet to a workbook (.xlsx), to a CSV file with
+/// ";" between the cells and to a fixed-width text file, copies the whole sheet or the
+/// selected cells to the clipboard, and finds a text in the cells.
+///
+/// Sheet rows are numbered as the exports write them: row 0 the titles, row 1 the units, row
+/// k + 1 the sample k. Numbers carry the decimal separator of the user's regional settings.
+class SpreadsheetDialog final : public QDialog {
+    Q_OBJECT
+public:
+    /// prompts must outlive the window; the grid is built from model when the window opens.
+    SpreadsheetDialog(const TBlocStatic& model, Language language, UserPrompts& prompts,
+                      QWidget* parent = nullptr);
+    ~SpreadsheetDialog() override;
+
+    void exportWorkbook();
+    void exportCsv();
+    void exportText();
+    /// The whole sheet, titles and units included, to the clipboard (cells separated by tabs).
+    void copySheet();
+    /// The block of cells the selection spans to the clipboard.
+    void copySelection();
+    /// Shows the find box.
+    void findText();
+    /// Selects the next cell after the current one (row by row, starting again at the top)
+    /// whose text contains text, ignoring case; false, with a message, when there is none.
+    bool findNext(const QString& text);
+
+    const ResultGrid& grid() const noexcept { return mGrid; }
+    int sheetRows() const noexcept;
+    int sheetColumns() const noexcept { return static_cast<int>(mGrid.columns.size()); }
+    /// The text of the sheet's cell, as the window shows and exports it.
+    QString cellText(int row, int column) const;
+    QTableView& table() const noexcept { return *mTable; }
+
+private:
+    QString askFile(const char* titleKey, const char* filterKey, const QString& suffix);
+    void writeText(const QString& path, const std::string& text);
+    void showSaveError(const QString& path, const QString& reason);
+
+    Language mLanguage;
+    UserPrompts& mPrompts;
+    ResultGrid mGrid;
+    char mDecimalSeparator = '.';
+    ResultGridTableModel* mModel = nullptr;
+    QTableView* mTable = nullptr;
+    QDialog* mFindBox = nullptr;
+    QLineEdit* mFindEdit = nullptr;
+};
+
+} // namespace quibel

@@ -1,0 +1,12 @@
+#include "ui/widgets/regional_decimal.h"
+
+#include <QLocale>
+
+namespace quibel {
+
+char regionalDecimalSeparator() {
+    const QString p = QLocale().decimalPoint();
+    return p.size() == 1 && p[0].unicode() < 128 ? static_cast<char>(p[0].unicode()) : '.';
+}
+
+} // namespace quibel
