@@ -1,0 +1,52 @@
+#include "model/text_catalogue.h"
+
+namespace quibel {
+
+namespace {
+// Ground-motion records in agency formats: their readers, processing and the record command.
+constexpr TextEntry kTexts[] = {
+    {"records.truncated", "%1, line %2: the file ends inside its header.",
+     "%1, ligne %2 : le fichier se termine dans son en-tête."},
+    {"records.bad_number", "%1, line %2: \"%3\" is not a number.",
+     "%1, ligne %2 : « %3 » n'est pas un nombre."},
+    {"records.missing_field", "%1, line %2: \"%3\" is missing or unreadable.",
+     "%1, ligne %2 : « %3 » est absent ou illisible."},
+    {"records.too_few_values", "%1, line %2: %3 values were expected, the file holds %4.",
+     "%1, ligne %2 : %3 valeurs étaient attendues, le fichier en contient %4."},
+    {"records.not_acceleration", "%1, line %2: \"%3\" is not an acceleration in a known unit.",
+     "%1, ligne %2 : « %3 » n'est pas une accélération dans une unité connue."},
+    {"records.bad_time_step", "%1, line %2: the time step %3 s is not between 0.000001 and 1 s.",
+     "%1, ligne %2 : le pas de temps %3 s n'est pas compris entre 0.000001 et 1 s."},
+    {"records.bad_count", "%1, line %2: %3 is not a sample count this file can hold.",
+     "%1, ligne %2 : %3 n'est pas un nombre de valeurs que ce fichier peut contenir."},
+    {"records.count_contradiction", "%1, line %2: the header states %3 samples, the data hold %4.",
+     "%1, ligne %2 : l'en-tête annonce %3 valeurs, les données en contiennent %4."},
+    {"records.orientation_contradiction",
+     "%1, line %2: the orientation code %3 contradicts the channel's heading \"%4\".",
+     "%1, ligne %2 : le code d'orientation %3 contredit l'en-tête du canal « %4 »."},
+    {"records.hemisphere_contradiction",
+     "%1, line %2: the latitude \"%3\" contradicts the hemisphere of the numeric header.",
+     "%1, ligne %2 : la latitude « %3 » contredit l'hémisphère de l'en-tête numérique."},
+    {"records.time_contradiction", "%1, line %2: the time %3 s should be %4 s.",
+     "%1, ligne %2 : le temps %3 s devrait être %4 s."},
+    {"records.row_width", "%1, line %2: %3 columns were expected, the row has %4.",
+     "%1, ligne %2 : %3 colonnes étaient attendues, la rangée en compte %4."},
+    {"records.uneven_time", "%1, line %2: the times are not equally spaced.",
+     "%1, ligne %2 : les temps ne sont pas également espacés."},
+    {"records.cosmos_step_contradicted",
+     "%1, line %2: the time step %3 s contradicts %4 samples over %5 s; %6 s is used.",
+     "%1, ligne %2 : le pas de temps %3 s contredit %4 valeurs sur %5 s; %6 s est utilisé."},
+    {"records.mean_removed", "The mean of the record (%1 g) was removed.",
+     "La moyenne de l'enregistrement (%1 g) a été retirée."},
+    {"records.unknown_format", "\"%1\" is not a record format.",
+     "« %1 » n'est pas un format d'enregistrement."},
+    {"records.file_too_large", "The file \"%1\" is too large for a record.",
+     "Le fichier « %1 » est trop volumineux pour un enregistrement."},
+};
+} // namespace
+
+std::span<const TextEntry> recordTexts() {
+    return kTexts;
+}
+
+} // namespace quibel

@@ -1,0 +1,103 @@
+#include "signals/records/record_file.h"
+
+#include "numeric/error.h"
+#include "signals/history_text_import.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <system_error>
+
+namespace quibel {
+
+namespace {
+RecordData readPlainText(std::string_view text, const RecordReadOptions& options) {
+    const bool amplitudes = options.TimeStep > 0.0;
+    const SignalSamples samples = ImportHistoryText(
+        text, amplitudes ? HistoryFileFormat::AmplitudesOnly : HistoryFileFormat::TimeAndAmplitude,
+        options.TimeStep);
+    RecordComponent c;
+    c.Units = "g";
+    const int n = samples.size();
+    c.Dt = amplitudes ? options.TimeStep
+                      : (n > 1 ? (samples.Times(n) - samples.Times(1)) / (n - 1) : 0.0);
+    c.Values.assign(samples.Values.data(), samples.Values.data() + n);
+    RecordData data;
+    data.Format = amplitudes ? "amplitudes" : "pairs";
+    data.Components.push_back(std::move(c));
+    return data;
+}
+
+RecordData readWith(const RecordReader& reader, const RecordLines& lines,
+                    const RecordReadOptions& options) {
+    RecordData data = reader.Read(lines, options);
+    if (data.Components.empty())
+        lines.fail("records.too_few_values", lines.count(), {"1", "0"});
+    return data;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const noexcept { std::fclose(f); }
+};
+} // namespace
+
+std::vector<std::string_view> RecordFormatNames() {
+    std::vector<std::string_view> names{"auto"};
+    for (const RecordReader& r : RecordReaders())
+        names.push_back(r.Name);
+    names.push_back("pairs");
+    names.push_back("amplitudes");
+    return names;
+}
+
+RecordData ReadRecordText(std::string_view text, const std::string& fileName,
+                          const RecordReadOptions& options, std::string_view format) {
+    try {
+        if (format == "pairs" || format == "amplitudes")
+            return readPlainText(text, format == "pairs" ? RecordReadOptions{} : options);
+        const RecordLines lines(text, fileName);
+        const auto readers = RecordReaders();
+        if (format == "auto") {
+            for (const RecordReader& r : readers)
+                if (r.Recognises(lines))
+                    return readWith(r, lines, options);
+            return readPlainText(text, options);
+        }
+        const auto it = std::find_if(readers.begin(), readers.end(),
+                                     [&](const RecordReader& r) { return r.Name == format; });
+        if (it == readers.end())
+            throw Error(Message("records.unknown_format", {std::string(format)}));
+        return readWith(*it, lines, options);
+    } catch (const std::bad_alloc&) {
+        throw Error("numeric.out_of_memory");
+    }
+}
+
+RecordData ReadRecordFile(const std::string& path, const RecordReadOptions& options,
+                          std::string_view format) {
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        const int code = errno != 0 ? errno : ENOENT;
+        throw Error(
+            Message("signals.cannot_open_file", {path, std::system_category().message(code)}));
+    }
+    std::string text;
+    char buffer[1 << 16];
+    while (true) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        if (text.size() + got > kMaxRecordFileSize)
+            throw Error(Message("records.file_too_large", {path}));
+        text.append(buffer, got);
+        if (got < sizeof buffer) {
+            if (std::ferror(file.get()))
+                throw Error(Message("signals.cannot_read_file", {path}));
+            break;
+        }
+    }
+    return ReadRecordText(text, path, options, format);
+}
+
+} // namespace quibel
