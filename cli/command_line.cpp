@@ -3,6 +3,7 @@
 #include "cli/batch_command.h"
 #include "cli/command.h"
 #include "cli/project_commands.h"
+#include "cli/record_command.h"
 #include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/spectrum_command.h"
@@ -38,6 +39,7 @@ constexpr CommandEntry kCommands[] = {
     {"run", plain<runRunCommand>, "cli.help.run"},
     {"batch", plain<runBatchCommand>, "cli.help.batch"},
     {"batch-merge", plain<runBatchMergeCommand>, "cli.help.batch_merge"},
+    {"record", runRecordCommand, "cli.help.record"},
 };
 
 void printHelp(std::ostream& out, Language lang) {
@@ -49,7 +51,9 @@ void printHelp(std::ostream& out, Language lang) {
 
 } // namespace
 
-void Invocation::error(const Message& message) const { err << render(language, message) << "\n"; }
+void Invocation::error(const Message& message) const {
+    err << render(language, message) << "\n";
+}
 
 int runCommandLine(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args;

@@ -42,6 +42,42 @@ constexpr TextEntry kTexts[] = {
      "« %1 » n'est pas un format d'enregistrement."},
     {"records.file_too_large", "The file \"%1\" is too large for a record.",
      "Le fichier « %1 » est trop volumineux pour un enregistrement."},
+    {"records.bad_processing", "The option %1 does not fit this record.",
+     "L'option %1 ne convient pas à cet enregistrement."},
+    {"records.bad_band",
+     "The band-pass needs an order of 1 to 8 and corners 0 < low < high < half the sampling "
+     "rate.",
+     "Le passe-bande demande un ordre de 1 à 8 et des fréquences 0 < basse < haute < la moitié "
+     "de la fréquence d'échantillonnage."},
+    // record command
+    {"cli.help.record",
+     "record info|convert FILE [-o OUT.txt] [--component N] [--format NAME] [--dt S] "
+     "[--detrend 0..3] [--taper S] [--bandpass ORDER:LOW:HIGH] [--trim FROM:TO] [--resample DT] "
+     "[--scale-pga G] [--scale-sa T:XI:SA]   describe an agency record as JSON, or write it as "
+     "time/value pairs in g",
+     "record info|convert FICHIER [-o SORTIE.txt] [--component N] [--format NOM] [--dt S] "
+     "[--detrend 0..3] [--taper S] [--bandpass ORDRE:BASSE:HAUTE] [--trim DE:À] [--resample DT] "
+     "[--scale-pga G] [--scale-sa T:XI:SA]   décrit un enregistrement d'agence en JSON, ou "
+     "l'écrit en paires temps/valeur en g"},
+    {"records.cli.usage",
+     "usage: quibel-cli record info FILE [--component N] [options] | record convert FILE -o "
+     "OUT.txt [--component N] [options]",
+     "utilisation : quibel-cli record info FICHIER [--component N] [options] | record convert "
+     "FICHIER -o SORTIE.txt [--component N] [options]"},
+    {"records.cli.missing_subcommand", "record takes info or convert.",
+     "record prend info ou convert."},
+    {"records.cli.missing_file", "The record file is missing.",
+     "Le fichier d'enregistrement est absent."},
+    {"records.cli.missing_output", "convert needs -o OUT.txt.", "convert demande -o SORTIE.txt."},
+    {"records.cli.unknown_option", "Unknown option \"%1\".", "Option inconnue « %1 »."},
+    {"records.cli.missing_value", "The option %1 needs a value.",
+     "L'option %1 demande une valeur."},
+    {"records.cli.extra_argument", "Unexpected argument \"%1\".", "Argument inattendu « %1 »."},
+    {"records.cli.bad_number", "\"%1\" is not a number.", "« %1 » n'est pas un nombre."},
+    {"records.cli.bad_list", "\"%1\" does not give the numbers the option takes.",
+     "« %1 » ne donne pas les nombres que l'option prend."},
+    {"records.cli.bad_component", "There is no component %1: the file holds %2.",
+     "Il n'y a pas de composante %1 : le fichier en contient %2."},
 };
 } // namespace
 
