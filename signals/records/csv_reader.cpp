@@ -1,5 +1,7 @@
 #include "signals/records/record_readers.h"
 
+#include "signals/number_stream_reader.h"
+
 #include <cctype>
 #include <cmath>
 
@@ -44,7 +46,11 @@ bool isTimeColumn(std::string_view name) {
 bool RecognisesCsv(const RecordLines& lines) {
     const std::string_view header = lines.line(1);
     const char separator = separatorOf(header);
-    if (separator == '\0' || lines.count() < 2)
+    if (lines.count() < 2)
+        return false;
+    // One column: a single word over a number.
+    if (separator == '\0' &&
+        (header.find(' ') != std::string_view::npos || !ParseDecimalToken(Trim(lines.line(2)))))
         return false;
     for (std::string_view cell : cells(header, separator))
         if (cell.empty() || !std::isalpha(static_cast<unsigned char>(cell[0])))

@@ -52,6 +52,7 @@ RecordData ReadNied(const RecordLines& lines, const RecordReadOptions&) {
         slash == std::string_view::npos ? 0.0 : LeadingNumber(lines, 14, scale.substr(slash + 1));
     if (!(denominator > 0.0) || FindNoCase(scale, "(gal)") == std::string_view::npos)
         lines.fail("records.missing_field", 14, {"Scale Factor"});
+    value(lines, kHeaderLines, "Memo."); // the header must be whole
     c.Dt = 1.0 / rate;
     CheckTimeStep(lines, 11, c.Dt);
     c.Units = "counts";

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <system_error>
@@ -77,6 +78,10 @@ RecordData ReadRecordText(std::string_view text, const std::string& fileName,
 
 RecordData ReadRecordFile(const std::string& path, const RecordReadOptions& options,
                           std::string_view format) {
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && size > kMaxRecordFileSize)
+        throw Error(Message("records.file_too_large", {path}));
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
