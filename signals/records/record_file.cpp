@@ -2,14 +2,12 @@
 
 #include "numeric/error.h"
 #include "signals/history_text_import.h"
+#include "signals/input_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <new>
-#include <system_error>
 
 namespace quibel {
 
@@ -38,10 +36,6 @@ RecordData readWith(const RecordReader& reader, const RecordLines& lines,
         lines.fail("records.too_few_values", lines.count(), {"1", "0"});
     return data;
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-};
 } // namespace
 
 std::vector<std::string_view> RecordFormatNames() {
@@ -82,13 +76,7 @@ RecordData ReadRecordFile(const std::string& path, const RecordReadOptions& opti
     const auto size = std::filesystem::file_size(path, sizeError);
     if (!sizeError && size > kMaxRecordFileSize)
         throw Error(Message("records.file_too_large", {path}));
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int code = errno != 0 ? errno : ENOENT;
-        throw Error(
-            Message("signals.cannot_open_file", {path, std::system_category().message(code)}));
-    }
+    const InputFile file = OpenInputFile(path);
     std::string text;
     char buffer[1 << 16];
     while (true) {

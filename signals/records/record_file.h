@@ -7,9 +7,10 @@
 
 namespace quibel {
 
-/// The largest record file read (bytes): ten times the largest agency file seen, and far less
-/// than the memory of any machine the program runs on.
-inline constexpr std::size_t kMaxRecordFileSize = std::size_t{256} << 20;
+/// The largest record file read (bytes): thirty times the largest agency file seen, room for
+/// a record of millions of samples, and far less than the memory of any machine the program
+/// runs on.
+inline constexpr std::size_t kMaxRecordFileSize = std::size_t{64} << 20;
 
 /// Reads a record from the text of a file: with the reader named `format`, or with the first
 /// reader that recognises the text when format is "auto". A text no reader recognises is

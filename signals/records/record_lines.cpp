@@ -31,23 +31,24 @@ std::string numberText(double v) {
 RecordLines::RecordLines(std::string_view text, std::string fileName)
     : mFileName(std::move(fileName)), mTextSize(text.size()) {
     const std::size_t eof = text.find('\x1a');
-    if (eof != std::string_view::npos)
-        text = text.substr(0, eof);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view l = text.substr(start, end - start);
-        if (!l.empty() && l.back() == '\r')
-            l.remove_suffix(1);
-        mLines.push_back(l);
-        start = end + 1;
+    mText = eof == std::string_view::npos ? text : text.substr(0, eof);
+    for (std::size_t start = 0; start < mText.size();) {
+        mStarts.push_back(static_cast<std::uint32_t>(start));
+        const std::size_t end = mText.find('\n', start);
+        start = end == std::string_view::npos ? mText.size() : end + 1;
     }
+    mStarts.push_back(static_cast<std::uint32_t>(mText.size()));
 }
 
 std::string_view RecordLines::line(std::size_t k) const noexcept {
-    return k >= 1 && k <= mLines.size() ? mLines[k - 1] : std::string_view();
+    if (k < 1 || k > count())
+        return {};
+    std::string_view l = mText.substr(mStarts[k - 1], mStarts[k] - mStarts[k - 1]);
+    if (!l.empty() && l.back() == '\n')
+        l.remove_suffix(1);
+    if (!l.empty() && l.back() == '\r')
+        l.remove_suffix(1);
+    return l;
 }
 
 void RecordLines::fail(const char* key, std::size_t line, std::vector<std::string> args) const {
@@ -57,9 +58,9 @@ void RecordLines::fail(const char* key, std::size_t line, std::vector<std::strin
 }
 
 std::string_view RecordLines::require(std::size_t k) const {
-    if (k > mLines.size())
-        fail("records.truncated", mLines.size());
-    return mLines[k - 1];
+    if (k > count())
+        fail("records.truncated", count());
+    return line(k);
 }
 
 std::string_view Trim(std::string_view s) noexcept {
@@ -93,7 +94,8 @@ std::size_t FindNoCase(std::string_view s, std::string_view needle) noexcept {
 }
 
 double LeadingNumber(const RecordLines& lines, std::size_t k, std::string_view text) {
-    text = Trim(text);
+    // A number is short: a longer run of number characters is no number (and is not searched).
+    text = Trim(text).substr(0, 64);
     std::size_t end = 0;
     while (end < text.size() &&
            (std::isdigit(static_cast<unsigned char>(text[end])) ||

@@ -1,20 +1,21 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quibel {
 
-/// The text of a record file cut into lines (LF or CRLF; a DOS end-of-file byte 0x1A ends the
-/// text), numbered from 1 as the messages name them, with the file's name for those messages.
-/// Every error a reader raises goes through fail(), so each names the file and the line.
+/// The text of a record file (at most 4 GB) cut into lines (LF or CRLF; a DOS end-of-file byte 0x1A
+/// ends the text), numbered from 1 as the messages name them, with the file's name for those
+/// messages. Every error a reader raises goes through fail(), so each names the file and the line.
 class RecordLines final {
 public:
     RecordLines(std::string_view text, std::string fileName);
 
-    std::size_t count() const noexcept { return mLines.size(); }
+    std::size_t count() const noexcept { return mStarts.size() - 1; }
     /// Line k (1-based); an empty view beyond the end.
     std::string_view line(std::size_t k) const noexcept;
     const std::string& fileName() const noexcept { return mFileName; }
@@ -27,7 +28,10 @@ public:
     std::string_view require(std::size_t k) const;
 
 private:
-    std::vector<std::string_view> mLines;
+    std::string_view mText;
+    // Where each line starts, and one past the end: four bytes a line keep a file of empty
+    // lines within a few times its size.
+    std::vector<std::uint32_t> mStarts;
     std::string mFileName;
     std::size_t mTextSize = 0;
 };

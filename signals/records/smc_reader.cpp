@@ -36,7 +36,7 @@ bool RecognisesSmc(const RecordLines& lines) {
 RecordData ReadSmc(const RecordLines& lines, const RecordReadOptions&) {
     RecordData data;
     data.Format = "smc";
-    if (lines.line(1)[0] != '2')
+    if (!lines.line(1).starts_with("2 "))
         lines.fail("records.not_acceleration", 1, {CollapseBlanks(lines.line(1))});
     data.Event = CollapseBlanks(lines.require(4));
     const std::string_view site = lines.require(6);
