@@ -193,6 +193,9 @@ TEST(RecordReadersTest, MalformedFilesAreRefusedWithTheLineOfTheFault) {
          "records.bad_count", "4"},
         {"AT2 with more samples than the file can hold",
          replaceLine(at2, 4, "NPTS= 99999999999, DT=   .0050 SEC,"), "records.bad_count", "4"},
+        {"AT2 with a long run of number characters for its count",
+         replaceLine(at2, 4, "NPTS= " + std::string(1 << 20, 'e') + ", DT= .005"),
+         "records.bad_number", "4"},
         {"K-NET cut in its header", firstLines(knet, 15), "records.truncated", "15"},
         {"K-NET shorter than its duration", firstLines(knet, 500), "records.count_contradiction",
          "12"},
@@ -266,4 +269,9 @@ TEST(RecordReadersTest, NamedFormatsReadOnlyTheirOwnFiles) {
         EXPECT_EQ(e.message().key, "records.unknown_format");
     }
     EXPECT_EQ(RecordFormatNames().front(), "auto");
+    // A reader named for a text that is not of its format refuses it like a damaged one.
+    for (std::string_view name : RecordFormatNames())
+        if (name != "auto" && name != "pairs" && name != "amplitudes") {
+            EXPECT_THROW(ReadRecordText("", "f", {}, name), Error) << name;
+        }
 }
