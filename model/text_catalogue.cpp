@@ -13,7 +13,7 @@ struct Catalogue {
 
     Catalogue() {
         for (auto table : {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(),
-                            reportTexts(), recordTexts()})
+                           reportTexts(), recordTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);
@@ -64,6 +64,8 @@ std::string render(Language language, const Message& message) {
     return substitute(text(language, message.key), message.args);
 }
 
-std::span<const TextEntry> allTexts() { return catalogue().entries; }
+std::span<const TextEntry> allTexts() {
+    return catalogue().entries;
+}
 
 } // namespace quibel
