@@ -5,6 +5,7 @@
 #include "signals/input_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <new>
@@ -12,7 +13,18 @@
 namespace quibel {
 
 namespace {
-RecordData readPlainText(std::string_view text, const RecordReadOptions& options) {
+// Intensity measures and processing need one step: the pairs must be equally spaced.
+bool equallySpaced(const SignalSamples& s, double dt) {
+    if (!(dt >= 1e-6 && dt <= 1.0))
+        return false;
+    for (int k = 2; k <= s.size(); ++k)
+        if (std::abs(s.Times(k) - s.Times(1) - (k - 1) * dt) > 0.01 * dt)
+            return false;
+    return true;
+}
+
+RecordData readPlainText(std::string_view text, const std::string& fileName,
+                         const RecordReadOptions& options) {
     const bool amplitudes = options.TimeStep > 0.0;
     const SignalSamples samples = ImportHistoryText(
         text, amplitudes ? HistoryFileFormat::AmplitudesOnly : HistoryFileFormat::TimeAndAmplitude,
@@ -22,6 +34,8 @@ RecordData readPlainText(std::string_view text, const RecordReadOptions& options
     const int n = samples.size();
     c.Dt = amplitudes ? options.TimeStep
                       : (n > 1 ? (samples.Times(n) - samples.Times(1)) / (n - 1) : 0.0);
+    if (!equallySpaced(samples, c.Dt))
+        throw Error(Message("records.plain_step", {fileName}));
     c.Values.assign(samples.Values.data(), samples.Values.data() + n);
     RecordData data;
     data.Format = amplitudes ? "amplitudes" : "pairs";
@@ -51,14 +65,14 @@ RecordData ReadRecordText(std::string_view text, const std::string& fileName,
                           const RecordReadOptions& options, std::string_view format) {
     try {
         if (format == "pairs" || format == "amplitudes")
-            return readPlainText(text, format == "pairs" ? RecordReadOptions{} : options);
+            return readPlainText(text, fileName, format == "pairs" ? RecordReadOptions{} : options);
         const RecordLines lines(text, fileName);
         const auto readers = RecordReaders();
         if (format == "auto") {
             for (const RecordReader& r : readers)
                 if (r.Recognises(lines))
                     return readWith(r, lines, options);
-            return readPlainText(text, options);
+            return readPlainText(text, fileName, options);
         }
         const auto it = std::find_if(readers.begin(), readers.end(),
                                      [&](const RecordReader& r) { return r.Name == format; });

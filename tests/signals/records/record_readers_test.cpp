@@ -223,6 +223,9 @@ TEST(RecordReadersTest, TextsNoReaderRecognisesAreReadAsThePlainFormats) {
     data = ReadRecordText("0.1 0.2 -0.3", "f", {0.02});
     EXPECT_EQ(data.Format, "amplitudes");
     EXPECT_EQ(data.Components[0].Values.size(), 3u);
+    // One step is needed: one sample, uneven times or an absurd step are refused.
+    for (const char* text : {"0 0.1\n", "0 0.1\n0.01 0.2\n0.03 0.3\n", "0 0.1\n100 0.2\n"})
+        EXPECT_EQ(refusal(text), Message("records.plain_step", {"f"})) << text;
     // A run of digits with no separator is no number: refused without gathering it.
     EXPECT_EQ(refusal(std::string(std::size_t{50} << 20, '7')).key, "signals.invalid_data_file");
 }
