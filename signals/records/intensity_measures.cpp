@@ -61,7 +61,8 @@ double meanPeriod(const std::vector<double>& amplitudes, double n, double dt) {
 
 // Peak relative displacement of oscillators of several periods at once (5 % damping), one
 // exact step per sample: the spectrum is read for its peak's period, not its values between
-// samples, so no substeps.
+// samples, so no substeps. Forty periods a block give the processor forty independent chains
+// of steps to overlap.
 // Built for 256-bit vectors too, chosen when the program runs; without fused multiply-adds
 // both give the same numbers.
 constexpr std::size_t kBlock = 40;
