@@ -3,6 +3,7 @@
 #include "cli/batch/command.h"
 #include "cli/command.h"
 #include "cli/project_commands.h"
+#include "cli/record_command.h"
 #include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/spectrum_command.h"
@@ -39,6 +40,7 @@ constexpr CommandEntry kCommands[] = {
     {"run", plain<runRunCommand>, "cli.help.run"},
     {"batch", plain<runBatchCommand>, "cli.help.batch"},
     {"batch-merge", plain<runBatchMergeCommand>, "cli.help.batch_merge"},
+    {"record", runRecordCommand, "cli.help.record"},
 };
 
 void printHelp(std::ostream& out, Language lang) {

@@ -1,15 +1,13 @@
 #include "signals/history_text_import.h"
 
 #include "numeric/error.h"
+#include "signals/input_file.h"
 #include "signals/number_stream_reader.h"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <new>
-#include <system_error>
 #include <vector>
 
 namespace quibel {
@@ -52,10 +50,6 @@ SignalSamples finishImport(NumberStreamReader& reader, HistoryFileFormat format,
     std::vector<double> numbers = reader.takeNumbers();
     return buildSamples(numbers, format, timeStep);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-};
 } // namespace
 
 SignalSamples ImportHistoryText(std::string_view text, HistoryFileFormat format, double timeStep) {
@@ -72,13 +66,7 @@ SignalSamples ImportHistoryText(std::string_view text, HistoryFileFormat format,
 SignalSamples ImportHistoryFile(const std::string& path, HistoryFileFormat format,
                                 double timeStep) {
     checkTimeStep(format, timeStep);
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int code = errno != 0 ? errno : ENOENT;
-        throw Error(
-            Message("signals.cannot_open_file", {path, std::system_category().message(code)}));
-    }
+    const InputFile file = OpenInputFile(path);
     try {
         NumberStreamReader reader;
         std::vector<char> buffer(std::size_t{1} << 20);

@@ -12,8 +12,8 @@ struct Catalogue {
     std::map<std::string_view, const TextEntry*> byKey;
 
     Catalogue() {
-        for (auto table :
-             {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(), reportTexts()})
+        for (auto table : {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(),
+                           reportTexts(), recordTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);
