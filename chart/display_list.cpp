@@ -14,42 +14,44 @@ DisplayElement& DisplayList::add(DisplayElementKind kind) {
     return e;
 }
 
-void DisplayList::moveTo(double x, double y) {
-    DisplayElement& e = add(DisplayElementKind::MoveTo);
-    e.X1 = x;
-    e.Y1 = y;
-}
-
-void DisplayList::drawTo(double x, double y) {
-    DisplayElement& e = add(DisplayElementKind::DrawTo);
-    e.X1 = x;
-    e.Y1 = y;
-}
-
-void DisplayList::line(double x1, double y1, double x2, double y2) {
-    DisplayElement& e = add(DisplayElementKind::Line);
+DisplayElement& DisplayList::add(DisplayElementKind kind, double x1, double y1, double x2,
+                                 double y2) {
+    DisplayElement& e = add(kind);
     e.X1 = x1;
     e.Y1 = y1;
     e.X2 = x2;
     e.Y2 = y2;
+    return e;
+}
+
+void DisplayList::addStep(DisplayElementKind kind, int dx, int dy) {
+    DisplayElement& e = add(kind);
+    e.Dx = dx;
+    e.Dy = dy;
+}
+
+void DisplayList::moveTo(double x, double y) {
+    add(DisplayElementKind::MoveTo, x, y);
+}
+
+void DisplayList::drawTo(double x, double y) {
+    add(DisplayElementKind::DrawTo, x, y);
+}
+
+void DisplayList::line(double x1, double y1, double x2, double y2) {
+    add(DisplayElementKind::Line, x1, y1, x2, y2);
 }
 
 void DisplayList::moveBy(int dx, int dy) {
-    DisplayElement& e = add(DisplayElementKind::MoveBy);
-    e.Dx = dx;
-    e.Dy = dy;
+    addStep(DisplayElementKind::MoveBy, dx, dy);
 }
 
 void DisplayList::drawBy(int dx, int dy) {
-    DisplayElement& e = add(DisplayElementKind::DrawBy);
-    e.Dx = dx;
-    e.Dy = dy;
+    addStep(DisplayElementKind::DrawBy, dx, dy);
 }
 
 void DisplayList::textAt(double x, double y, const QString& text, int fontSize) {
-    DisplayElement& e = add(DisplayElementKind::Text);
-    e.X1 = x;
-    e.Y1 = y;
+    DisplayElement& e = add(DisplayElementKind::Text, x, y);
     // Cutting between the halves of a surrogate pair would leave half a character.
     int n = std::min<int>(kMaxTextLength, static_cast<int>(text.size()));
     if (n > 0 && n < text.size() && text.at(n - 1).isHighSurrogate())
@@ -59,11 +61,7 @@ void DisplayList::textAt(double x, double y, const QString& text, int fontSize) 
 }
 
 void DisplayList::ellipseAt(double xc, double yc, double rx, double ry) {
-    DisplayElement& e = add(DisplayElementKind::Ellipse);
-    e.X1 = xc;
-    e.Y1 = yc;
-    e.X2 = std::fabs(rx);
-    e.Y2 = std::fabs(ry);
+    add(DisplayElementKind::Ellipse, xc, yc, std::fabs(rx), std::fabs(ry));
 }
 
 } // namespace quibel

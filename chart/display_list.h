@@ -43,6 +43,11 @@ public:
 
 private:
     DisplayElement& add(DisplayElementKind kind);
+    /// An element at data points.
+    DisplayElement& add(DisplayElementKind kind, double x1, double y1, double x2 = 0.0,
+                        double y2 = 0.0);
+    /// An element of whole pixels from the pen.
+    void addStep(DisplayElementKind kind, int dx, int dy);
 
     std::vector<DisplayElement> mElements;
     QColor mDataColor = Qt::black;

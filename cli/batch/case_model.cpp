@@ -1,5 +1,6 @@
 #include "cli/batch/case_model.h"
 
+#include "model/geometry_flags.h"
 #include "model/model_flags.h"
 #include "signals/history_editing.h"
 
@@ -32,11 +33,8 @@ TBlocStatic BuildCaseModel(const BatchCase& c, BatchInputs& inputs) {
         ApplyField(model, *f.field, f.value);
         blockField = blockField || !IsOptionField(*f.field);
     }
-    if (blockField) {
-        setFlag(model.ModelFlags, ModelFlag::GeometryComplete,
-                model.M > 0 && model.Hd > 0 && model.H > 0 && model.B > 0 && model.Hd >= model.H);
-        setFlag(model.ModelFlags, ModelFlag::ReservoirPresent, model.Hr > 0);
-    }
+    if (blockField)
+        updateGeometryFlags(model);
     setFlag(model.ModelFlags, ModelFlag::ResultsValid, false);
     model.Options.DebugFile = 0;
     return model;

@@ -6,6 +6,7 @@
 #include "engine/run/run_driver.h"
 #include "engine/run/run_length.h"
 #include "model/project_file.h"
+#include "model/result_series.h"
 #include "numeric/error.h"
 
 #include <algorithm>
@@ -40,15 +41,21 @@ std::optional<double> smallestAfterStart(const TVector& series) {
     return m;
 }
 
+// The series the case's kind fills and the run stored.
+const TVector* filledSeries(const TBlocStatic& model, ResultSeries s) {
+    const std::optional<TVector>& slot = seriesSlot(model, s);
+    return contains(seriesFilledBy(model.AnalysisKind), s) && slot ? &*slot : nullptr;
+}
+
 void collectSeries(const TBlocStatic& model, CaseResult& r) {
-    if (model.SlidingDisp)
-        peakAndLast(*model.SlidingDisp, r.peakSliding, &r.residualSliding);
-    if (model.Rotation)
-        peakAndLast(*model.Rotation, r.peakRotation);
-    if (model.SlidingSF)
-        r.minSlidingSF = smallestAfterStart(*model.SlidingSF);
-    if (model.OverturningSF)
-        r.minOverturningSF = smallestAfterStart(*model.OverturningSF);
+    if (const TVector* sliding = filledSeries(model, ResultSeries::SlidingDisp))
+        peakAndLast(*sliding, r.peakSliding, &r.residualSliding);
+    if (const TVector* rotation = filledSeries(model, ResultSeries::Rotation))
+        peakAndLast(*rotation, r.peakRotation);
+    if (const TVector* factor = filledSeries(model, ResultSeries::SlidingSF))
+        r.minSlidingSF = smallestAfterStart(*factor);
+    if (const TVector* factor = filledSeries(model, ResultSeries::OverturningSF))
+        r.minOverturningSF = smallestAfterStart(*factor);
 }
 
 CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {

@@ -54,10 +54,24 @@ NumericEdit* parameterEdit(QWidget* parent, const QString& name, double value, d
     return edit;
 }
 
-QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    label->setObjectName(name);
     return label;
+}
+
+// The "Start", "End" and "Increment" titles on the first row of a group's grid, from
+// firstColumn on; their object names are prefix followed by StartTitle, EndTitle, IncrementTitle.
+void addRangeTitles(QGridLayout* grid, QWidget* group, const QString& prefix, int firstColumn,
+                    Language language) {
+    constexpr const char* kKeys[3] = {"ui.spectrum.start", "ui.spectrum.end",
+                                      "ui.spectrum.increment"};
+    constexpr const char* kNames[3] = {"StartTitle", "EndTitle", "IncrementTitle"};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(
+            namedLabel(group, prefix + QLatin1String(kNames[i]), uiText(language, kKeys[i])), 0,
+            firstColumn + i);
+    }
 }
 
 } // namespace
@@ -77,13 +91,7 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
     auto* periods = new QGroupBox(uiText(language, "ui.spectrum.periods"), this);
     periods->setObjectName(QStringLiteral("PeriodsGroup"));
     auto* periodGrid = new QGridLayout(periods);
-    periodGrid->addWidget(
-        namedLabel(periods, "PeriodStartTitle", uiText(language, "ui.spectrum.start")), 0, 1);
-    periodGrid->addWidget(
-        namedLabel(periods, "PeriodEndTitle", uiText(language, "ui.spectrum.end")), 0, 2);
-    periodGrid->addWidget(
-        namedLabel(periods, "PeriodIncrementTitle", uiText(language, "ui.spectrum.increment")), 0,
-        3);
+    addRangeTitles(periodGrid, periods, QStringLiteral("Period"), 1, language);
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const PeriodSet& set = kDefaultPeriodSets[s];
@@ -106,13 +114,7 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
     auto* damping = new QGroupBox(uiText(language, "ui.spectrum.damping_group"), this);
     damping->setObjectName(QStringLiteral("DampingGroup"));
     auto* dampingGrid = new QGridLayout(damping);
-    dampingGrid->addWidget(
-        namedLabel(damping, "DampingStartTitle", uiText(language, "ui.spectrum.start")), 0, 0);
-    dampingGrid->addWidget(
-        namedLabel(damping, "DampingEndTitle", uiText(language, "ui.spectrum.end")), 0, 1);
-    dampingGrid->addWidget(
-        namedLabel(damping, "DampingIncrementTitle", uiText(language, "ui.spectrum.increment")), 0,
-        2);
+    addRangeTitles(dampingGrid, damping, QStringLiteral("Damping"), 0, language);
     mAmorStart = parameterEdit(damping, QStringLiteral("AmorStart"), kDefaultDamping.Start,
                                kSmallestDamping, kLargestDamping, dampingMask, language);
     mAmorEnd = parameterEdit(damping, QStringLiteral("AmorEnd"), kDefaultDamping.End,
@@ -145,11 +147,12 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
             [this] { showHelp(this, mLanguage, HelpContext::ResponseSpectra); });
     connect(mSaveButton, &QPushButton::clicked, this, &SpectrumDialog::saveSpectra);
 
-    mDampingLabel =
-        namedLabel(this, "DampingLabel", uiText(language, "ui.spectrum.select_damping"));
+    mDampingLabel = namedLabel(this, QStringLiteral("DampingLabel"),
+                               uiText(language, "ui.spectrum.select_damping"));
     mDampingSelector = new QComboBox(this);
     mDampingSelector->setObjectName(QStringLiteral("DampingSelector"));
-    mPlotLabel = namedLabel(this, "PlotLabel", uiText(language, "ui.spectrum.select_plot"));
+    mPlotLabel =
+        namedLabel(this, QStringLiteral("PlotLabel"), uiText(language, "ui.spectrum.select_plot"));
     mPlotSelector = new QComboBox(this);
     mPlotSelector->setObjectName(QStringLiteral("PlotSelector"));
     mPlotSelector->addItems({QStringLiteral("Sa"), QStringLiteral("Sv"), QStringLiteral("Sd")});

@@ -32,30 +32,31 @@ struct FieldSpec {
     const char* name;
     const char* symbol; // rich text
     Mask mask;
-    std::string_view field; // the record field it edits, which gives its range
     const char* infoKey;
     Unit unit; // units inserted into the information text
 };
 
-// In tab order, matching GeometryDialog::Field.
+// In tab order, matching GeometryDialog::Field and kGeometryFields, the record fields they edit
+// and whose ranges they take.
+static_assert(GeometryDialog::FieldCount == kGeometryFields.size());
 constexpr FieldSpec kFields[GeometryDialog::FieldCount] = {
-    {"m_edit", "M", Mask::Mass, "M", "ui.geometry.info.m", Unit::Mass},
-    {"hd_edit", "h<sub>d</sub>", Mask::Length, "Hd", "ui.geometry.info.hd", Unit::Length},
-    {"h_edit", "h", Mask::Length, "H", "ui.geometry.info.h", Unit::Length},
-    {"hr_edit", "h<sub>r</sub>", Mask::Length, "Hr", "ui.geometry.info.hr", Unit::Length},
-    {"b_edit", "b", Mask::Length, "B", "ui.geometry.info.b", Unit::Length},
-    {"beta_edit", "β", Mask::Degrees, "Beta", "ui.geometry.info.beta", Unit::None},
-    {"u_edit", "U", Mask::Force, "U", "ui.geometry.info.u", Unit::Force},
-    {"xu_edit", "x<sub>u</sub>", Mask::Length, "Xu", "ui.geometry.info.xu", Unit::Length},
-    {"t_edit", "t", Mask::Length, "T", "ui.geometry.info.t", Unit::Length},
-    {"phi_s_edit", "φ<sub>s</sub>", Mask::Degrees, "PhiS", "ui.geometry.info.phi_s", Unit::None},
-    {"phi_d_edit", "φ<sub>d</sub>", Mask::Degrees, "PhiD", "ui.geometry.info.phi_d", Unit::None},
-    {"im_edit", "I<sub>m</sub>", Mask::Inertia, "Im", "ui.geometry.info.im", Unit::Inertia},
-    {"xc_edit", "x<sub>c</sub>", Mask::Length, "Xc", "ui.geometry.info.xc", Unit::Length},
-    {"yc_edit", "y<sub>c</sub>", Mask::Length, "Yc", "ui.geometry.info.yc", Unit::Length},
-    {"eu_edit", "e<sub>u</sub>", Mask::Plain, "Eu", "ui.geometry.info.eu", Unit::None},
-    {"ed_edit", "e<sub>d</sub>", Mask::Plain, "Ed", "ui.geometry.info.ed", Unit::None},
-    {"es_edit", "e<sub>s</sub>", Mask::Plain, "Es", "ui.geometry.info.es", Unit::None},
+    {"m_edit", "M", Mask::Mass, "ui.geometry.info.m", Unit::Mass},
+    {"hd_edit", "h<sub>d</sub>", Mask::Length, "ui.geometry.info.hd", Unit::Length},
+    {"h_edit", "h", Mask::Length, "ui.geometry.info.h", Unit::Length},
+    {"hr_edit", "h<sub>r</sub>", Mask::Length, "ui.geometry.info.hr", Unit::Length},
+    {"b_edit", "b", Mask::Length, "ui.geometry.info.b", Unit::Length},
+    {"beta_edit", "β", Mask::Degrees, "ui.geometry.info.beta", Unit::None},
+    {"u_edit", "U", Mask::Force, "ui.geometry.info.u", Unit::Force},
+    {"xu_edit", "x<sub>u</sub>", Mask::Length, "ui.geometry.info.xu", Unit::Length},
+    {"t_edit", "t", Mask::Length, "ui.geometry.info.t", Unit::Length},
+    {"phi_s_edit", "φ<sub>s</sub>", Mask::Degrees, "ui.geometry.info.phi_s", Unit::None},
+    {"phi_d_edit", "φ<sub>d</sub>", Mask::Degrees, "ui.geometry.info.phi_d", Unit::None},
+    {"im_edit", "I<sub>m</sub>", Mask::Inertia, "ui.geometry.info.im", Unit::Inertia},
+    {"xc_edit", "x<sub>c</sub>", Mask::Length, "ui.geometry.info.xc", Unit::Length},
+    {"yc_edit", "y<sub>c</sub>", Mask::Length, "ui.geometry.info.yc", Unit::Length},
+    {"eu_edit", "e<sub>u</sub>", Mask::Plain, "ui.geometry.info.eu", Unit::None},
+    {"ed_edit", "e<sub>d</sub>", Mask::Plain, "ui.geometry.info.ed", Unit::None},
+    {"es_edit", "e<sub>s</sub>", Mask::Plain, "ui.geometry.info.es", Unit::None},
 };
 
 QString fromView(std::string_view s) {
@@ -106,10 +107,6 @@ GeometryDialog::GeometryDialog(const TBlocStatic& model, Language language, QWid
         current->setChecked(true);
 
     const GeometryValues values = GeometryValues::of(model);
-    const double initial[FieldCount] = {values.M,    values.Hd, values.H,  values.Hr, values.B,
-                                        values.Beta, values.U,  values.Xu, values.T,  values.PhiS,
-                                        values.PhiD, values.Im, values.Xc, values.Yc, values.Eu,
-                                        values.Ed,   values.Es};
     auto* fieldsBox = new QWidget(this);
     auto* fieldGrid = new QGridLayout(fieldsBox);
     fieldGrid->setContentsMargins(0, 0, 0, 0);
@@ -121,9 +118,10 @@ GeometryDialog::GeometryDialog(const TBlocStatic& model, Language language, QWid
         edit->setLanguage(language);
         edit->setDecimals(12);
         edit->setDisplayMask(maskOf(spec.mask, mUnits));
-        if (const RecordField& field = recordField(spec.field); field.limited())
+        const auto index = static_cast<std::size_t>(i);
+        if (const RecordField& field = recordField(kGeometryFields[index]); field.limited())
             edit->setRange(field.minimum, field.maximum);
-        edit->setValue(initial[i]);
+        edit->setValue(values.values[index]);
         auto* symbol = new QLabel(QString::fromUtf8(spec.symbol), fieldsBox);
         symbol->setObjectName(QString::fromLatin1(spec.name).replace(QStringLiteral("_edit"),
                                                                      QStringLiteral("_label")));
@@ -132,8 +130,8 @@ GeometryDialog::GeometryDialog(const TBlocStatic& model, Language language, QWid
         const int column = (i / kRowsPerColumn) * 2;
         fieldGrid->addWidget(symbol, i % kRowsPerColumn, column);
         fieldGrid->addWidget(edit, i % kRowsPerColumn, column + 1);
-        mFields[static_cast<std::size_t>(i)] = edit;
-        mSymbols[static_cast<std::size_t>(i)] = symbol;
+        mFields[index] = edit;
+        mSymbols[index] = symbol;
         const Field f = static_cast<Field>(i);
         connect(edit, &NumericEdit::entered, this, [this, f] { fieldEntered(f); });
     }
@@ -263,23 +261,8 @@ GeometryValues GeometryDialog::editedValues() const {
     GeometryValues v;
     const int kind = mAnalysisType->checkedId();
     v.AnalysisKind = kind < 0 ? AnalysisKind::Sliding : static_cast<AnalysisKind>(kind);
-    v.M = mFields[M]->value();
-    v.Hd = mFields[Hd]->value();
-    v.H = mFields[H]->value();
-    v.Hr = mFields[Hr]->value();
-    v.B = mFields[B]->value();
-    v.Beta = mFields[Beta]->value();
-    v.U = mFields[U]->value();
-    v.Xu = mFields[Xu]->value();
-    v.T = mFields[T]->value();
-    v.PhiS = mFields[PhiS]->value();
-    v.PhiD = mFields[PhiD]->value();
-    v.Im = mFields[Im]->value();
-    v.Xc = mFields[Xc]->value();
-    v.Yc = mFields[Yc]->value();
-    v.Eu = mFields[Eu]->value();
-    v.Ed = mFields[Ed]->value();
-    v.Es = mFields[Es]->value();
+    for (std::size_t i = 0; i < kGeometryFields.size(); ++i)
+        v.values[i] = mFields[i]->value();
     return v;
 }
 

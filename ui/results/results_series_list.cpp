@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <span>
 #include <string_view>
 
 namespace quibel {
@@ -22,63 +21,46 @@ struct ItemSpec {
 using S = ResultSeries;
 using Src = ResultsItemSource;
 
-constexpr ItemSpec kSliding[] = {
-    {Src::Slot, S::SlidingDisp},
-    {Src::Slot, S::SlidingVel},
-    {Src::Slot, S::SlidingAcc},
-    {Src::Slot, S::SlidingSF},
-    {Src::Slot, S::AbsInputEnergy},
-    {Src::Slot, S::RelInputEnergy},
-    {Src::Slot, S::PreseismicWork},
-    {Src::Slot, S::AbsKineticEnergy},
-    {Src::Slot, S::RelKineticEnergy},
-    {Src::Slot, S::FrictionEnergy},
-    {Src::Slot, S::PotentialEnergy},
-    {Src::AbsoluteEnergyError, S::SlidingDisp},
-    {Src::RelativeEnergyError, S::SlidingDisp},
+// The viewer's rocking list orders its series otherwise than the grid: the kinetic energies
+// before the pre-seismic work, the impact energy before the potential energy.
+constexpr ResultSeries kRockingSeries[] = {
+    S::Rotation,          S::RotationVel,    S::RotationAcc,    S::OverturningSF,
+    S::ResultantPosition, S::AbsInputEnergy, S::RelInputEnergy, S::AbsKineticEnergy,
+    S::RelKineticEnergy,  S::PreseismicWork, S::ImpactEnergy,   S::PotentialEnergy,
 };
 
-constexpr ItemSpec kRocking[] = {
-    {Src::Slot, S::Rotation},
-    {Src::Slot, S::RotationVel},
-    {Src::Slot, S::RotationAcc},
-    {Src::Slot, S::OverturningSF},
-    {Src::Slot, S::ResultantPosition},
-    {Src::Slot, S::AbsInputEnergy},
-    {Src::Slot, S::RelInputEnergy},
-    {Src::Slot, S::AbsKineticEnergy},
-    {Src::Slot, S::RelKineticEnergy},
-    {Src::Slot, S::PreseismicWork},
-    {Src::Slot, S::ImpactEnergy},
-    {Src::Slot, S::PotentialEnergy},
-    {Src::AbsoluteEnergyError, S::Rotation},
-    {Src::RelativeEnergyError, S::Rotation},
-};
+// The list of kind: for sliding and rocking first the centre of mass's motion, then the series
+// in the order of the kind's grid (of kRockingSeries for rocking), then the energy errors.
+std::vector<ItemSpec> itemsOf(AnalysisKind kind) {
+    std::vector<ItemSpec> items;
+    if (kind == AnalysisKind::SlidingAndRocking)
+        items = {{Src::CentreDisplacement, S::SlidingDisp},
+                 {Src::CentreVelocity, S::SlidingVel},
+                 {Src::CentreAcceleration, S::SlidingAcc}};
+    if (kind == AnalysisKind::Rocking) {
+        for (ResultSeries series : kRockingSeries)
+            items.push_back({Src::Slot, series});
+    } else {
+        for (const SeriesColumn& column : analysisColumns(kind).columns)
+            items.push_back({Src::Slot, column.series});
+    }
+    items.push_back({Src::AbsoluteEnergyError, S::SlidingDisp});
+    items.push_back({Src::RelativeEnergyError, S::SlidingDisp});
+    return items;
+}
 
-constexpr ItemSpec kSlidingRocking[] = {
-    {Src::CentreDisplacement, S::SlidingDisp},
-    {Src::CentreVelocity, S::SlidingVel},
-    {Src::CentreAcceleration, S::SlidingAcc},
-    {Src::Slot, S::SlidingDisp},
-    {Src::Slot, S::SlidingVel},
-    {Src::Slot, S::SlidingAcc},
-    {Src::Slot, S::Rotation},
-    {Src::Slot, S::RotationVel},
-    {Src::Slot, S::RotationAcc},
-    {Src::Slot, S::SlidingSF},
-    {Src::Slot, S::OverturningSF},
-    {Src::Slot, S::ResultantPosition},
-    {Src::Slot, S::AbsInputEnergy},
-    {Src::Slot, S::AbsKineticEnergy},
-    {Src::Slot, S::RelInputEnergy},
-    {Src::Slot, S::RelKineticEnergy},
-    {Src::Slot, S::PreseismicWork},
-    {Src::Slot, S::PotentialEnergy},
-    {Src::Slot, S::FrictionEnergy},
-    {Src::Slot, S::ImpactEnergy},
-    {Src::AbsoluteEnergyError, S::SlidingDisp},
-    {Src::RelativeEnergyError, S::SlidingDisp},
-};
+// The catalogue keys of kind's list texts are this prefix and the item's position.
+std::string_view listKeyPrefix(AnalysisKind kind) noexcept {
+    switch (kind) {
+    case AnalysisKind::Rocking:
+        return "ui.results.rocking.";
+    case AnalysisKind::SlidingAndRocking:
+        return "ui.results.sliding_rocking.";
+    case AnalysisKind::Sliding:
+        break;
+    }
+    return "ui.results.sliding.";
+}
 
 // A list text that ends with "(" is completed with the unit of the series' dimension; the
 // energy errors have none.
@@ -150,15 +132,8 @@ std::vector<double> energyError(const TBlocStatic& model, bool absolute) {
 
 std::vector<ResultsListItem> ResultsSeriesList(AnalysisKind kind, UnitSystem units,
                                                Language language) {
-    std::string_view prefix = "ui.results.sliding.";
-    std::span<const ItemSpec> specs = kSliding;
-    if (kind == AnalysisKind::Rocking) {
-        prefix = "ui.results.rocking.";
-        specs = kRocking;
-    } else if (kind == AnalysisKind::SlidingAndRocking) {
-        prefix = "ui.results.sliding_rocking.";
-        specs = kSlidingRocking;
-    }
+    const std::string_view prefix = listKeyPrefix(kind);
+    const std::vector<ItemSpec> specs = itemsOf(kind);
     std::vector<ResultsListItem> items;
     for (std::size_t i = 0; i < specs.size(); ++i) {
         const std::string key = std::string(prefix) + std::to_string(i);

@@ -188,6 +188,42 @@ TEST(ResultsDialogTest, ListsCarryTheUnitsOfTheProject) {
         "Énergie sismique absolue (kN·m)");
 }
 
+// Each list text names the series plotted under it; the series are written here from the
+// texts of the catalogue, so a reordered column list shows up as a mismatch.
+TEST(ResultsDialogTest, EachListTextPlotsTheSeriesItNames) {
+    using Src = ResultsItemSource;
+    const std::vector<S> sliding = {S::SlidingDisp,    S::SlidingVel,       S::SlidingAcc,
+                                    S::SlidingSF,      S::AbsInputEnergy,   S::RelInputEnergy,
+                                    S::PreseismicWork, S::AbsKineticEnergy, S::RelKineticEnergy,
+                                    S::FrictionEnergy, S::PotentialEnergy};
+    const std::vector<S> rocking = {S::Rotation,       S::RotationVel,       S::RotationAcc,
+                                    S::OverturningSF,  S::ResultantPosition, S::AbsInputEnergy,
+                                    S::RelInputEnergy, S::AbsKineticEnergy,  S::RelKineticEnergy,
+                                    S::PreseismicWork, S::ImpactEnergy,      S::PotentialEnergy};
+    const std::vector<S> coupled = {S::SlidingDisp,      S::SlidingVel,       S::SlidingAcc,
+                                    S::Rotation,         S::RotationVel,      S::RotationAcc,
+                                    S::SlidingSF,        S::OverturningSF,    S::ResultantPosition,
+                                    S::AbsInputEnergy,   S::AbsKineticEnergy, S::RelInputEnergy,
+                                    S::RelKineticEnergy, S::PreseismicWork,   S::PotentialEnergy,
+                                    S::FrictionEnergy,   S::ImpactEnergy};
+    const std::pair<AnalysisKind, const std::vector<S>*> lists[] = {
+        {AnalysisKind::Sliding, &sliding},
+        {AnalysisKind::Rocking, &rocking},
+        {AnalysisKind::SlidingAndRocking, &coupled}};
+    for (const auto& [kind, expected] : lists) {
+        const std::vector<ResultsListItem> items =
+            ResultsSeriesList(kind, UnitSystem::MKnTon, Language::English);
+        std::vector<S> series;
+        for (const ResultsListItem& item : items)
+            if (item.source == Src::Slot)
+                series.push_back(item.slot);
+        EXPECT_EQ(series, *expected) << static_cast<int>(kind);
+        ASSERT_GE(items.size(), 2u);
+        EXPECT_EQ(items[items.size() - 2].source, Src::AbsoluteEnergyError);
+        EXPECT_EQ(items.back().source, Src::RelativeEnergyError);
+    }
+}
+
 // The viewer's energy errors divide by the input energy alone: (100 + 10 - 50 - 30 - 20) /
 // 100 = 10 % for the sliding run; a sample without input energy gives 0.
 TEST(ResultsDialogTest, EnergyErrorsUseTheInputEnergyAsDenominator) {
@@ -278,6 +314,13 @@ TEST(ResultsCsvTest, RockingAndSlidingRockingFilesWriteTheirOwnSeries) {
     const std::string header =
         sr.substr(sr.find("\r\n") + 2, sr.find("\r\n", sr.find("\r\n") + 2) - sr.find("\r\n") - 2);
     EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 16) << header;
+    EXPECT_EQ(header, "\"Time\";\"Relative displacement\";\"Relative velocity\";\"Relative "
+                      "acceleration\";\"Rotation\";\"Angular velocity\";\"Angular "
+                      "acceleration\";\"Sliding safety factor\";\"Overturning safety "
+                      "factor\";\"Resultant position\";\"Absolute input energy\";\"Relative "
+                      "input energy\";\"Pre-seismic loads energy\";\"Absolute kinetic "
+                      "energy\";\"Relative kinetic energy\";\"Friction energy\";\"Impact "
+                      "energy\"");
 }
 
 TEST(ResultsDialogTest, SaveAsWritesTheCsvFile) {
