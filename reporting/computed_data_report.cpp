@@ -86,9 +86,9 @@ std::string_view kindKey(AnalysisKind kind) {
 } // namespace
 
 void SetCriticalAngles(TBlocStatic& model) noexcept {
-    model.ThetaUp = criticalAngle(model.Xc, model.Yc);
-    model.ThetaDown = criticalAngle(
-        model.B - model.Xc, model.Yc - model.B * std::tan(model.Beta * std::numbers::pi / 180.0));
+    const CriticalAngles angles = criticalAngles(model);
+    model.ThetaUp = angles.up;
+    model.ThetaDown = angles.down;
 }
 
 std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language language,

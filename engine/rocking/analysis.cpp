@@ -10,13 +10,6 @@ namespace quibel {
 
 namespace {
 
-bool anyHistoryDefined(const TBlocStatic& model) noexcept {
-    for (const TimeHistoryRecord& h : model.Histories)
-        if (h.Source != HistorySource::Undefined)
-            return true;
-    return false;
-}
-
 double balanceError(double input, double remainder) noexcept {
     if (input == 0.0)
         return 0.0;
@@ -28,16 +21,6 @@ double balanceError(double input, double remainder) noexcept {
 constexpr double kExcessiveRotationMargin = std::numbers::pi / 8.0;
 
 } // namespace
-
-std::vector<RunCheck> RockingAnalysis::check(const TBlocStatic& model) const {
-    std::vector<RunCheck> failed;
-    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
-    if (!(model.M > 0.0))
-        failed.push_back({MessageKind::Error, Message("engine.rocking.massless")});
-    if (!anyHistoryDefined(model))
-        failed.push_back({MessageKind::Error, Message("engine.rocking.no_histories")});
-    return failed;
-}
 
 std::string_view RockingAnalysis::debugHeader() const noexcept {
     // Nine names head the seven values of the first group (there are no "Iup" and "Idown"
@@ -51,9 +34,7 @@ std::string_view RockingAnalysis::debugHeader() const noexcept {
 
 void RockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
-    TBlocStatic& m = context.model;
-    m.ThetaUp = criticalAngle(m.Xc, m.Yc);
-    m.ThetaDown = criticalAngle(m.B - m.Xc, m.Yc - m.B * std::tan(radians(m.Beta)));
+    mAngles = criticalAngles(context.model);
     mRotationAsked = false;
     mStep = std::make_unique<RockingStep>(context);
 }
@@ -67,10 +48,10 @@ void RockingAnalysis::afterStep(const BlockMotion& current, RunControl& control)
     if (mRotationAsked)
         return;
     const auto motion = static_cast<RockingMotion>(mModel->MotionState);
-    const bool beyondHeel = motion == RockingMotion::RockingUp &&
-                            current.theta > mModel->ThetaUp + kExcessiveRotationMargin;
+    const bool beyondHeel =
+        motion == RockingMotion::RockingUp && current.theta > mAngles.up + kExcessiveRotationMargin;
     const bool beyondToe = motion == RockingMotion::RockingDown &&
-                           current.theta < -mModel->ThetaDown - kExcessiveRotationMargin;
+                           current.theta < -mAngles.down - kExcessiveRotationMargin;
     if (!beyondHeel && !beyondToe)
         return;
     mRotationAsked = true;
@@ -83,6 +64,10 @@ EnergyErrors RockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept 
 }
 
 void RockingAnalysis::finish() {
+    if (mModel) {
+        mModel->ThetaUp = mAngles.up;
+        mModel->ThetaDown = mAngles.down;
+    }
     mStep.reset();
 }
 

@@ -43,10 +43,11 @@ RockingBody MakeRockingBody(TBlocStatic& model, const LoadModel& loads,
     body.blockMass = si.M;
     body.blockInertia = si.Im;
     body.rHeel = std::sqrt(si.Xc * si.Xc + si.Yc * si.Yc);
-    body.alphaHeel = criticalAngle(si.Xc, si.Yc);
     const double toeHeightSi = si.Yc - si.B * tanBeta;
     body.rToe = std::sqrt((si.B - si.Xc) * (si.B - si.Xc) + toeHeightSi * toeHeightSi);
-    body.alphaToe = criticalAngle(si.B - si.Xc, toeHeightSi);
+    const CriticalAngles angles = criticalAngles(si.Xc, si.Yc, si.B, tanBeta);
+    body.alphaHeel = angles.up;
+    body.alphaToe = angles.down;
     body.block = pivotView(si.M, body.rHeel, body.alphaHeel, body.rToe, body.alphaToe);
     addFirstMoments(body, body.block);
 

@@ -26,6 +26,14 @@ struct RunCheck final {
     Message message;
 };
 
+/// The catalogue keys of the errors that every analysis shows for a block without mass
+/// (M not above 0) and for a model without any time history. An empty key leaves that check
+/// out (a test step that runs on any model).
+struct SharedCheckKeys final {
+    std::string_view massless;
+    std::string_view noHistories;
+};
+
 /// The two energy-balance errors of the progress display, %.
 struct EnergyErrors final {
     double absolute = 0.0;
@@ -70,9 +78,17 @@ class AnalysisStep {
 public:
     virtual ~AnalysisStep() = default;
 
-    /// The checks of this analysis that hold for model, in their order. The driver shows each;
-    /// any error refuses the run.
-    virtual std::vector<RunCheck> check(const TBlocStatic& model) const = 0;
+    /// The catalogue keys of the driver's checks that every analysis shares, worded by each
+    /// analysis; see SharedCheckKeys.
+    virtual SharedCheckKeys sharedCheckKeys() const noexcept = 0;
+
+    /// The checks of this analysis of its own that hold for model, in their order; the driver
+    /// shows them after the massless check and before the no-history one. Any error refuses
+    /// the run.
+    virtual std::vector<RunCheck> check(const TBlocStatic& model) const {
+        (void)model;
+        return {};
+    }
 
     /// The series this analysis fills. The driver frees them, creates them anew for the run and
     /// stores every sample into them with the conversions to the model's units:

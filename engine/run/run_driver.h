@@ -35,7 +35,8 @@ struct RunOutcome final {
 
 /// One analysis run on model: the driver shared by the three analysis kinds.
 ///
-/// In order: MotionState := 0; the checks (the analysis's own, then a time step, a save step
+/// In order: MotionState := 0; the checks (a block with mass, the analysis's own, a time
+/// history defined, the first and third in the analysis's words; then a time step, a save step
 /// and a gravity that must be positive, and a run short enough to hold); the result series of
 /// the analysis are created anew with RunLength::samples elements (element 1, the block at rest
 /// at time 0, stays 0); the SI copies; the debug file with its header (when it cannot be

@@ -7,11 +7,14 @@ namespace quibel {
 
 /// The sliding analysis in the run driver: its checks, series, energy errors and SlidingStep.
 ///
-/// Checks, in order: a block without mass (error "The bloc is massless!"), a plane steeper than
-/// the static friction angle (warning; the block will slide from the first step), no time
-/// history defined (error).
+/// Checks, in order: a block without mass (the driver's, worded "The bloc is massless!"), a
+/// plane steeper than the static friction angle (warning; the block will slide from the first
+/// step), no time history defined (the driver's).
 class SlidingAnalysis final : public AnalysisStep {
 public:
+    SharedCheckKeys sharedCheckKeys() const noexcept override {
+        return {"engine.sliding.massless", "engine.sliding.no_histories"};
+    }
     std::vector<RunCheck> check(const TBlocStatic& model) const override;
     ResultSeriesSet filledSeries() const noexcept override {
         return seriesFilledBy(AnalysisKind::Sliding);

@@ -11,13 +11,6 @@ namespace {
 /// pi / 8: how far beyond its critical angle a rotation may go before the question is asked.
 constexpr double kRotationMargin = 0.39269908169872415;
 
-bool anyHistoryDefined(const TBlocStatic& model) noexcept {
-    for (const TimeHistoryRecord& h : model.Histories)
-        if (h.Source != HistorySource::Undefined)
-            return true;
-    return false;
-}
-
 double balanceError(double input, double balance) noexcept {
     if (input == 0.0)
         return 0.0;
@@ -25,16 +18,6 @@ double balanceError(double input, double balance) noexcept {
 }
 
 } // namespace
-
-std::vector<RunCheck> SlidingRockingAnalysis::check(const TBlocStatic& model) const {
-    std::vector<RunCheck> failed;
-    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
-    if (!(model.M > 0.0))
-        failed.push_back({MessageKind::Error, Message("engine.sliding_rocking.massless")});
-    if (!anyHistoryDefined(model))
-        failed.push_back({MessageKind::Error, Message("engine.sliding_rocking.no_histories")});
-    return failed;
-}
 
 ResultSeriesSet SlidingRockingAnalysis::filledSeries() const noexcept {
     return seriesFilledBy(AnalysisKind::SlidingAndRocking);
@@ -56,10 +39,7 @@ void SlidingRockingAnalysis::prepare(const RunContext& context) {
     mFlags = SlidingRockingRunFlags{};
     mEnergyZeroed = context.model.Options.Translational == 0;
     mRotationAsked = false;
-    TBlocStatic& m = context.model;
-    const double tanBeta = std::tan(radians(m.Beta));
-    m.ThetaUp = criticalAngle(m.Xc, m.Yc);
-    m.ThetaDown = criticalAngle(m.B - m.Xc, m.Yc - m.B * tanBeta);
+    mAngles = criticalAngles(context.model);
 }
 
 void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& previous,
@@ -78,9 +58,9 @@ void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& c
         return;
     const MotionMode mode = mFlags.mode;
     const char* key = nullptr;
-    if (isHeelMode(mode) && current.theta > mModel->ThetaUp + kRotationMargin)
+    if (isHeelMode(mode) && current.theta > mAngles.up + kRotationMargin)
         key = "engine.sliding_rocking.excessive_upstream";
-    else if (isToeMode(mode) && current.theta < -mModel->ThetaDown - kRotationMargin)
+    else if (isToeMode(mode) && current.theta < -mAngles.down - kRotationMargin)
         key = "engine.sliding_rocking.excessive_downstream";
     if (!key)
         return;
@@ -95,6 +75,10 @@ EnergyErrors SlidingRockingAnalysis::energyErrors(const EnergyTerms& e) const no
 }
 
 void SlidingRockingAnalysis::finish() {
+    if (mModel) {
+        mModel->ThetaUp = mAngles.up;
+        mModel->ThetaDown = mAngles.down;
+    }
     if (mModel && mContext)
         mContext->pivots.storeDistances(*mModel, mFlags.heelU, mFlags.toeU);
     mContext.reset();

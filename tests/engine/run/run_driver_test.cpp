@@ -85,6 +85,7 @@ public:
     bool slidDownstream = false;
     bool slidUpstream = false;
 
+    SharedCheckKeys sharedCheckKeys() const noexcept override { return mInner.sharedCheckKeys(); }
     std::vector<RunCheck> check(const TBlocStatic& m) const override { return mInner.check(m); }
     ResultSeriesSet filledSeries() const noexcept override { return mInner.filledSeries(); }
     std::string_view debugHeader() const noexcept override { return mInner.debugHeader(); }
