@@ -47,7 +47,7 @@ void RockingAnalysis::step(const StepInput& input, const BlockMotion& previous, 
 void RockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
     if (mRotationAsked)
         return;
-    const auto motion = static_cast<RockingMotion>(mModel->MotionState);
+    const RockingMotion motion = mStep->motion();
     const bool beyondHeel =
         motion == RockingMotion::RockingUp && current.theta > mAngles.up + kExcessiveRotationMargin;
     const bool beyondToe = motion == RockingMotion::RockingDown &&
@@ -67,6 +67,10 @@ void RockingAnalysis::finish() {
     if (mModel) {
         mModel->ThetaUp = mAngles.up;
         mModel->ThetaDown = mAngles.down;
+    }
+    if (mModel && mStep) {
+        mModel->Ru = mStep->body().Ru;
+        mModel->Rd = mStep->body().Rd;
     }
     mStep.reset();
 }

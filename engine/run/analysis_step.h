@@ -49,8 +49,9 @@ struct EnergyErrors final {
 enum class StepTiming { FirstStepAtTimeStep, FirstStepAtZero };
 
 /// What the run hands to its step function before the first step. The references stay valid
-/// until the run ends; the model is the one the run works on (the step writes its working
-/// values there: MotionState, Ru, Rd, HydroThrust...).
+/// until the run ends; the model is the one the run works on. The steps keep their working
+/// values themselves; what the record keeps of a run besides its series (ThetaUp, ThetaDown,
+/// Ru, Rd) the analysis writes into the model once, when the run finishes.
 struct RunContext final {
     TBlocStatic& model;
     const SiModel& si;
@@ -107,8 +108,8 @@ public:
     virtual StepTiming timing() const noexcept { return StepTiming::FirstStepAtTimeStep; }
 
     /// Once per run, after the checks passed and the SI copies were made, before the first step:
-    /// keep the context, form the constants of the run, set the model's run values (ThetaUp,
-    /// ThetaDown...), allocate scratch space. No allocation should be left for step().
+    /// keep the context, form the constants of the run, allocate scratch space. No allocation
+    /// should be left for step().
     virtual void prepare(const RunContext& context) = 0;
 
     /// One integration step from the results `previous` of the last step (all 0 before the
@@ -130,8 +131,8 @@ public:
     /// The two energy errors of the progress display, from the SI energy terms.
     virtual EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept = 0;
 
-    /// Once when the run ends (normally, stopped, or after a failure): release what prepare()
-    /// allocated, clear run flags.
+    /// Once when the run ends (normally, stopped, or after a failure): write what the record
+    /// keeps of the run into the model, release what prepare() allocated.
     virtual void finish() {}
 };
 

@@ -227,7 +227,6 @@ AnalysisRun::~AnalysisRun() = default;
 RunOutcome AnalysisRun::run() {
     RunOutcome outcome;
     TBlocStatic& model = mModel;
-    model.MotionState = 0;
     if (!mStep) {
         mHost.showMessage(MessageKind::Error, Message("engine.analysis_not_available"));
         return outcome;

@@ -27,16 +27,12 @@ std::string_view SlidingAnalysis::debugHeader() const noexcept {
 }
 
 void SlidingAnalysis::prepare(const RunContext& context) {
-    mModel = &context.model;
-    mDebug = context.debug;
-    mSetup = MakeSlidingSetup(context.model, context.loads, context.added);
+    mStep.emplace(context);
 }
 
 void SlidingAnalysis::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                            EnergyTerms& energy, SafetyFactors& factors, RunControl& control) {
-    (void)control;
-    SlidingStep(mSetup, mModel->MotionState, previous, next, energy, factors.sliding, input.ground,
-                input.Fh, input.Fv, input.dt, mDebug);
+    mStep->step(input, previous, next, energy, factors, control);
 }
 
 EnergyErrors SlidingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {

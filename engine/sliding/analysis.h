@@ -3,6 +3,8 @@
 #include "engine/run/analysis_step.h"
 #include "engine/sliding/step.h"
 
+#include <optional>
+
 namespace quibel {
 
 /// The sliding analysis in the run driver: its checks, series, energy errors and SlidingStep.
@@ -26,11 +28,10 @@ public:
     /// Absolute: |(E0 + E5 - E2 - E4 - E7) / (E0 + E5)| x 100, relative the same with E1 and
     /// E3; 0 while no seismic energy has entered (E0 or E1 is 0) or the denominator is 0.
     EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept override;
+    void finish() override { mStep.reset(); }
 
 private:
-    SlidingSetup mSetup;
-    TBlocStatic* mModel = nullptr;
-    DebugLine* mDebug = nullptr;
+    std::optional<SlidingStep> mStep;
 };
 
 } // namespace quibel

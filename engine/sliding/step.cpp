@@ -36,9 +36,20 @@ SlidingSetup MakeSlidingSetup(const TBlocStatic& model, const LoadModel& loads,
     return setup;
 }
 
-void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const BlockMotion& previous,
-                 BlockMotion& next, EnergyTerms& energy, double& SF, const GroundMotion& ground,
-                 double Fh, double Fv, double dt, DebugLine* debug) noexcept {
+SlidingStep::SlidingStep(const RunContext& context)
+    : mSetup(MakeSlidingSetup(context.model, context.loads, context.added)), mDebug(context.debug) {
+}
+
+void SlidingStep::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+                       EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept {
+    (void)control; // a sliding step neither asks nor fails
+    const SlidingSetup& setup = mSetup;
+    const GroundMotion& ground = input.ground;
+    const double Fh = input.Fh;
+    const double Fv = input.Fv;
+    const double dt = input.dt;
+    DebugLine* debug = mDebug;
+    double& SF = factors.sliding;
     const LoadModel& loads = setup.loads;
     const double sb = loads.sinBeta;
     const double cb = loads.cosBeta;
@@ -74,7 +85,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
         }
     }
 
-    const bool stuck = motionState == static_cast<std::uint8_t>(SlidingMotionState::Stuck);
+    const bool stuck = mMotion == SlidingMotionState::Stuck;
     if (debug) {
         debug->fixed(massV, 10, 4);
         debug->fixed(P, 10, 3);
@@ -95,7 +106,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
         SF = safetyFactor(Rs, P);
         if (std::fabs(P) > std::fabs(Rs)) {
             moves = true;
-            motionState = static_cast<std::uint8_t>(SlidingMotionState::Slipping);
+            mMotion = SlidingMotionState::Slipping;
         }
     } else {
         // Dynamic friction against the motion.
@@ -138,7 +149,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
                 tau * tau * tau * (a - aPrev) / (6.0 * dt);
         else
             d = dPrev + vPrev * tau + tau * tau * (aPrev + a) / 4.0;
-        motionState = static_cast<std::uint8_t>(SlidingMotionState::Stuck);
+        mMotion = SlidingMotionState::Stuck;
     }
 
     if (debug) {

@@ -34,9 +34,7 @@ std::string_view SlidingRockingAnalysis::debugHeader() const noexcept {
 
 void SlidingRockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
-    mDebug = context.debug;
-    mContext.emplace(context.model, context.loads);
-    mFlags = SlidingRockingRunFlags{};
+    mStep.emplace(context);
     mEnergyZeroed = context.model.Options.Translational == 0;
     mRotationAsked = false;
     mAngles = criticalAngles(context.model);
@@ -45,18 +43,15 @@ void SlidingRockingAnalysis::prepare(const RunContext& context) {
 void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& previous,
                                   BlockMotion& next, EnergyTerms& energy, SafetyFactors& factors,
                                   RunControl& control) {
-    SlidingRockingStep(*mContext, mFlags, input, previous, next, energy, factors, control, mDebug);
+    mStep->step(input, previous, next, energy, factors, control);
     if (mEnergyZeroed)
         energy = EnergyTerms{};
-    mModel->MotionState = static_cast<std::uint8_t>(mFlags.mode);
-    mModel->AddedMassW = mFlags.addedMassW;
-    mModel->HydroThrust = mFlags.hydroThrust;
 }
 
 void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
     if (mRotationAsked)
         return;
-    const MotionMode mode = mFlags.mode;
+    const MotionMode mode = mStep->mode();
     const char* key = nullptr;
     if (isHeelMode(mode) && current.theta > mAngles.up + kRotationMargin)
         key = "engine.sliding_rocking.excessive_upstream";
@@ -79,9 +74,7 @@ void SlidingRockingAnalysis::finish() {
         mModel->ThetaUp = mAngles.up;
         mModel->ThetaDown = mAngles.down;
     }
-    if (mModel && mContext)
-        mContext->pivots.storeDistances(*mModel, mFlags.heelU, mFlags.toeU);
-    mContext.reset();
+    mStep.reset();
 }
 
 } // namespace quibel

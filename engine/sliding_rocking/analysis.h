@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/run/analysis_step.h"
-#include "engine/sliding_rocking/context.h"
 #include "engine/sliding_rocking/step.h"
 #include "model/block_properties.h"
 
@@ -16,9 +15,7 @@ namespace quibel {
 /// The first step is at time 0. The critical angles of the block (criticalAngles of the model)
 /// are kept for the run and written into ThetaUp and ThetaDown when it ends. When the translational
 /// hydrodynamic pressures are considered (Options.Translational 0) the energy terms are not formed:
-/// they are 0 after every step. After every step the model holds MotionState, AddedMassW and
-/// HydroThrust of the step; DistHeel and DistToe of the added masses on the block are written when
-/// the run ends.
+/// they are 0 after every step.
 class SlidingRockingAnalysis final : public AnalysisStep {
 public:
     SharedCheckKeys sharedCheckKeys() const noexcept override {
@@ -41,9 +38,7 @@ public:
 
 private:
     TBlocStatic* mModel = nullptr;
-    DebugLine* mDebug = nullptr;
-    std::optional<SlidingRockingContext> mContext;
-    SlidingRockingRunFlags mFlags;
+    std::optional<SlidingRockingStep> mStep;
     bool mEnergyZeroed = false; ///< Options.Translational 0
     CriticalAngles mAngles;
     bool mRotationAsked = false;

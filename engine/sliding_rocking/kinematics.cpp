@@ -28,11 +28,9 @@ PivotKinematics::PivotKinematics(const TBlocStatic& model) {
     mMass = units::massToSi(model.UnitSystem);
 
     if (hasFlag(model.ModelFlags, ModelFlag::HasMasses)) {
-        for (int i = 0; i < model.Masses.Count(); ++i) {
-            const AddedMass& m = model.Masses.Items[static_cast<std::size_t>(i)];
+        for (const AddedMass& m : model.Masses.Items)
             if (OnBlock(model, m.X, m.Y))
-                mMasses.push_back({i, m.X, m.Y, m.Mass, m.Inertia});
-        }
+                mMasses.push_back({m.X, m.Y, m.Mass, m.Inertia});
     }
     mHasForces = hasFlag(model.ModelFlags, ModelFlag::HasForces);
     if (mHasForces) {
@@ -206,19 +204,6 @@ ForceLoads PivotKinematics::ToeForceLoads(double u, double fh, double fv) const 
         f.MomentV -= (mB - mHistoryVx - dX) * fv * mLength;
     }
     return f;
-}
-
-void PivotKinematics::storeDistances(TBlocStatic& model, double uHeel, double uToe) const {
-    double hx, hy, tx, ty;
-    heelShift(uHeel, hx, hy);
-    toeShift(uToe, tx, ty);
-    for (const PointMass& m : mMasses) {
-        AddedMass& target = model.Masses.Items[static_cast<std::size_t>(m.index)];
-        const double hy2 = m.y - mH0 + hy, hx2 = m.x + hx;
-        const double ty2 = m.y - mZt + ty, tx2 = mB - (m.x + tx);
-        target.DistHeel = std::sqrt(hy2 * hy2 + hx2 * hx2);
-        target.DistToe = std::sqrt(ty2 * ty2 + tx2 * tx2);
-    }
 }
 
 MassProperties HeelMassProperties(const TBlocStatic& model, double u) {

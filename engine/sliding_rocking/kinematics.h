@@ -61,14 +61,8 @@ public:
     double sumFh(double fh) const noexcept { return mAddedFh + (mHistoryH ? fh : 0.0); }
     double sumFv(double fv) const noexcept { return mAddedFv + (mHistoryV ? fv : 0.0); }
 
-    /// Writes the pivot distances of the added masses on the block, in the project's length
-    /// unit, into their DistHeel (heel pivot at uHeel) and DistToe (toe pivot at uToe). The
-    /// masses off the block keep their values.
-    void storeDistances(TBlocStatic& model, double uHeel, double uToe) const;
-
 private:
     struct PointMass {
-        int index; ///< in the model's list
         double x, y, mass, inertia;
     };
     struct PointForce {

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -89,17 +90,15 @@ public:
     std::vector<RunCheck> check(const TBlocStatic& m) const override { return mInner.check(m); }
     ResultSeriesSet filledSeries() const noexcept override { return mInner.filledSeries(); }
     std::string_view debugHeader() const noexcept override { return mInner.debugHeader(); }
-    void prepare(const RunContext& c) override {
-        mModel = &c.model;
-        mInner.prepare(c);
-    }
+    void prepare(const RunContext& c) override { mStep.emplace(c); }
     void step(const StepInput& in, const BlockMotion& prev, BlockMotion& next, EnergyTerms& e,
               SafetyFactors& f, RunControl& control) override {
-        const std::uint8_t before = mModel->MotionState;
-        mInner.step(in, prev, next, e, f, control);
-        if (before == 0 && mModel->MotionState == 1)
+        const SlidingMotionState before = mStep->motion();
+        mStep->step(in, prev, next, e, f, control);
+        const SlidingMotionState after = mStep->motion();
+        if (before == SlidingMotionState::Stuck && after == SlidingMotionState::Slipping)
             starts.push_back({in.t, in.ground.ag});
-        if (before == 0 && mModel->MotionState == 0)
+        if (before == SlidingMotionState::Stuck && after == SlidingMotionState::Stuck)
             stuckAg.push_back(in.ground.ag);
         slidDownstream = slidDownstream || next.v > 0;
         slidUpstream = slidUpstream || next.v < 0;
@@ -109,8 +108,8 @@ public:
     }
 
 private:
-    SlidingAnalysis mInner;
-    TBlocStatic* mModel = nullptr;
+    SlidingAnalysis mInner; // for all but the steps
+    std::optional<SlidingStep> mStep;
 };
 
 bool shown(const RecordingHost& host, const std::string& key, MessageKind kind) {
@@ -442,7 +441,6 @@ TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
         TBlocStatic m = dryBlockUnderSine(20, 0.5, 0.5, 1.0);
         m.SlidingDisp.emplace(5);
         m.SlidingDisp->set(3, 1.5);
-        m.MotionState = 1;
         c.spoil(m);
         RecordingHost host;
         const RunOutcome outcome = AnalysisRun(m, host).run();
@@ -455,7 +453,6 @@ TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
         ASSERT_EQ(m.SlidingDisp->size(), 5);
         EXPECT_EQ(m.SlidingDisp->get(3), 1.5);
         EXPECT_FALSE(m.SlidingSF);
-        EXPECT_EQ(m.MotionState, 0);
         EXPECT_TRUE(host.statuses.empty());
         EXPECT_TRUE(host.positions.empty());
     }
