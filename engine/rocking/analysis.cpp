@@ -1,10 +1,6 @@
 #include "engine/rocking/analysis.h"
 
-#include "engine/loads/load_model.h"
-#include "model/block_properties.h"
-
 #include <cmath>
-#include <numbers>
 
 namespace quibel {
 
@@ -16,9 +12,6 @@ double balanceError(double input, double remainder) noexcept {
     const double error = std::fabs(remainder / input) * 100.0;
     return std::isfinite(error) ? error : 0.0;
 }
-
-// Rotation past the critical angle by this much makes the block likely to overturn: pi / 8, rad.
-constexpr double kExcessiveRotationMargin = std::numbers::pi / 8.0;
 
 } // namespace
 
@@ -34,8 +27,7 @@ std::string_view RockingAnalysis::debugHeader() const noexcept {
 
 void RockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
-    mAngles = criticalAngles(context.model);
-    mRotationAsked = false;
+    mWatch.start(context.model);
     mStep = std::make_unique<RockingStep>(context);
 }
 
@@ -45,17 +37,11 @@ void RockingAnalysis::step(const StepInput& input, const BlockMotion& previous, 
 }
 
 void RockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
-    if (mRotationAsked)
-        return;
     const RockingMotion motion = mStep->motion();
-    const bool beyondHeel =
-        motion == RockingMotion::RockingUp && current.theta > mAngles.up + kExcessiveRotationMargin;
-    const bool beyondToe = motion == RockingMotion::RockingDown &&
-                           current.theta < -mAngles.down - kExcessiveRotationMargin;
-    if (!beyondHeel && !beyondToe)
-        return;
-    mRotationAsked = true;
-    control.ask(RunQuestion{Message("engine.rocking.excessive_rotation"), QuestionButtons::NoOk});
+    if (mWatch.passed(current.theta, motion == RockingMotion::RockingUp,
+                      motion == RockingMotion::RockingDown) != CriticalSide::None)
+        control.ask(
+            RunQuestion{Message("engine.rocking.excessive_rotation"), QuestionButtons::NoOk});
 }
 
 EnergyErrors RockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {
@@ -64,10 +50,8 @@ EnergyErrors RockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept 
 }
 
 void RockingAnalysis::finish() {
-    if (mModel) {
-        mModel->ThetaUp = mAngles.up;
-        mModel->ThetaDown = mAngles.down;
-    }
+    if (mModel)
+        mWatch.store(*mModel);
     if (mModel && mStep) {
         mModel->Ru = mStep->body().Ru;
         mModel->Rd = mStep->body().Rd;

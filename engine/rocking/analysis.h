@@ -2,7 +2,7 @@
 
 #include "engine/rocking/step.h"
 #include "engine/run/analysis_step.h"
-#include "model/block_properties.h"
+#include "engine/run/critical_rotation.h"
 
 #include <memory>
 
@@ -38,8 +38,7 @@ public:
 private:
     std::unique_ptr<RockingStep> mStep;
     TBlocStatic* mModel = nullptr;
-    CriticalAngles mAngles;
-    bool mRotationAsked = false;
+    CriticalRotationWatch mWatch;
 };
 
 } // namespace quibel

@@ -1,15 +1,10 @@
 #include "engine/sliding_rocking/analysis.h"
 
-#include "model/block_properties.h"
-
 #include <cmath>
 
 namespace quibel {
 
 namespace {
-
-/// pi / 8: how far beyond its critical angle a rotation may go before the question is asked.
-constexpr double kRotationMargin = 0.39269908169872415;
 
 double balanceError(double input, double balance) noexcept {
     if (input == 0.0)
@@ -36,8 +31,7 @@ void SlidingRockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
     mStep.emplace(context);
     mEnergyZeroed = context.model.Options.Translational == 0;
-    mRotationAsked = false;
-    mAngles = criticalAngles(context.model);
+    mWatch.start(context.model);
 }
 
 void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& previous,
@@ -49,18 +43,18 @@ void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& pre
 }
 
 void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
-    if (mRotationAsked)
-        return;
     const MotionMode mode = mStep->mode();
-    const char* key = nullptr;
-    if (isHeelMode(mode) && current.theta > mAngles.up + kRotationMargin)
-        key = "engine.sliding_rocking.excessive_upstream";
-    else if (isToeMode(mode) && current.theta < -mAngles.down - kRotationMargin)
-        key = "engine.sliding_rocking.excessive_downstream";
-    if (!key)
-        return;
-    mRotationAsked = true;
-    control.ask({Message(key), QuestionButtons::NoOk});
+    switch (mWatch.passed(current.theta, isHeelMode(mode), isToeMode(mode))) {
+    case CriticalSide::Heel:
+        control.ask({Message("engine.sliding_rocking.excessive_upstream"), QuestionButtons::NoOk});
+        break;
+    case CriticalSide::Toe:
+        control.ask(
+            {Message("engine.sliding_rocking.excessive_downstream"), QuestionButtons::NoOk});
+        break;
+    case CriticalSide::None:
+        break;
+    }
 }
 
 EnergyErrors SlidingRockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {
@@ -70,10 +64,8 @@ EnergyErrors SlidingRockingAnalysis::energyErrors(const EnergyTerms& e) const no
 }
 
 void SlidingRockingAnalysis::finish() {
-    if (mModel) {
-        mModel->ThetaUp = mAngles.up;
-        mModel->ThetaDown = mAngles.down;
-    }
+    if (mModel)
+        mWatch.store(*mModel);
     mStep.reset();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/run/analysis_step.h"
+#include "engine/run/critical_rotation.h"
 #include "engine/sliding_rocking/step.h"
-#include "model/block_properties.h"
 
 #include <optional>
 
@@ -40,8 +40,7 @@ private:
     TBlocStatic* mModel = nullptr;
     std::optional<SlidingRockingStep> mStep;
     bool mEnergyZeroed = false; ///< Options.Translational 0
-    CriticalAngles mAngles;
-    bool mRotationAsked = false;
+    CriticalRotationWatch mWatch;
 };
 
 } // namespace quibel
