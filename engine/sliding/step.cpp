@@ -1,6 +1,7 @@
 #include "engine/sliding/step.h"
 
 #include "engine/loads/hydrostatic_loads.h"
+#include "engine/run/sliding_stop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,21 +128,7 @@ void SlidingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     // it stops at the root tau of v_prev + a_prev tau + A tau², the velocity for an
     // acceleration linear over the step.
     if (vPrev != 0.0 && std::fabs(P) <= std::fabs(Rd) && v / vPrev <= 0.0) {
-        const double A = (a - aPrev) / (2.0 * dt);
-        const double D = aPrev * aPrev - 4.0 * A * vPrev;
-        double tau = dt;
-        if (!(D < 0.0 || A == 0.0)) {
-            const double root = std::sqrt(D);
-            const double r1 = (-aPrev + root) / (2.0 * A);
-            const double r2 = (-aPrev - root) / (2.0 * A);
-            if (r1 > 0.0 && r2 > 0.0)
-                tau = std::min(r1, r2);
-            else if (r1 >= 0.0 && r2 < 0.0)
-                tau = r1;
-            else if (r1 < 0.0 && r2 >= 0.0)
-                tau = r2;
-        }
-        tau = std::min(tau, dt);
+        const double tau = VelocityRootTime(vPrev, aPrev, (a - aPrev) / (2.0 * dt), dt);
         a = aPrev + (a - aPrev) * tau / dt;
         v = 0.0;
         if (setup.newmarkBeta == 0)

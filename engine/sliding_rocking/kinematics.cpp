@@ -154,15 +154,15 @@ MassProperties PivotKinematics::ToeMassProperties(double u) const noexcept {
     return toeProperties(dX, dY);
 }
 
-ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const noexcept {
-    double dX, dY;
-    heelShift(u, dX, dY);
+template <class Arm>
+ForceLoads PivotKinematics::forceLoadsAbout(double base, double dY, Arm arm, double fh,
+                                            double fv) const noexcept {
     ForceLoads f;
     if (mHasForces) {
         double momentH = 0.0, momentV = 0.0;
         for (const PointForce& p : mForces) {
-            momentH -= (p.y - mH0 + dY) * p.fh;
-            momentV += (p.x + dX) * p.fv;
+            momentH -= (p.y - base + dY) * p.fh;
+            momentV += arm(p.x) * p.fv;
         }
         f.SumFh = mAddedFh;
         f.SumFv = mAddedFv;
@@ -171,39 +171,28 @@ ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const
     }
     if (mHistoryH) {
         f.SumFh += fh;
-        f.MomentH -= (mHistoryHy - mH0 + dY) * fh * mLength;
+        f.MomentH -= (mHistoryHy - base + dY) * fh * mLength;
     }
     if (mHistoryV) {
         f.SumFv += fv;
-        f.MomentV += (mHistoryVx + dX) * fv * mLength;
+        f.MomentV += arm(mHistoryVx) * fv * mLength;
     }
     return f;
+}
+
+ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const noexcept {
+    double dX, dY;
+    heelShift(u, dX, dY);
+    return forceLoadsAbout(
+        mH0, dY, [dX](double x) { return x + dX; }, fh, fv);
 }
 
 ForceLoads PivotKinematics::ToeForceLoads(double u, double fh, double fv) const noexcept {
     double dX, dY;
     toeShift(u, dX, dY);
-    ForceLoads f;
-    if (mHasForces) {
-        double momentH = 0.0, momentV = 0.0;
-        for (const PointForce& p : mForces) {
-            momentH -= (p.y - mZt + dY) * p.fh;
-            momentV -= (mB - p.x - dX) * p.fv;
-        }
-        f.SumFh = mAddedFh;
-        f.SumFv = mAddedFv;
-        f.MomentH = momentH * mForce * mLength;
-        f.MomentV = momentV * mForce * mLength;
-    }
-    if (mHistoryH) {
-        f.SumFh += fh;
-        f.MomentH -= (mHistoryHy - mZt + dY) * fh * mLength;
-    }
-    if (mHistoryV) {
-        f.SumFv += fv;
-        f.MomentV -= (mB - mHistoryVx - dX) * fv * mLength;
-    }
-    return f;
+    // A vertical force upstream of the toe turns the block the other way.
+    return forceLoadsAbout(
+        mZt, dY, [this, dX](double x) { return -(mB - x - dX); }, fh, fv);
 }
 
 MassProperties HeelMassProperties(const TBlocStatic& model, double u) {

@@ -71,6 +71,11 @@ private:
     /// Shift (dX, dY) of a pivot in the project's length unit for sliding displacement u (m).
     void heelShift(double u, double& dX, double& dY) const noexcept;
     void toeShift(double u, double& dX, double& dY) const noexcept;
+    /// ForceLoads about a pivot at elevation base shifted up by dY (project units); arm(x) is
+    /// the arm, signed as its moment, of a vertical force at x from the upstream face.
+    template <class Arm>
+    ForceLoads forceLoadsAbout(double base, double dY, Arm arm, double fh,
+                               double fv) const noexcept;
     MassProperties heelProperties(double dX, double dY) const noexcept;
     MassProperties toeProperties(double dX, double dY) const noexcept;
 
