@@ -18,6 +18,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace quibel;
@@ -392,6 +393,41 @@ TEST(RunDriverTest, SeriesOfOtherAnalysesAreLeftAlone) {
     EXPECT_EQ(m.Rotation->get(2), 0.25);
     EXPECT_EQ(m.ImpactEnergy->size(), 7);
     EXPECT_FALSE(m.OverturningSF);
+}
+
+// The driver makes the checks every analysis shares in the words of the analysis, around the
+// analysis's own: sliding warns of a plane steeper than its friction between the two.
+TEST(RunDriverTest, SharedChecksAreWordedByEachAnalysisAroundItsOwn) {
+    struct Case {
+        AnalysisKind kind;
+        std::vector<std::pair<MessageKind, std::string>> shown;
+    };
+    const auto error = MessageKind::Error;
+    const Case cases[] = {
+        {AnalysisKind::Sliding,
+         {{error, "engine.sliding.massless"},
+          {MessageKind::Warning, "engine.sliding.friction_below_slope"},
+          {error, "engine.sliding.no_histories"}}},
+        {AnalysisKind::Rocking,
+         {{error, "engine.rocking.massless"}, {error, "engine.rocking.no_histories"}}},
+        {AnalysisKind::SlidingAndRocking,
+         {{error, "engine.sliding_rocking.massless"},
+          {error, "engine.sliding_rocking.no_histories"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        TBlocStatic m = dryBlockUnderSine(20, 0.5, 0.5, 1.0);
+        m.AnalysisKind = c.kind;
+        m.M = 0;
+        m.Beta = 25; // steeper than the friction angle of 20 degrees
+        m.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
+        RecordingHost host;
+        EXPECT_EQ(AnalysisRun(m, host).run().end, RunEnd::ChecksFailed);
+        std::vector<std::pair<MessageKind, std::string>> shown;
+        for (const auto& s : host.messages)
+            shown.emplace_back(s.kind, s.message.key);
+        EXPECT_EQ(shown, c.shown);
+    }
 }
 
 TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
