@@ -6,6 +6,7 @@
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
+#include "tests/support/silent_run_host.h"
 #include "ui/main_window/progress_dialog.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/user_prompts.h"
@@ -22,17 +23,9 @@
 #include <vector>
 
 using namespace quibel;
+using quibel::test::SilentRunHost;
 
 namespace {
-
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
 
 // A user who is never asked anything during these runs.
 class SilentPrompts final : public UserPrompts {
@@ -50,7 +43,7 @@ public:
 
 void BM_SlidingRun40sSilentHost(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    SilentRunHost host;
     for (auto _ : state) {
         AnalysisRun run(model, host);
         benchmark::DoNotOptimize(run.run().steps);
@@ -100,7 +93,7 @@ double median(std::vector<double> v) {
 }
 void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    SilentRunHost host;
     ApplicationState app;
     app.Model = model;
     SilentPrompts prompts;

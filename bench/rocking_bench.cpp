@@ -4,6 +4,7 @@
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
+#include "tests/support/silent_run_host.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,23 +12,14 @@
 #include <cmath>
 
 using namespace quibel;
+using quibel::test::SilentRunHost;
 
 namespace {
-
-// A host that shows nothing and goes on at every question: the cost measured is the run's own.
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
 
 void BM_RockingRun20s(benchmark::State& state) {
     TBlocStatic model =
         quibel::bench::startupUnderRecord(quibel::bench::kRockingRecord, AnalysisKind::Rocking);
-    SilentHost host;
+    SilentRunHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {
         AnalysisRun run(model, host);

@@ -2,6 +2,7 @@
 // record at the default time step (200 001 integration steps), reported per step.
 #include "engine/run/run_driver.h"
 #include "engine/run/run_host.h"
+#include "tests/support/silent_run_host.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,15 +12,7 @@
 namespace {
 
 using namespace quibel;
-
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
+using quibel::test::SilentRunHost;
 
 // A 20-second record sampled every 5 ms: three sines under a rising and decaying envelope,
 // peak about peakG (in g).
@@ -51,7 +44,7 @@ void runStartupModel(benchmark::State& state, double peakG, bool dry) {
         model.Options.Translational = 1;
     }
     earthquakeLikeRecord(model.history(HistoryKind::HorizontalAcceleration), peakG);
-    SilentHost host;
+    SilentRunHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {
         TBlocStatic m = model;

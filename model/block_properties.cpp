@@ -32,6 +32,14 @@ double criticalAngle(double num, double den) noexcept {
     return std::atan(num / den);
 }
 
+CriticalAngles criticalAngles(double xc, double yc, double b, double tanBeta) noexcept {
+    return {criticalAngle(xc, yc), criticalAngle(b - xc, yc - b * tanBeta)};
+}
+
+CriticalAngles criticalAngles(const TBlocStatic& model) noexcept {
+    return criticalAngles(model.Xc, model.Yc, model.B, planeSlope(model));
+}
+
 BlockPropertiesResult BlockProperties(const TBlocStatic& model) noexcept {
     BlockPropertiesResult r;
     const double g = model.Hd - model.H;
@@ -59,8 +67,9 @@ BlockPropertiesResult BlockProperties(const TBlocStatic& model) noexcept {
     r.Itoe += M * (B - Xc) * (B - Xc) + M * (Yc - B * t) * (Yc - B * t);
     r.Rup = std::sqrt(r.Xg * r.Xg + r.Yg * r.Yg);
     r.Rdown = std::sqrt((r.Yg - B * t) * (r.Yg - B * t) + (B - r.Xg) * (B - r.Xg));
-    r.ThetaUpM = criticalAngle(r.Xg, r.Yg);
-    r.ThetaDownM = criticalAngle(B - r.Xg, r.Yg - B * t);
+    const CriticalAngles angles = criticalAngles(r.Xg, r.Yg, B, t);
+    r.ThetaUpM = angles.up;
+    r.ThetaDownM = angles.down;
     for (const AddedMass& a : model.Masses.Items) {
         if (!OnBlock(model, a.X, a.Y))
             continue;

@@ -32,4 +32,18 @@ BlockPropertiesResult BlockProperties(const TBlocStatic& model) noexcept;
 /// atan(num / den) that never gives NaN: ±pi/2 for den = 0, 0 for 0/0.
 double criticalAngle(double num, double den) noexcept;
 
+/// The rotations at which a block standing on its plane tips over its heel or its toe: the
+/// directions of its centre of mass seen from each pivot, measured from the vertical, rad.
+struct CriticalAngles final {
+    double up = 0.0;   ///< about the heel, atan(xc / yc)
+    double down = 0.0; ///< about the toe, atan((b - xc) / (yc - b tanBeta))
+};
+
+/// For a centre of mass xc from the upstream face and yc above the heel on a base of width b
+/// whose plane rises tanBeta downstream, in any one length unit (criticalAngle each).
+CriticalAngles criticalAngles(double xc, double yc, double b, double tanBeta) noexcept;
+
+/// Of the block of model alone (Xc, Yc, B, Beta), without the added masses.
+CriticalAngles criticalAngles(const TBlocStatic& model) noexcept;
+
 } // namespace quibel

@@ -64,6 +64,45 @@ private:
     std::vector<std::string> mLines;
 };
 
+/// What the rocking part reports of a body, the block alone or with its added masses: its
+/// centre of mass, the radii to the pivots, the critical angles as printed and the inertias.
+struct BodyFigures {
+    double x, y, rup, rdown, upstreamAngle, downstreamAngle, icg, iheel, itoe;
+};
+
+/// The headings of the four sections that describe a body.
+struct BodyHeadings {
+    std::string_view centre, radii, angles, inertia;
+};
+
+/// The four sections of a body, each after an empty line when spaced (the French layout).
+void writeBody(ReportWriter& r, const BodyHeadings& h, const BodyFigures& f,
+               std::string_view length, bool spaced) {
+    const auto heading = [&](std::string_view key) {
+        if (spaced)
+            r.empty();
+        r.key(key);
+    };
+    heading(h.centre);
+    r.fixed("report.position_x", f.x, length);
+    r.fixed("report.position_y", f.y, length);
+    heading(h.radii);
+    r.fixed("report.upstream_radius", f.rup, length);
+    r.fixed("report.downstream_radius", f.rdown, length);
+    heading(h.angles);
+    r.angle("report.upstream_angle", f.upstreamAngle);
+    r.angle("report.downstream_angle", f.downstreamAngle);
+    heading(h.inertia);
+    r.inertia("report.inertia_centre", f.icg);
+    r.inertia("report.inertia_heel", f.iheel);
+    r.inertia("report.inertia_toe", f.itoe);
+}
+
+constexpr BodyHeadings kBlockHeadings{"report.centre_of_mass", "report.radii",
+                                      "report.critical_angles", "report.inertia"};
+constexpr BodyHeadings kCombinedHeadings{"report.combined_centre", "report.combined_radii",
+                                         "report.combined_angles", "report.combined_inertia"};
+
 /// "(unit)" right-aligned in 12 characters, the column of the French lists.
 std::string unitColumn(std::string_view unit) {
     const std::string s = "(" + std::string(unit) + ")";
@@ -86,9 +125,9 @@ std::string_view kindKey(AnalysisKind kind) {
 } // namespace
 
 void SetCriticalAngles(TBlocStatic& model) noexcept {
-    model.ThetaUp = criticalAngle(model.Xc, model.Yc);
-    model.ThetaDown = criticalAngle(
-        model.B - model.Xc, model.Yc - model.B * std::tan(model.Beta * std::numbers::pi / 180.0));
+    const CriticalAngles angles = criticalAngles(model);
+    model.ThetaUp = angles.up;
+    model.ThetaDown = angles.down;
 }
 
 std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language language,
@@ -129,19 +168,9 @@ std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language l
     const double itoe = m.Im + m.M * rdown * rdown;
 
     if (english) {
-        r.key("report.centre_of_mass");
-        r.fixed("report.position_x", m.Xc, length);
-        r.fixed("report.position_y", m.Yc, length);
-        r.key("report.radii");
-        r.fixed("report.upstream_radius", rup, length);
-        r.fixed("report.downstream_radius", rdown, length);
-        r.key("report.critical_angles");
-        r.angle("report.upstream_angle", m.ThetaUp);
-        r.angle("report.downstream_angle", m.ThetaDown);
-        r.key("report.inertia");
-        r.inertia("report.inertia_centre", m.Im);
-        r.inertia("report.inertia_heel", iheel);
-        r.inertia("report.inertia_toe", itoe);
+        writeBody(r, kBlockHeadings,
+                  {m.Xc, m.Yc, rup, rdown, m.ThetaUp, m.ThetaDown, m.Im, iheel, itoe}, length,
+                  false);
         r.key("report.restitution");
         r.fixed("report.upstream_restitution", m.Eu, {});
         r.fixed("report.downstream_restitution", m.Ed, {});
@@ -152,23 +181,8 @@ std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language l
     r.key("report.restitution");
     r.fixed("report.upstream_restitution", m.Eu, {});
     r.fixed("report.downstream_restitution", m.Ed, {});
-    r.empty();
-    r.key("report.centre_of_mass");
-    r.fixed("report.position_x", m.Xc, length);
-    r.fixed("report.position_y", m.Yc, length);
-    r.empty();
-    r.key("report.radii");
-    r.fixed("report.upstream_radius", rup, length);
-    r.fixed("report.downstream_radius", rdown, length);
-    r.empty();
-    r.key("report.critical_angles");
-    r.angle("report.upstream_angle", m.ThetaUp);
-    r.angle("report.downstream_angle", -m.ThetaDown);
-    r.empty();
-    r.key("report.inertia");
-    r.inertia("report.inertia_centre", m.Im);
-    r.inertia("report.inertia_heel", iheel);
-    r.inertia("report.inertia_toe", itoe);
+    writeBody(r, kBlockHeadings,
+              {m.Xc, m.Yc, rup, rdown, m.ThetaUp, -m.ThetaDown, m.Im, iheel, itoe}, length, true);
 
     if (hasFlag(m.ModelFlags, ModelFlag::HasForces)) {
         r.empty();
@@ -190,23 +204,9 @@ std::vector<std::string> ComputedDataReport(const TBlocStatic& model, Language l
                    "  " + r.column(a.Inertia, 1));
 
         const BlockPropertiesResult p = BlockProperties(m);
-        r.empty();
-        r.key("report.combined_centre");
-        r.fixed("report.position_x", p.Xg, length);
-        r.fixed("report.position_y", p.Yg, length);
-        r.empty();
-        r.key("report.combined_radii");
-        r.fixed("report.upstream_radius", p.Rup, length);
-        r.fixed("report.downstream_radius", p.Rdown, length);
-        r.empty();
-        r.key("report.combined_angles");
-        r.angle("report.upstream_angle", p.ThetaUpM);
-        r.angle("report.downstream_angle", -p.ThetaDownM);
-        r.empty();
-        r.key("report.combined_inertia");
-        r.inertia("report.inertia_centre", p.Icg);
-        r.inertia("report.inertia_heel", p.Iheel);
-        r.inertia("report.inertia_toe", p.Itoe);
+        writeBody(r, kCombinedHeadings,
+                  {p.Xg, p.Yg, p.Rup, p.Rdown, p.ThetaUpM, -p.ThetaDownM, p.Icg, p.Iheel, p.Itoe},
+                  length, true);
     }
     return std::move(r).lines();
 }

@@ -85,6 +85,31 @@ double trapezoidArm(double h, double pTop, double pBottom) noexcept {
     return (h / 3.0) * (2.0 * pTop + pBottom) / (pTop + pBottom);
 }
 
+// The water on a rotated block: the thrust hs on its face, over the wetted height h between
+// the pressures pTop and pBottom, and the uplift at x from the heel along the length base of
+// the base on the pivot's side.
+struct RotatedWater {
+    double hs, h, pTop, pBottom, uplift, x, base;
+};
+
+// Their components with the face turned by theta (st, ct) and the base at (s2, c2), and their
+// moments about the heel and about the toe toeRise above it.
+WaterLoadsResult rotatedLoads(const RotatedWater& w, double st, double ct, double s2, double c2,
+                              double toeRise) noexcept {
+    WaterLoadsResult r;
+    r.Fx = w.hs * ct - w.uplift * s2;
+    r.Fy = w.hs * st + w.uplift * c2;
+    if (w.pTop + w.pBottom != 0.0) {
+        const double y = trapezoidArm(w.h, w.pTop, w.pBottom);
+        r.momentHeel = -w.hs * y + w.uplift * w.x;
+        r.momentToe = -w.hs * (y - toeRise) - w.uplift * (w.base - w.x);
+    } else {
+        r.momentHeel = w.uplift * w.x;
+        r.momentToe = (w.x - w.base) * w.uplift;
+    }
+    return r;
+}
+
 } // namespace
 
 WaterLoadsResult WaterLoads(const LoadModel& loads, double theta, double u, double av) noexcept {
@@ -109,9 +134,9 @@ WaterLoadsResult WaterLoads(const LoadModel& loads, double theta, double u, doub
     const double Lb = loads.baseLength;
     const double U = si.U;
     const double toeRise = B * tb;
-    WaterLoadsResult r;
 
     if (theta == 0.0) {
+        WaterLoadsResult r;
         const double pTop = gamma * std::max(hw - H, 0.0);
         const double pBottom = gamma * std::max(hw - u * sb, 0.0);
         const double h = std::min(H, hw - u * sb);
@@ -158,17 +183,7 @@ WaterLoadsResult WaterLoads(const LoadModel& loads, double theta, double u, doub
             x = pBottom + pPivot == 0.0 ? 0.0
                                         : (L / 3.0) * (2.0 * pPivot + pBottom) / (pBottom + pPivot);
         }
-        r.Fx = hs * ct - uplift * s2;
-        r.Fy = hs * st + uplift * c2;
-        if (pTop + pBottom != 0.0) {
-            const double y = trapezoidArm(h, pTop, pBottom);
-            r.momentHeel = -hs * y + uplift * x;
-            r.momentToe = -hs * (y - toeRise) - uplift * (L - x);
-        } else {
-            r.momentHeel = uplift * x;
-            r.momentToe = (x - L) * uplift;
-        }
-        return r;
+        return rotatedLoads({hs, h, pTop, pBottom, uplift, x, L}, st, ct, s2, c2, toeRise);
     }
 
     // Rocking about the heel.
@@ -205,17 +220,7 @@ WaterLoadsResult WaterLoads(const LoadModel& loads, double theta, double u, doub
         uplift = U;
         x = options.CenterUp == 1 ? si.Xu + std::min(u, 0.0) : si.Xu;
     }
-    r.Fx = hs * ct - uplift * s2;
-    r.Fy = hs * st + uplift * c2;
-    if (pTop + pBottom != 0.0) {
-        const double y = trapezoidArm(h, pTop, pBottom);
-        r.momentHeel = -hs * y + uplift * x;
-        r.momentToe = -hs * (y - toeRise) - uplift * (Lb - x);
-    } else {
-        r.momentHeel = uplift * x;
-        r.momentToe = (x - Lb) * uplift;
-    }
-    return r;
+    return rotatedLoads({hs, h, pTop, pBottom, uplift, x, Lb}, st, ct, s2, c2, toeRise);
 }
 
 } // namespace quibel

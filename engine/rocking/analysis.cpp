@@ -1,21 +1,10 @@
 #include "engine/rocking/analysis.h"
 
-#include "engine/loads/load_model.h"
-#include "model/block_properties.h"
-
 #include <cmath>
-#include <numbers>
 
 namespace quibel {
 
 namespace {
-
-bool anyHistoryDefined(const TBlocStatic& model) noexcept {
-    for (const TimeHistoryRecord& h : model.Histories)
-        if (h.Source != HistorySource::Undefined)
-            return true;
-    return false;
-}
 
 double balanceError(double input, double remainder) noexcept {
     if (input == 0.0)
@@ -24,20 +13,7 @@ double balanceError(double input, double remainder) noexcept {
     return std::isfinite(error) ? error : 0.0;
 }
 
-// Rotation past the critical angle by this much makes the block likely to overturn: pi / 8, rad.
-constexpr double kExcessiveRotationMargin = std::numbers::pi / 8.0;
-
 } // namespace
-
-std::vector<RunCheck> RockingAnalysis::check(const TBlocStatic& model) const {
-    std::vector<RunCheck> failed;
-    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
-    if (!(model.M > 0.0))
-        failed.push_back({MessageKind::Error, Message("engine.rocking.massless")});
-    if (!anyHistoryDefined(model))
-        failed.push_back({MessageKind::Error, Message("engine.rocking.no_histories")});
-    return failed;
-}
 
 std::string_view RockingAnalysis::debugHeader() const noexcept {
     // Nine names head the seven values of the first group (there are no "Iup" and "Idown"
@@ -51,10 +27,7 @@ std::string_view RockingAnalysis::debugHeader() const noexcept {
 
 void RockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
-    TBlocStatic& m = context.model;
-    m.ThetaUp = criticalAngle(m.Xc, m.Yc);
-    m.ThetaDown = criticalAngle(m.B - m.Xc, m.Yc - m.B * std::tan(radians(m.Beta)));
-    mRotationAsked = false;
+    mWatch.start(context.model);
     mStep = std::make_unique<RockingStep>(context);
 }
 
@@ -64,17 +37,11 @@ void RockingAnalysis::step(const StepInput& input, const BlockMotion& previous, 
 }
 
 void RockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
-    if (mRotationAsked)
-        return;
-    const auto motion = static_cast<RockingMotion>(mModel->MotionState);
-    const bool beyondHeel = motion == RockingMotion::RockingUp &&
-                            current.theta > mModel->ThetaUp + kExcessiveRotationMargin;
-    const bool beyondToe = motion == RockingMotion::RockingDown &&
-                           current.theta < -mModel->ThetaDown - kExcessiveRotationMargin;
-    if (!beyondHeel && !beyondToe)
-        return;
-    mRotationAsked = true;
-    control.ask(RunQuestion{Message("engine.rocking.excessive_rotation"), QuestionButtons::NoOk});
+    const RockingMotion motion = mStep->motion();
+    if (mWatch.passed(current.theta, motion == RockingMotion::RockingUp,
+                      motion == RockingMotion::RockingDown) != CriticalSide::None)
+        control.ask(
+            RunQuestion{Message("engine.rocking.excessive_rotation"), QuestionButtons::NoOk});
 }
 
 EnergyErrors RockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {
@@ -83,6 +50,12 @@ EnergyErrors RockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept 
 }
 
 void RockingAnalysis::finish() {
+    if (mModel)
+        mWatch.store(*mModel);
+    if (mModel && mStep) {
+        mModel->Ru = mStep->body().Ru;
+        mModel->Rd = mStep->body().Rd;
+    }
     mStep.reset();
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/rocking/step.h"
 #include "engine/run/analysis_step.h"
+#include "engine/run/critical_rotation.h"
 
 #include <memory>
 
@@ -10,14 +11,17 @@ namespace quibel {
 /// The rocking analysis in the run driver: its checks, series, energy errors, RockingStep and
 /// the excessive-rotation question.
 ///
-/// Checks, in order: a block without mass (error "engine.rocking.massless"), no time history
-/// defined (error "engine.rocking.no_histories"). prepare() sets ThetaUp = atan(Xc / Yc) and
-/// ThetaDown = atan((B - Xc) / (Yc - B tan(Beta))) from the model values. After each step, at
-/// most once per run, the run asks "engine.rocking.excessive_rotation" when the block rocks
-/// about the heel beyond ThetaUp + pi/8 or about the toe beyond ThetaDown + pi/8.
+/// Its wording of the driver's checks: "engine.rocking.massless" and
+/// "engine.rocking.no_histories". The critical angles of the block (criticalAngles of the
+/// model) are kept for the run and written into ThetaUp and ThetaDown when it ends, for the
+/// computed-data report. After each step, at most once per run, the run asks
+/// "engine.rocking.excessive_rotation" when the block rocks about the heel beyond ThetaUp + pi/8 or
+/// about the toe beyond ThetaDown + pi/8.
 class RockingAnalysis final : public AnalysisStep {
 public:
-    std::vector<RunCheck> check(const TBlocStatic& model) const override;
+    SharedCheckKeys sharedCheckKeys() const noexcept override {
+        return {"engine.rocking.massless", "engine.rocking.no_histories"};
+    }
     ResultSeriesSet filledSeries() const noexcept override {
         return seriesFilledBy(AnalysisKind::Rocking);
     }
@@ -34,7 +38,7 @@ public:
 private:
     std::unique_ptr<RockingStep> mStep;
     TBlocStatic* mModel = nullptr;
-    bool mRotationAsked = false;
+    CriticalRotationWatch mWatch;
 };
 
 } // namespace quibel

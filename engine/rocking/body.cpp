@@ -12,6 +12,10 @@ namespace {
 RockingMass pivotView(double mass, double rHeel, double angleHeel, double rToe, double angleToe) {
     RockingMass m;
     m.mass = mass;
+    m.distHeel = rHeel;
+    m.distToe = rToe;
+    m.angleHeel = angleHeel;
+    m.angleToe = angleToe;
     m.heelCos = mass * rHeel * std::cos(angleHeel);
     m.heelSin = mass * rHeel * std::sin(angleHeel);
     m.toeCos = mass * rToe * std::cos(angleToe);
@@ -28,7 +32,7 @@ void addFirstMoments(RockingBody& body, const RockingMass& m) {
 
 } // namespace
 
-RockingBody MakeRockingBody(TBlocStatic& model, const LoadModel& loads,
+RockingBody MakeRockingBody(const TBlocStatic& model, const LoadModel& loads,
                             const AddedLoadsOnBlock& added) {
     const SiModel& si = loads.si;
     const double tanBeta = loads.tanBeta;
@@ -36,36 +40,36 @@ RockingBody MakeRockingBody(TBlocStatic& model, const LoadModel& loads,
     RockingBody body;
 
     // Ru and Rd are kept in the model's length unit; the equations use their SI copies.
-    model.Ru = std::sqrt(model.Xc * model.Xc + model.Yc * model.Yc);
+    body.Ru = std::sqrt(model.Xc * model.Xc + model.Yc * model.Yc);
     const double toeHeight = model.Yc - model.B * tanBeta;
-    model.Rd = std::sqrt((model.B - model.Xc) * (model.B - model.Xc) + toeHeight * toeHeight);
+    body.Rd = std::sqrt((model.B - model.Xc) * (model.B - model.Xc) + toeHeight * toeHeight);
 
     body.blockMass = si.M;
     body.blockInertia = si.Im;
     body.rHeel = std::sqrt(si.Xc * si.Xc + si.Yc * si.Yc);
-    body.alphaHeel = criticalAngle(si.Xc, si.Yc);
     const double toeHeightSi = si.Yc - si.B * tanBeta;
     body.rToe = std::sqrt((si.B - si.Xc) * (si.B - si.Xc) + toeHeightSi * toeHeightSi);
-    body.alphaToe = criticalAngle(si.B - si.Xc, toeHeightSi);
+    const CriticalAngles angles = criticalAngles(si.Xc, si.Yc, si.B, tanBeta);
+    body.alphaHeel = angles.up;
+    body.alphaToe = angles.down;
     body.block = pivotView(si.M, body.rHeel, body.alphaHeel, body.rToe, body.alphaToe);
     addFirstMoments(body, body.block);
 
     const double heelElevation = model.Hd - model.H;
     for (const AddedMassOnBlock& item : added.masses) {
-        AddedMass& a = model.Masses.Items[static_cast<std::size_t>(item.index)];
+        const AddedMass& a = model.Masses.Items[static_cast<std::size_t>(item.index)];
         const double above = a.Y - heelElevation;
         const double aboveToe = above - model.B * tanBeta;
-        a.DistHeel = std::sqrt(above * above + a.X * a.X) * toLength;
-        a.DistToe = std::sqrt(aboveToe * aboveToe + (model.B - a.X) * (model.B - a.X)) * toLength;
-        a.AngleHeel = std::atan2(a.X, above);
-        a.AngleToe = std::atan2(model.B - a.X, aboveToe);
-
-        const RockingMass m = pivotView(item.mass, a.DistHeel, a.AngleHeel, a.DistToe, a.AngleToe);
+        const double distHeel = std::sqrt(above * above + a.X * a.X) * toLength;
+        const double distToe =
+            std::sqrt(aboveToe * aboveToe + (model.B - a.X) * (model.B - a.X)) * toLength;
+        const RockingMass m = pivotView(item.mass, distHeel, std::atan2(a.X, above), distToe,
+                                        std::atan2(model.B - a.X, aboveToe));
         body.masses.push_back(m);
         addFirstMoments(body, m);
         body.addedMass += item.mass;
-        body.addedInertiaHeel += item.mass * a.DistHeel * a.DistHeel;
-        body.addedInertiaToe += item.mass * a.DistToe * a.DistToe;
+        body.addedInertiaHeel += item.mass * distHeel * distHeel;
+        body.addedInertiaToe += item.mass * distToe * distToe;
     }
     body.ownInertia = added.ownInertia;
 

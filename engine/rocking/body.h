@@ -18,11 +18,15 @@ enum class RockingPivot {
 /// the two pivots: m r cos(alpha) and m r sin(alpha), with r its distance from the pivot and
 /// alpha the direction pivot -> centre measured from the vertical (t·m).
 struct RockingMass final {
-    double mass = 0.0;    ///< t
-    double heelCos = 0.0; ///< m DistHeel cos(AngleHeel): mass x height above the heel
-    double heelSin = 0.0; ///< m DistHeel sin(AngleHeel): mass x distance downstream of the heel
-    double toeCos = 0.0;  ///< m DistToe cos(AngleToe): mass x height above the toe
-    double toeSin = 0.0;  ///< m DistToe sin(AngleToe): mass x distance upstream of the toe
+    double mass = 0.0;      ///< t
+    double distHeel = 0.0;  ///< r from the heel, m
+    double distToe = 0.0;   ///< r from the toe, m
+    double angleHeel = 0.0; ///< alpha from the heel, rad
+    double angleToe = 0.0;  ///< alpha from the toe, rad
+    double heelCos = 0.0;   ///< m DistHeel cos(AngleHeel): mass x height above the heel
+    double heelSin = 0.0;   ///< m DistHeel sin(AngleHeel): mass x distance downstream of the heel
+    double toeCos = 0.0;    ///< m DistToe cos(AngleToe): mass x height above the toe
+    double toeSin = 0.0;    ///< m DistToe sin(AngleToe): mass x distance upstream of the toe
 };
 
 /// The rigid body that rocks: the block and the added masses that lie on it, seen from the
@@ -39,6 +43,9 @@ struct RockingBody final {
     double alphaHeel = 0.0;    ///< atan(Xc / Yc), rad
     double rToe = 0.0;         ///< toe to centre of mass, m
     double alphaToe = 0.0;     ///< atan((B - Xc) / (Yc - B tan beta)), rad
+    /// rHeel and rToe formed in the model's length unit from its values, for the record.
+    double Ru = 0.0;
+    double Rd = 0.0;
 
     RockingMass block;               ///< the block's own centre of mass
     std::vector<RockingMass> masses; ///< the added masses on the block
@@ -61,10 +68,9 @@ struct RockingBody final {
 };
 
 /// Builds the body of a run from the model, its load model (SI copies, plane angles) and the
-/// added masses on the block. Writes the working values of the rocking analysis into model:
-/// Ru and Rd (model length unit) and, for every added mass on the block, DistHeel and DistToe
-/// (m), AngleHeel and AngleToe (rad), each formed from the positions in model units.
-RockingBody MakeRockingBody(TBlocStatic& model, const LoadModel& loads,
+/// added masses on the block (in its order). The distances and angles of the added masses are
+/// formed from their positions in model units, the distances then taken to metres.
+RockingBody MakeRockingBody(const TBlocStatic& model, const LoadModel& loads,
                             const AddedLoadsOnBlock& added);
 
 } // namespace quibel

@@ -93,22 +93,12 @@ double guarded(double value) noexcept {
 
 } // namespace
 
-double RockingEquations::HeelAcceleration(double theta, double omega, double ah,
-                                          double av) const noexcept {
-    (void)omega;
+double RockingEquations::acceleration(RockingPivot p, double theta, double ah,
+                                      double av) const noexcept {
     const double s = theta == 0.0 ? 0.0 : std::sin(theta);
     const double c = theta == 0.0 ? 1.0 : std::cos(theta);
-    const double d = mBody.inertiaHeel + addedInertia(RockingPivot::Heel, c);
-    return guarded(numerator(RockingPivot::Heel, theta, s, c, ah, av) / d);
-}
-
-double RockingEquations::ToeAcceleration(double theta, double omega, double ah,
-                                         double av) const noexcept {
-    (void)omega;
-    const double s = theta == 0.0 ? 0.0 : std::sin(theta);
-    const double c = theta == 0.0 ? 1.0 : std::cos(theta);
-    const double d = mBody.inertiaToe + addedInertia(RockingPivot::Toe, c);
-    return guarded(numerator(RockingPivot::Toe, theta, s, c, ah, av) / d);
+    const double d = mBody.inertia(p) + addedInertia(p, c);
+    return guarded(numerator(p, theta, s, c, ah, av) / d);
 }
 
 MomentSums RockingEquations::restMomentsToe(double ag, double av) const noexcept {

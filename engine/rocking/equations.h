@@ -51,13 +51,17 @@ public:
 
     /// Angular acceleration about the heel (rad/s²) at rotation theta (rad) under the ground
     /// accelerations ah, av (m/s²). omega is accepted and not used. 0 when the arithmetic fails.
-    double HeelAcceleration(double theta, double omega, double ah, double av) const noexcept;
-    /// Angular acceleration about the toe, as HeelAcceleration.
-    double ToeAcceleration(double theta, double omega, double ah, double av) const noexcept;
-    double acceleration(RockingPivot p, double theta, double ah, double av) const noexcept {
-        return p == RockingPivot::Heel ? HeelAcceleration(theta, 0.0, ah, av)
-                                       : ToeAcceleration(theta, 0.0, ah, av);
+    double HeelAcceleration(double theta, double omega, double ah, double av) const noexcept {
+        (void)omega;
+        return acceleration(RockingPivot::Heel, theta, ah, av);
     }
+    /// Angular acceleration about the toe, as HeelAcceleration.
+    double ToeAcceleration(double theta, double omega, double ah, double av) const noexcept {
+        (void)omega;
+        return acceleration(RockingPivot::Toe, theta, ah, av);
+    }
+    /// Angular acceleration about pivot p, as HeelAcceleration.
+    double acceleration(RockingPivot p, double theta, double ah, double av) const noexcept;
 
     /// Moments about each pivot of the block at rest (theta = 0) under ag, av, split into
     /// negative and positive terms; MomentUp is the heel total, MomentDown the toe total.

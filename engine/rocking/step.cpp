@@ -72,7 +72,7 @@ struct RockingStep::Segment final {
 };
 
 RockingStep::RockingStep(const RunContext& context)
-    : mModel(context.model), mLoads(context.loads), mDebug(context.debug),
+    : mLoads(context.loads), mDebug(context.debug),
       mBody(MakeRockingBody(context.model, context.loads, context.added)),
       mEquations(context.loads, mBody, context.added,
                  historyPosition(context.model, HistoryKind::HorizontalForce, true),
@@ -94,8 +94,8 @@ void RockingStep::writeDebugLoads(const StepInput& input, const BlockMotion& pre
     DebugLine& d = *mDebug;
     for (double v : {si.M, si.Xc, si.Yc, mBody.rHeel, mBody.alphaHeel, mBody.rToe, mBody.alphaToe})
         d.fixed(v, 10, 4);
-    for (double v : {mModel.NormalForce, st.hydroThrust, water.Fx, rot.force, tr.load.force,
-                     water.Fy, mEquations.sumFx(), mEquations.sumFy()})
+    for (double v : {mNormalForce, st.hydroThrust, water.Fx, rot.force, tr.load.force, water.Fy,
+                     mEquations.sumFx(), mEquations.sumFy()})
         d.fixed(v, 10, 3);
     for (double v : {mLastMomentUp, water.momentHeel, mEquations.addedHHeel(),
                      mEquations.addedVHeel(), rot.momentHeel, tr.load.momentHeel})
@@ -171,14 +171,11 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     loads.addedMassW = mAddedMassW;
     mEquations.historyMoments(input.Fh, input.Fv, loads);
     mEquations.setStep(loads);
-    mModel.HydroThrust = loads.hydroThrust;
-    mModel.HydroArm = loads.hydroArm;
-    mModel.AddedMassW = loads.addedMassW;
     if (mDebug != nullptr)
         writeDebugLoads(input, previous);
 
     // 3. Moments at rest, which decide whether rocking starts.
-    RockingMotion motion = static_cast<RockingMotion>(mModel.MotionState);
+    RockingMotion motion = mMotion;
     const bool startedAtRest = motion == RockingMotion::AtRest;
     MomentSums heel, toe;
     double momentUp = 0.0;
@@ -192,7 +189,7 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
 
     // 4. Normal force and the arm of the resultant.
     const double normal = mEquations.normalForce(ag, av);
-    mModel.NormalForce = normal;
+    mNormalForce = normal;
     double resultantArm;
     if (previous.theta >= 0.0)
         resultantArm = normal == 0.0 ? 0.0 : momentUp / normal;
@@ -305,7 +302,7 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     }
     if (normal == 0.0)
         position = 50.0;
-    mModel.ResultantArm = finiteOr(resultantArm, 0.0);
+    mResultantArm = finiteOr(resultantArm, 0.0);
     factors.overturning = finiteOr(overturning, kMaxOverturningFactor);
     factors.resultantPosition = finiteOr(position, 50.0);
     mLastMomentUp = momentUp;
@@ -332,7 +329,7 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     }
     setStateEnergies(motion, s, g, end, energy);
 
-    mModel.MotionState = static_cast<std::uint8_t>(motion);
+    mMotion = motion;
     next.theta = s.theta;
     next.omega = s.omega;
     next.alpha = s.alpha;

@@ -32,8 +32,9 @@ namespace quibel {
 /// "engine.rocking.convergence". A downstream impact that increases the kinetic energy (Ed too
 /// high for the inertias) asks "engine.rocking.energy_increase"; OK ends the run after the step.
 ///
-/// Writes into the model: MotionState, HydroThrust, HydroArm, AddedMassW, NormalForce,
-/// ResultantArm every step; Ru, Rd and the working values of the added masses when built.
+/// The step keeps its motion and the working values of the last step: the loads of the step
+/// (equations().stepLoads(): static thrust, its arm, the water's added mass), the normal force
+/// and the arm of the resultant.
 class RockingStep final {
 public:
     explicit RockingStep(const RunContext& context);
@@ -45,6 +46,13 @@ public:
 
     const RockingBody& body() const noexcept { return mBody; }
     const RockingEquations& equations() const noexcept { return mEquations; }
+    RockingMotion motion() const noexcept { return mMotion; }
+    /// Goes on from a block in motion m, as a step that left it there would.
+    void setMotion(RockingMotion m) noexcept { mMotion = m; }
+    /// The normal force of the last step (negative when the block presses on the plane), kN.
+    double normalForce() const noexcept { return mNormalForce; }
+    /// The arm of the resultant about the heel at rest in the last step, m.
+    double resultantArm() const noexcept { return mResultantArm; }
 
 private:
     struct Segment;
@@ -64,7 +72,6 @@ private:
     void setStateEnergies(RockingMotion motion, const RockingState& s, const GroundMotion& ground,
                           const Trig& trig, EnergyTerms& energy) const noexcept;
 
-    TBlocStatic& mModel;
     const LoadModel& mLoads;
     DebugLine* mDebug;
     RockingBody mBody;
@@ -74,6 +81,9 @@ private:
     double mEd = 0.0;             ///< restitution of a downstream impact (heel rocking ends)
     double mLastMomentUp = 0.0;   ///< kN·m, for the debug columns
     double mLastMomentDown = 0.0; ///< kN·m, for the debug columns
+    RockingMotion mMotion = RockingMotion::AtRest;
+    double mNormalForce = 0.0;  ///< kN
+    double mResultantArm = 0.0; ///< m
 };
 
 /// Angular velocity (rad/s) at or below which an impact ends the rocking: the block comes to

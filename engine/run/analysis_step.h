@@ -26,6 +26,14 @@ struct RunCheck final {
     Message message;
 };
 
+/// The catalogue keys of the errors that every analysis shows for a block without mass
+/// (M not above 0) and for a model without any time history. An empty key leaves that check
+/// out (a test step that runs on any model).
+struct SharedCheckKeys final {
+    std::string_view massless;
+    std::string_view noHistories;
+};
+
 /// The two energy-balance errors of the progress display, %.
 struct EnergyErrors final {
     double absolute = 0.0;
@@ -41,8 +49,9 @@ struct EnergyErrors final {
 enum class StepTiming { FirstStepAtTimeStep, FirstStepAtZero };
 
 /// What the run hands to its step function before the first step. The references stay valid
-/// until the run ends; the model is the one the run works on (the step writes its working
-/// values there: MotionState, Ru, Rd, HydroThrust...).
+/// until the run ends; the model is the one the run works on. The steps keep their working
+/// values themselves; what the record keeps of a run besides its series (ThetaUp, ThetaDown,
+/// Ru, Rd) the analysis writes into the model once, when the run finishes.
 struct RunContext final {
     TBlocStatic& model;
     const SiModel& si;
@@ -70,9 +79,17 @@ class AnalysisStep {
 public:
     virtual ~AnalysisStep() = default;
 
-    /// The checks of this analysis that hold for model, in their order. The driver shows each;
-    /// any error refuses the run.
-    virtual std::vector<RunCheck> check(const TBlocStatic& model) const = 0;
+    /// The catalogue keys of the driver's checks that every analysis shares, worded by each
+    /// analysis; see SharedCheckKeys.
+    virtual SharedCheckKeys sharedCheckKeys() const noexcept = 0;
+
+    /// The checks of this analysis of its own that hold for model, in their order; the driver
+    /// shows them after the massless check and before the no-history one. Any error refuses
+    /// the run.
+    virtual std::vector<RunCheck> check(const TBlocStatic& model) const {
+        (void)model;
+        return {};
+    }
 
     /// The series this analysis fills. The driver frees them, creates them anew for the run and
     /// stores every sample into them with the conversions to the model's units:
@@ -91,8 +108,8 @@ public:
     virtual StepTiming timing() const noexcept { return StepTiming::FirstStepAtTimeStep; }
 
     /// Once per run, after the checks passed and the SI copies were made, before the first step:
-    /// keep the context, form the constants of the run, set the model's run values (ThetaUp,
-    /// ThetaDown...), allocate scratch space. No allocation should be left for step().
+    /// keep the context, form the constants of the run, allocate scratch space. No allocation
+    /// should be left for step().
     virtual void prepare(const RunContext& context) = 0;
 
     /// One integration step from the results `previous` of the last step (all 0 before the
@@ -114,8 +131,8 @@ public:
     /// The two energy errors of the progress display, from the SI energy terms.
     virtual EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept = 0;
 
-    /// Once when the run ends (normally, stopped, or after a failure): release what prepare()
-    /// allocated, clear run flags.
+    /// Once when the run ends (normally, stopped, or after a failure): write what the record
+    /// keeps of the run into the model, release what prepare() allocated.
     virtual void finish() {}
 };
 

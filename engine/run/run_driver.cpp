@@ -41,10 +41,37 @@ struct FinishGuard {
     ~FinishGuard() { step.finish(); }
 };
 
+bool anyHistoryDefined(const TBlocStatic& model) noexcept {
+    for (const TimeHistoryRecord& h : model.Histories)
+        if (h.Source != HistorySource::Undefined)
+            return true;
+    return false;
+}
+
+void addError(std::string_view key, std::vector<RunCheck>& checks) {
+    if (!key.empty())
+        checks.push_back({MessageKind::Error, Message(std::string(key))});
+}
+
+// The checks in the order they are shown: no mass, those of the analysis, no history, then
+// the driver's own.
+std::vector<RunCheck> runChecks(const AnalysisStep& step, const TBlocStatic& model) {
+    const SharedCheckKeys keys = step.sharedCheckKeys();
+    std::vector<RunCheck> checks;
+    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
+    if (!(model.M > 0.0))
+        addError(keys.massless, checks);
+    for (RunCheck& c : step.check(model))
+        checks.push_back(std::move(c));
+    if (!anyHistoryDefined(model))
+        addError(keys.noHistories, checks);
+    addDriverChecks(model.Options, checks);
+    return checks;
+}
+
 // Shows the checks of step and of the driver; true when one of them refuses the run.
 bool refusedByChecks(AnalysisStep& step, const TBlocStatic& model, RunHost& host) {
-    std::vector<RunCheck> checks = step.check(model);
-    addDriverChecks(model.Options, checks);
+    const std::vector<RunCheck> checks = runChecks(step, model);
     bool refused = false;
     for (const RunCheck& c : checks) {
         host.showMessage(c.kind, c.message);
@@ -200,7 +227,6 @@ AnalysisRun::~AnalysisRun() = default;
 RunOutcome AnalysisRun::run() {
     RunOutcome outcome;
     TBlocStatic& model = mModel;
-    model.MotionState = 0;
     if (!mStep) {
         mHost.showMessage(MessageKind::Error, Message("engine.analysis_not_available"));
         return outcome;

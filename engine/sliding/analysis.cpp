@@ -6,13 +6,6 @@ namespace quibel {
 
 namespace {
 
-bool anyHistoryDefined(const TBlocStatic& model) noexcept {
-    for (const TimeHistoryRecord& h : model.Histories)
-        if (h.Source != HistorySource::Undefined)
-            return true;
-    return false;
-}
-
 double balanceError(double input, double preseismic, double spent) noexcept {
     const double supplied = input + preseismic;
     if (input == 0.0 || supplied == 0.0)
@@ -24,13 +17,8 @@ double balanceError(double input, double preseismic, double spent) noexcept {
 
 std::vector<RunCheck> SlidingAnalysis::check(const TBlocStatic& model) const {
     std::vector<RunCheck> failed;
-    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
-    if (!(model.M > 0.0))
-        failed.push_back({MessageKind::Error, Message("engine.sliding.massless")});
     if (std::fabs(model.Beta) > std::fabs(model.PhiS))
         failed.push_back({MessageKind::Warning, Message("engine.sliding.friction_below_slope")});
-    if (!anyHistoryDefined(model))
-        failed.push_back({MessageKind::Error, Message("engine.sliding.no_histories")});
     return failed;
 }
 
@@ -39,16 +27,12 @@ std::string_view SlidingAnalysis::debugHeader() const noexcept {
 }
 
 void SlidingAnalysis::prepare(const RunContext& context) {
-    mModel = &context.model;
-    mDebug = context.debug;
-    mSetup = MakeSlidingSetup(context.model, context.loads, context.added);
+    mStep.emplace(context);
 }
 
 void SlidingAnalysis::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                            EnergyTerms& energy, SafetyFactors& factors, RunControl& control) {
-    (void)control;
-    SlidingStep(mSetup, mModel->MotionState, previous, next, energy, factors.sliding, input.ground,
-                input.Fh, input.Fv, input.dt, mDebug);
+    mStep->step(input, previous, next, energy, factors, control);
 }
 
 EnergyErrors SlidingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {

@@ -3,15 +3,20 @@
 #include "engine/run/analysis_step.h"
 #include "engine/sliding/step.h"
 
+#include <optional>
+
 namespace quibel {
 
 /// The sliding analysis in the run driver: its checks, series, energy errors and SlidingStep.
 ///
-/// Checks, in order: a block without mass (error "The bloc is massless!"), a plane steeper than
-/// the static friction angle (warning; the block will slide from the first step), no time
-/// history defined (error).
+/// Checks, in order: a block without mass (the driver's, worded "The bloc is massless!"), a
+/// plane steeper than the static friction angle (warning; the block will slide from the first
+/// step), no time history defined (the driver's).
 class SlidingAnalysis final : public AnalysisStep {
 public:
+    SharedCheckKeys sharedCheckKeys() const noexcept override {
+        return {"engine.sliding.massless", "engine.sliding.no_histories"};
+    }
     std::vector<RunCheck> check(const TBlocStatic& model) const override;
     ResultSeriesSet filledSeries() const noexcept override {
         return seriesFilledBy(AnalysisKind::Sliding);
@@ -23,11 +28,10 @@ public:
     /// Absolute: |(E0 + E5 - E2 - E4 - E7) / (E0 + E5)| x 100, relative the same with E1 and
     /// E3; 0 while no seismic energy has entered (E0 or E1 is 0) or the denominator is 0.
     EnergyErrors energyErrors(const EnergyTerms& energy) const noexcept override;
+    void finish() override { mStep.reset(); }
 
 private:
-    SlidingSetup mSetup;
-    TBlocStatic* mModel = nullptr;
-    DebugLine* mDebug = nullptr;
+    std::optional<SlidingStep> mStep;
 };
 
 } // namespace quibel

@@ -1,6 +1,7 @@
 #include "engine/sliding/step.h"
 
 #include "engine/loads/hydrostatic_loads.h"
+#include "engine/run/sliding_stop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,9 +37,20 @@ SlidingSetup MakeSlidingSetup(const TBlocStatic& model, const LoadModel& loads,
     return setup;
 }
 
-void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const BlockMotion& previous,
-                 BlockMotion& next, EnergyTerms& energy, double& SF, const GroundMotion& ground,
-                 double Fh, double Fv, double dt, DebugLine* debug) noexcept {
+SlidingStep::SlidingStep(const RunContext& context)
+    : mSetup(MakeSlidingSetup(context.model, context.loads, context.added)), mDebug(context.debug) {
+}
+
+void SlidingStep::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+                       EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept {
+    (void)control; // a sliding step neither asks nor fails
+    const SlidingSetup& setup = mSetup;
+    const GroundMotion& ground = input.ground;
+    const double Fh = input.Fh;
+    const double Fv = input.Fv;
+    const double dt = input.dt;
+    DebugLine* debug = mDebug;
+    double& SF = factors.sliding;
     const LoadModel& loads = setup.loads;
     const double sb = loads.sinBeta;
     const double cb = loads.cosBeta;
@@ -74,7 +86,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
         }
     }
 
-    const bool stuck = motionState == static_cast<std::uint8_t>(SlidingMotionState::Stuck);
+    const bool stuck = mMotion == SlidingMotionState::Stuck;
     if (debug) {
         debug->fixed(massV, 10, 4);
         debug->fixed(P, 10, 3);
@@ -95,7 +107,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
         SF = safetyFactor(Rs, P);
         if (std::fabs(P) > std::fabs(Rs)) {
             moves = true;
-            motionState = static_cast<std::uint8_t>(SlidingMotionState::Slipping);
+            mMotion = SlidingMotionState::Slipping;
         }
     } else {
         // Dynamic friction against the motion.
@@ -116,21 +128,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
     // it stops at the root tau of v_prev + a_prev tau + A tau², the velocity for an
     // acceleration linear over the step.
     if (vPrev != 0.0 && std::fabs(P) <= std::fabs(Rd) && v / vPrev <= 0.0) {
-        const double A = (a - aPrev) / (2.0 * dt);
-        const double D = aPrev * aPrev - 4.0 * A * vPrev;
-        double tau = dt;
-        if (!(D < 0.0 || A == 0.0)) {
-            const double root = std::sqrt(D);
-            const double r1 = (-aPrev + root) / (2.0 * A);
-            const double r2 = (-aPrev - root) / (2.0 * A);
-            if (r1 > 0.0 && r2 > 0.0)
-                tau = std::min(r1, r2);
-            else if (r1 >= 0.0 && r2 < 0.0)
-                tau = r1;
-            else if (r1 < 0.0 && r2 >= 0.0)
-                tau = r2;
-        }
-        tau = std::min(tau, dt);
+        const double tau = VelocityRootTime(vPrev, aPrev, (a - aPrev) / (2.0 * dt), dt);
         a = aPrev + (a - aPrev) * tau / dt;
         v = 0.0;
         if (setup.newmarkBeta == 0)
@@ -138,7 +136,7 @@ void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const Blo
                 tau * tau * tau * (a - aPrev) / (6.0 * dt);
         else
             d = dPrev + vPrev * tau + tau * tau * (aPrev + a) / 4.0;
-        motionState = static_cast<std::uint8_t>(SlidingMotionState::Stuck);
+        mMotion = SlidingMotionState::Stuck;
     }
 
     if (debug) {

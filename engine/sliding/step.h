@@ -2,17 +2,14 @@
 
 #include "engine/loads/added_loads.h"
 #include "engine/loads/load_model.h"
-#include "engine/run/block_motion.h"
-#include "engine/run/debug_line.h"
-#include "engine/run/energy_terms.h"
-#include "engine/run/ground_motion.h"
+#include "engine/run/analysis_step.h"
 #include "model/project_record.h"
 
 #include <cstdint>
 
 namespace quibel {
 
-/// MotionState of a sliding block between steps.
+/// The state of a sliding block between steps.
 enum class SlidingMotionState : std::uint8_t {
     Stuck = 0,    ///< at rest on the plane
     Slipping = 1, ///< sliding along the plane
@@ -40,7 +37,7 @@ SlidingSetup MakeSlidingSetup(const TBlocStatic& model, const LoadModel& loads,
 /// Upper bound of the sliding safety factor.
 inline constexpr double kMaxSlidingSafetyFactor = 5.0;
 
-/// One integration step of a block that can only slide along the plane.
+/// The integration steps of a block that can only slide along the plane.
 ///
 /// The loads of the step (weight with the vertical ground acceleration, static thrust, uplift,
 /// added forces, force histories Fh and Fv in kN, the water's added mass) give the normal force
@@ -54,11 +51,26 @@ inline constexpr double kMaxSlidingSafetyFactor = 5.0;
 /// ratio of the friction to the load (at most 5; 5 when P = 0).
 ///
 /// previous holds d, v, a of the last step in u, v, a (m, m/s, m/s², along the plane); next
-/// receives those of this step (its rotation fields are left alone). motionState is
-/// SlidingMotionState. When debug is given, the step appends its columns (M + Madd, P, the
-/// resistance, N, Hs, the hydrodynamic force, U, Fh, Fv, then d, v, a) and ends the line.
-void SlidingStep(const SlidingSetup& setup, std::uint8_t& motionState, const BlockMotion& previous,
-                 BlockMotion& next, EnergyTerms& energy, double& SF, const GroundMotion& ground,
-                 double Fh, double Fv, double dt, DebugLine* debug) noexcept;
+/// receives those of this step (its rotation fields are left alone); factors.sliding receives
+/// SF. With a debug file the step appends its columns (M + Madd, P, the resistance, N, Hs, the
+/// hydrodynamic force, U, Fh, Fv, then d, v, a) and ends the line.
+class SlidingStep final {
+public:
+    /// A block stuck on the plane, with the constants of the run's context.
+    explicit SlidingStep(const RunContext& context);
+
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept;
+
+    SlidingMotionState motion() const noexcept { return mMotion; }
+    /// Goes on from a block in motion m, as a step that left it there would.
+    void setMotion(SlidingMotionState m) noexcept { mMotion = m; }
+    const SlidingSetup& setup() const noexcept { return mSetup; }
+
+private:
+    SlidingSetup mSetup;
+    DebugLine* mDebug;
+    SlidingMotionState mMotion = SlidingMotionState::Stuck;
+};
 
 } // namespace quibel

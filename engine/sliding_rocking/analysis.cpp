@@ -1,22 +1,10 @@
 #include "engine/sliding_rocking/analysis.h"
 
-#include "model/block_properties.h"
-
 #include <cmath>
 
 namespace quibel {
 
 namespace {
-
-/// pi / 8: how far beyond its critical angle a rotation may go before the question is asked.
-constexpr double kRotationMargin = 0.39269908169872415;
-
-bool anyHistoryDefined(const TBlocStatic& model) noexcept {
-    for (const TimeHistoryRecord& h : model.Histories)
-        if (h.Source != HistorySource::Undefined)
-            return true;
-    return false;
-}
 
 double balanceError(double input, double balance) noexcept {
     if (input == 0.0)
@@ -25,16 +13,6 @@ double balanceError(double input, double balance) noexcept {
 }
 
 } // namespace
-
-std::vector<RunCheck> SlidingRockingAnalysis::check(const TBlocStatic& model) const {
-    std::vector<RunCheck> failed;
-    // A negative or undefined mass is refused like a zero one: the motion has no meaning.
-    if (!(model.M > 0.0))
-        failed.push_back({MessageKind::Error, Message("engine.sliding_rocking.massless")});
-    if (!anyHistoryDefined(model))
-        failed.push_back({MessageKind::Error, Message("engine.sliding_rocking.no_histories")});
-    return failed;
-}
 
 ResultSeriesSet SlidingRockingAnalysis::filledSeries() const noexcept {
     return seriesFilledBy(AnalysisKind::SlidingAndRocking);
@@ -51,41 +29,32 @@ std::string_view SlidingRockingAnalysis::debugHeader() const noexcept {
 
 void SlidingRockingAnalysis::prepare(const RunContext& context) {
     mModel = &context.model;
-    mDebug = context.debug;
-    mContext.emplace(context.model, context.loads);
-    mFlags = SlidingRockingRunFlags{};
+    mStep.emplace(context);
     mEnergyZeroed = context.model.Options.Translational == 0;
-    mRotationAsked = false;
-    TBlocStatic& m = context.model;
-    const double tanBeta = std::tan(radians(m.Beta));
-    m.ThetaUp = criticalAngle(m.Xc, m.Yc);
-    m.ThetaDown = criticalAngle(m.B - m.Xc, m.Yc - m.B * tanBeta);
+    mWatch.start(context.model);
 }
 
 void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& previous,
                                   BlockMotion& next, EnergyTerms& energy, SafetyFactors& factors,
                                   RunControl& control) {
-    SlidingRockingStep(*mContext, mFlags, input, previous, next, energy, factors, control, mDebug);
+    mStep->step(input, previous, next, energy, factors, control);
     if (mEnergyZeroed)
         energy = EnergyTerms{};
-    mModel->MotionState = static_cast<std::uint8_t>(mFlags.mode);
-    mModel->AddedMassW = mFlags.addedMassW;
-    mModel->HydroThrust = mFlags.hydroThrust;
 }
 
 void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
-    if (mRotationAsked)
-        return;
-    const MotionMode mode = mFlags.mode;
-    const char* key = nullptr;
-    if (isHeelMode(mode) && current.theta > mModel->ThetaUp + kRotationMargin)
-        key = "engine.sliding_rocking.excessive_upstream";
-    else if (isToeMode(mode) && current.theta < -mModel->ThetaDown - kRotationMargin)
-        key = "engine.sliding_rocking.excessive_downstream";
-    if (!key)
-        return;
-    mRotationAsked = true;
-    control.ask({Message(key), QuestionButtons::NoOk});
+    const MotionMode mode = mStep->mode();
+    switch (mWatch.passed(current.theta, isHeelMode(mode), isToeMode(mode))) {
+    case CriticalSide::Heel:
+        control.ask({Message("engine.sliding_rocking.excessive_upstream"), QuestionButtons::NoOk});
+        break;
+    case CriticalSide::Toe:
+        control.ask(
+            {Message("engine.sliding_rocking.excessive_downstream"), QuestionButtons::NoOk});
+        break;
+    case CriticalSide::None:
+        break;
+    }
 }
 
 EnergyErrors SlidingRockingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {
@@ -95,9 +64,9 @@ EnergyErrors SlidingRockingAnalysis::energyErrors(const EnergyTerms& e) const no
 }
 
 void SlidingRockingAnalysis::finish() {
-    if (mModel && mContext)
-        mContext->pivots.storeDistances(*mModel, mFlags.heelU, mFlags.toeU);
-    mContext.reset();
+    if (mModel)
+        mWatch.store(*mModel);
+    mStep.reset();
 }
 
 } // namespace quibel

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/run/analysis_step.h"
-#include "engine/sliding_rocking/context.h"
+#include "engine/run/critical_rotation.h"
 #include "engine/sliding_rocking/step.h"
 
 #include <optional>
@@ -11,16 +11,16 @@ namespace quibel {
 /// The sliding-and-rocking analysis in the run driver: its checks, its seventeen series, its
 /// debug header, SlidingRockingStep, its energy errors and the excessive-rotation question.
 ///
-/// Checks, both made: a block without mass ("Block is massless!") and no time history defined
-/// ("No time histories defined!"), both errors. The first step is at time 0. At the start of
-/// the run ThetaUp = atan(Xc / Yc) and ThetaDown = atan((B - Xc) / (Yc - B tan Beta)) are set
-/// in the model. When the translational hydrodynamic pressures are considered
-/// (Options.Translational 0) the energy terms are not formed: they are 0 after every step.
-/// After every step the model holds MotionState, AddedMassW and HydroThrust of the step;
-/// DistHeel and DistToe of the added masses on the block are written when the run ends.
+/// Its wording of the driver's checks: "Block is massless!" and "No time histories defined!".
+/// The first step is at time 0. The critical angles of the block (criticalAngles of the model)
+/// are kept for the run and written into ThetaUp and ThetaDown when it ends. When the translational
+/// hydrodynamic pressures are considered (Options.Translational 0) the energy terms are not formed:
+/// they are 0 after every step.
 class SlidingRockingAnalysis final : public AnalysisStep {
 public:
-    std::vector<RunCheck> check(const TBlocStatic& model) const override;
+    SharedCheckKeys sharedCheckKeys() const noexcept override {
+        return {"engine.sliding_rocking.massless", "engine.sliding_rocking.no_histories"};
+    }
     ResultSeriesSet filledSeries() const noexcept override;
     std::string_view debugHeader() const noexcept override;
     StepTiming timing() const noexcept override { return StepTiming::FirstStepAtZero; }
@@ -38,11 +38,9 @@ public:
 
 private:
     TBlocStatic* mModel = nullptr;
-    DebugLine* mDebug = nullptr;
-    std::optional<SlidingRockingContext> mContext;
-    SlidingRockingRunFlags mFlags;
+    std::optional<SlidingRockingStep> mStep;
     bool mEnergyZeroed = false; ///< Options.Translational 0
-    bool mRotationAsked = false;
+    CriticalRotationWatch mWatch;
 };
 
 } // namespace quibel

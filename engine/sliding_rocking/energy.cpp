@@ -117,16 +117,8 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     const FaceLoad rot =
         RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha);
     const WaterLoadsResult wl = WaterLoads(c.loads, s.theta, s.u, ground.av);
-    start.Fhd = trans.load.force;
-    start.MhdUS = trans.load.momentHeel;
-    start.MhdDS = trans.load.momentToe;
-    start.Frot = rot.force;
-    start.MrotUS = rot.momentHeel;
-    start.MrotDS = rot.momentToe;
-    start.Hw = wl.Fx;
-    start.Vw = wl.Fy;
-    start.MwUS = wl.momentHeel;
-    start.MwDS = wl.momentToe;
+    start.setHydrodynamic(trans.load, rot);
+    start.setWater(wl);
 
     const double alongPlane =
         ((start.Frot + start.Fhd + start.Hw + start.SumFh) * cb + (start.SumFv + start.Vw) * sb) *

@@ -1,7 +1,7 @@
 #include "engine/sliding_rocking/events.h"
 
+#include "engine/sliding_rocking/event_rules.h"
 #include "engine/sliding_rocking/integrators.h"
-#include "engine/sliding_rocking/transitions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "engine/sliding_rocking/integrators.h"
 
 #include "engine/loads/hydrodynamic_loads.h"
+#include "engine/run/sliding_stop.h"
 #include "engine/sliding_rocking/equations.h"
 
 #include <algorithm>
@@ -89,21 +90,8 @@ void SlidingNewmarkStep(const SlidingRockingContext& c, SlidingRockingState& s,
 
     if (s.v0 != 0.0 && std::fabs(s.D) <= std::fabs(s.Fr) && s.v / s.v0 <= 0.0) {
         // The velocity v0 + a0 t + A t² of an acceleration linear over the span reaches zero.
-        double tau = span;
         const double A = span > 0.0 ? (s.a - s.a0) / (2.0 * span) : 0.0;
-        const double disc = s.a0 * s.a0 - 4.0 * A * s.v0;
-        if (disc >= 0.0 && A != 0.0) {
-            const double root = std::sqrt(disc);
-            const double r1 = (root - s.a0) / (2.0 * A);
-            const double r2 = (-s.a0 - root) / (2.0 * A);
-            if (r1 > 0.0 && r2 > 0.0)
-                tau = std::min(r1, r2);
-            else if (r1 >= 0.0 && r2 < 0.0)
-                tau = r1;
-            else if (r1 < 0.0 && r2 >= 0.0)
-                tau = r2;
-            tau = std::min(tau, span);
-        }
+        const double tau = VelocityRootTime(s.v0, s.a0, A, span);
         if (span > 0.0)
             s.a = s.a0 + (s.a - s.a0) * tau / span;
         s.v = 0.0;

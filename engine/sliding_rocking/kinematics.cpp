@@ -28,11 +28,9 @@ PivotKinematics::PivotKinematics(const TBlocStatic& model) {
     mMass = units::massToSi(model.UnitSystem);
 
     if (hasFlag(model.ModelFlags, ModelFlag::HasMasses)) {
-        for (int i = 0; i < model.Masses.Count(); ++i) {
-            const AddedMass& m = model.Masses.Items[static_cast<std::size_t>(i)];
+        for (const AddedMass& m : model.Masses.Items)
             if (OnBlock(model, m.X, m.Y))
-                mMasses.push_back({i, m.X, m.Y, m.Mass, m.Inertia});
-        }
+                mMasses.push_back({m.X, m.Y, m.Mass, m.Inertia});
     }
     mHasForces = hasFlag(model.ModelFlags, ModelFlag::HasForces);
     if (mHasForces) {
@@ -156,15 +154,15 @@ MassProperties PivotKinematics::ToeMassProperties(double u) const noexcept {
     return toeProperties(dX, dY);
 }
 
-ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const noexcept {
-    double dX, dY;
-    heelShift(u, dX, dY);
+template <class Arm>
+ForceLoads PivotKinematics::forceLoadsAbout(double base, double dY, Arm arm, double fh,
+                                            double fv) const noexcept {
     ForceLoads f;
     if (mHasForces) {
         double momentH = 0.0, momentV = 0.0;
         for (const PointForce& p : mForces) {
-            momentH -= (p.y - mH0 + dY) * p.fh;
-            momentV += (p.x + dX) * p.fv;
+            momentH -= (p.y - base + dY) * p.fh;
+            momentV += arm(p.x) * p.fv;
         }
         f.SumFh = mAddedFh;
         f.SumFv = mAddedFv;
@@ -173,52 +171,28 @@ ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const
     }
     if (mHistoryH) {
         f.SumFh += fh;
-        f.MomentH -= (mHistoryHy - mH0 + dY) * fh * mLength;
+        f.MomentH -= (mHistoryHy - base + dY) * fh * mLength;
     }
     if (mHistoryV) {
         f.SumFv += fv;
-        f.MomentV += (mHistoryVx + dX) * fv * mLength;
+        f.MomentV += arm(mHistoryVx) * fv * mLength;
     }
     return f;
+}
+
+ForceLoads PivotKinematics::HeelForceLoads(double u, double fh, double fv) const noexcept {
+    double dX, dY;
+    heelShift(u, dX, dY);
+    return forceLoadsAbout(
+        mH0, dY, [dX](double x) { return x + dX; }, fh, fv);
 }
 
 ForceLoads PivotKinematics::ToeForceLoads(double u, double fh, double fv) const noexcept {
     double dX, dY;
     toeShift(u, dX, dY);
-    ForceLoads f;
-    if (mHasForces) {
-        double momentH = 0.0, momentV = 0.0;
-        for (const PointForce& p : mForces) {
-            momentH -= (p.y - mZt + dY) * p.fh;
-            momentV -= (mB - p.x - dX) * p.fv;
-        }
-        f.SumFh = mAddedFh;
-        f.SumFv = mAddedFv;
-        f.MomentH = momentH * mForce * mLength;
-        f.MomentV = momentV * mForce * mLength;
-    }
-    if (mHistoryH) {
-        f.SumFh += fh;
-        f.MomentH -= (mHistoryHy - mZt + dY) * fh * mLength;
-    }
-    if (mHistoryV) {
-        f.SumFv += fv;
-        f.MomentV -= (mB - mHistoryVx - dX) * fv * mLength;
-    }
-    return f;
-}
-
-void PivotKinematics::storeDistances(TBlocStatic& model, double uHeel, double uToe) const {
-    double hx, hy, tx, ty;
-    heelShift(uHeel, hx, hy);
-    toeShift(uToe, tx, ty);
-    for (const PointMass& m : mMasses) {
-        AddedMass& target = model.Masses.Items[static_cast<std::size_t>(m.index)];
-        const double hy2 = m.y - mH0 + hy, hx2 = m.x + hx;
-        const double ty2 = m.y - mZt + ty, tx2 = mB - (m.x + tx);
-        target.DistHeel = std::sqrt(hy2 * hy2 + hx2 * hx2);
-        target.DistToe = std::sqrt(ty2 * ty2 + tx2 * tx2);
-    }
+    // A vertical force upstream of the toe turns the block the other way.
+    return forceLoadsAbout(
+        mZt, dY, [this, dX](double x) { return -(mB - x - dX); }, fh, fv);
 }
 
 MassProperties HeelMassProperties(const TBlocStatic& model, double u) {

@@ -61,14 +61,8 @@ public:
     double sumFh(double fh) const noexcept { return mAddedFh + (mHistoryH ? fh : 0.0); }
     double sumFv(double fv) const noexcept { return mAddedFv + (mHistoryV ? fv : 0.0); }
 
-    /// Writes the pivot distances of the added masses on the block, in the project's length
-    /// unit, into their DistHeel (heel pivot at uHeel) and DistToe (toe pivot at uToe). The
-    /// masses off the block keep their values.
-    void storeDistances(TBlocStatic& model, double uHeel, double uToe) const;
-
 private:
     struct PointMass {
-        int index; ///< in the model's list
         double x, y, mass, inertia;
     };
     struct PointForce {
@@ -77,6 +71,11 @@ private:
     /// Shift (dX, dY) of a pivot in the project's length unit for sliding displacement u (m).
     void heelShift(double u, double& dX, double& dY) const noexcept;
     void toeShift(double u, double& dX, double& dY) const noexcept;
+    /// ForceLoads about a pivot at elevation base shifted up by dY (project units); arm(x) is
+    /// the arm, signed as its moment, of a vertical force at x from the upstream face.
+    template <class Arm>
+    ForceLoads forceLoadsAbout(double base, double dY, Arm arm, double fh,
+                               double fv) const noexcept;
     MassProperties heelProperties(double dX, double dY) const noexcept;
     MassProperties toeProperties(double dX, double dY) const noexcept;
 

@@ -20,22 +20,13 @@ StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState
     l.MhDS = fDS.MomentH;
     l.MvDS = fDS.MomentV;
     const WaterLoadsResult wl = WaterLoads(c.loads, s.theta0, s.u0, s.av1);
-    l.Hw = wl.Fx;
-    l.Vw = wl.Fy;
-    l.MwUS = wl.momentHeel;
-    l.MwDS = wl.momentToe;
+    l.setWater(wl);
     s.hydroThrust = wl.Fx;
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u0, s.theta0, s.ag1, 0.0);
     s.addedMassW = trans.addedMass;
-    l.Fhd = trans.load.force;
-    l.MhdUS = trans.load.momentHeel;
-    l.MhdDS = trans.load.momentToe;
-    const FaceLoad rot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta0, s.alpha0);
-    l.Frot = rot.force;
-    l.MrotUS = rot.momentHeel;
-    l.MrotDS = rot.momentToe;
+    l.setHydrodynamic(trans.load, RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g,
+                                                             s.theta0, s.alpha0));
     return l;
 }
 

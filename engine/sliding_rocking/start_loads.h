@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/loads/hydrodynamic_loads.h"
+#include "engine/loads/water_loads.h"
 #include "engine/sliding_rocking/context.h"
 #include "engine/sliding_rocking/state.h"
 
@@ -17,6 +19,23 @@ struct StartLoads final {
     double MwUS = 0.0, MwDS = 0.0;   ///< their moments
     double Fhd = 0.0, MhdUS = 0.0, MhdDS = 0.0;    ///< translational hydrodynamic load
     double Frot = 0.0, MrotUS = 0.0, MrotDS = 0.0; ///< rotational hydrodynamic load
+
+    /// Hw, Vw and their moments from the water loads.
+    void setWater(const WaterLoadsResult& w) noexcept {
+        Hw = w.Fx;
+        Vw = w.Fy;
+        MwUS = w.momentHeel;
+        MwDS = w.momentToe;
+    }
+    /// The translational and the rotational hydrodynamic loads and their moments.
+    void setHydrodynamic(const FaceLoad& translational, const FaceLoad& rotational) noexcept {
+        Fhd = translational.force;
+        MhdUS = translational.momentHeel;
+        MhdDS = translational.momentToe;
+        Frot = rotational.force;
+        MrotUS = rotational.momentHeel;
+        MrotDS = rotational.momentToe;
+    }
 };
 
 /// The loads of the state's start position with the end-of-step ground accelerations: the

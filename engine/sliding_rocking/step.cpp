@@ -40,10 +40,14 @@ const char* ConvergenceMessageKey(int code) noexcept {
     }
 }
 
-void SlidingRockingStep(const SlidingRockingContext& c, SlidingRockingRunFlags& flags,
-                        const StepInput& input, const BlockMotion& previous, BlockMotion& next,
-                        EnergyTerms& energy, SafetyFactors& factors, RunControl& control,
-                        DebugLine* debug) noexcept {
+SlidingRockingStep::SlidingRockingStep(const RunContext& context)
+    : mContext(context.model, context.loads), mDebug(context.debug) {}
+
+void SlidingRockingStep::step(const StepInput& input, const BlockMotion& previous,
+                              BlockMotion& next, EnergyTerms& energy, SafetyFactors& factors,
+                              RunControl& control) noexcept {
+    const SlidingRockingContext& c = mContext;
+    DebugLine* debug = mDebug;
     const GroundMotion& gm = input.ground;
     SlidingRockingState s;
     s.u0 = s.u = previous.u;
@@ -52,7 +56,7 @@ void SlidingRockingStep(const SlidingRockingContext& c, SlidingRockingRunFlags& 
     s.theta0 = s.theta = previous.theta;
     s.omega0 = s.omega = previous.omega;
     s.alpha0 = s.alpha = previous.alpha;
-    s.mode = flags.mode;
+    s.mode = mMode;
     s.h = input.dt;
     s.ag0 = gm.agPrev;
     s.ag1 = gm.ag;
@@ -105,8 +109,8 @@ void SlidingRockingStep(const SlidingRockingContext& c, SlidingRockingRunFlags& 
     double N = hNet * sb - vNet * cb;
     if (N < 0.0) {
         N = 0.0;
-        if (!flags.contactWarningShown) {
-            flags.contactWarningShown = true;
+        if (!mContactWarningShown) {
+            mContactWarningShown = true;
             control.ask(
                 {Message("engine.sliding_rocking.contact_lost"), QuestionButtons::OkCancel});
         }
@@ -181,11 +185,9 @@ void SlidingRockingStep(const SlidingRockingContext& c, SlidingRockingRunFlags& 
         debug->endLine();
     }
 
-    flags.mode = s.mode;
-    flags.addedMassW = s.addedMassW;
-    flags.hydroThrust = s.hydroThrust;
-    flags.heelU = s.heelU;
-    flags.toeU = s.toeU;
+    mMode = s.mode;
+    mAddedMassW = s.addedMassW;
+    mHydroThrust = s.hydroThrust;
     next.u = s.u;
     next.v = s.v;
     next.a = s.a;

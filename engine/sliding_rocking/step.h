@@ -6,20 +6,8 @@
 
 namespace quibel {
 
-/// What a sliding-and-rocking step keeps from one step to the next besides the motion: the
-/// mode and the one-time warning of the run.
-struct SlidingRockingRunFlags final {
-    MotionMode mode = MotionMode::Stop;
-    /// The loss of contact has been reported in this run.
-    bool contactWarningShown = false;
-    // Working values left by the last step, for the model.
-    double addedMassW = 0.0;  ///< translational added mass of the water, t
-    double hydroThrust = 0.0; ///< horizontal hydrostatic force, kN
-    double heelU = 0.0;       ///< sliding displacement of the last heel mass properties, m
-    double toeU = 0.0;        ///< and of the last toe ones, m
-};
-
-/// One step of the sliding-and-rocking analysis from the results `previous` of the last step:
+/// The steps of the sliding-and-rocking analysis, each from the results `previous` of the last
+/// step:
 /// - the loads in the start position (water, hydrodynamic, added forces and masses about both
 ///   pivots), the moments MUS and MDS of all forces, inertia included, about the heel and the
 ///   toe pivots, the normal and driving forces along the plane and the friction;
@@ -32,10 +20,32 @@ struct SlidingRockingRunFlags final {
 /// A normal force that would pull the block off the plane is reported once per run with a
 /// question (OK stops the run). With a debug file the step writes its columns and the mode
 /// label, ending the line the driver started.
-void SlidingRockingStep(const SlidingRockingContext& c, SlidingRockingRunFlags& flags,
-                        const StepInput& input, const BlockMotion& previous, BlockMotion& next,
-                        EnergyTerms& energy, SafetyFactors& factors, RunControl& control,
-                        DebugLine* debug) noexcept;
+///
+/// Between steps it keeps the mode, whether the loss of contact was reported, and the working
+/// values of the last step: the water's translational added mass and the hydrostatic thrust.
+class SlidingRockingStep final {
+public:
+    /// A block at rest (mode Stop), with the constants of the run's context.
+    explicit SlidingRockingStep(const RunContext& context);
+
+    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept;
+
+    MotionMode mode() const noexcept { return mMode; }
+    /// Goes on from a block in mode m, as a step that left it there would.
+    void setMode(MotionMode m) noexcept { mMode = m; }
+    const SlidingRockingContext& context() const noexcept { return mContext; }
+    double addedMassW() const noexcept { return mAddedMassW; }   ///< t
+    double hydroThrust() const noexcept { return mHydroThrust; } ///< kN
+
+private:
+    SlidingRockingContext mContext;
+    DebugLine* mDebug;
+    MotionMode mMode = MotionMode::Stop;
+    bool mContactWarningShown = false;
+    double mAddedMassW = 0.0;
+    double mHydroThrust = 0.0;
+};
 
 /// The catalogue key of the convergence message for code (101 to 106).
 const char* ConvergenceMessageKey(int code) noexcept;

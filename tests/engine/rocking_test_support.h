@@ -62,7 +62,6 @@ public:
     explicit RockingStepper(TBlocStatic m)
         : model(std::move(m)), si(MakeSiModel(model)), loads(MakeLoadModel(model, si)),
           added(CollectAddedLoads(model)), control(host) {
-        model.MotionState = 0;
         step = std::make_unique<RockingStep>(RunContext{model, si, loads, added, nullptr});
     }
 
@@ -77,15 +76,15 @@ public:
         state.theta = theta;
         state.omega = omega;
         if (theta == 0.0 && omega == 0.0) {
-            model.MotionState = static_cast<std::uint8_t>(RockingMotion::AtRest);
+            step->setMotion(RockingMotion::AtRest);
             return;
         }
         const double weight = b.blockMass * si.g;
         if (toe) {
-            model.MotionState = static_cast<std::uint8_t>(RockingMotion::RockingDown);
+            step->setMotion(RockingMotion::RockingDown);
             state.alpha = weight * b.rToe * std::sin(b.alphaToe + theta) / b.inertiaToe;
         } else {
-            model.MotionState = static_cast<std::uint8_t>(RockingMotion::RockingUp);
+            step->setMotion(RockingMotion::RockingUp);
             state.alpha = -weight * b.rHeel * std::sin(b.alphaHeel - theta) / b.inertiaHeel;
         }
     }
@@ -121,7 +120,7 @@ public:
         time += dt;
     }
 
-    RockingMotion motion() const { return static_cast<RockingMotion>(model.MotionState); }
+    RockingMotion motion() const { return step->motion(); }
 
     TBlocStatic model;
     SiModel si;

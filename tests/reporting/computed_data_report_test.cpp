@@ -1,6 +1,7 @@
 #include "reporting/computed_data_report.h"
 
 #include "model/model_flags.h"
+#include "tests/support/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,15 @@ TBlocStatic handModel(AnalysisKind kind) {
 // Rdown = sqrt(49 + 9) m, Itoe = 100 + 2 x 58 = 216 t m² and ThetaDown = atan(7 / 3).
 const double kBetaTenth = std::atan(0.1) * 180.0 / std::numbers::pi;
 
+// The report's lines against those of the file name in tests/data/reports/, each line there
+// ended by a newline.
+void expectReport(const std::vector<std::string>& lines, const std::string& name) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    EXPECT_EQ(text, test::readTextFile(QUIBEL_TEST_DATA_DIR "/reports/" + name)) << name;
+}
+
 std::string joined(const std::vector<std::string>& lines) {
     std::string s;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -55,73 +65,15 @@ std::string joined(const std::vector<std::string>& lines) {
 
 TEST(ComputedDataReportTest, SlidingReportsEndWithTheFrictionAngles) {
     const TBlocStatic m = handModel(AnalysisKind::Sliding);
-    EXPECT_EQ(joined(ComputedDataReport(m, Language::English)), R"(ANALYSIS TYPE:
-  Sliding
-
-BLOCK INPUT PARAMETERS
-  Block mass :                           2.000 ton
-  Total dam height :                    30.000 m
-  U/S block height :                    20.000 m
-  Reservoir height :                    28.000 m
-  Block horizontal base width :         10.000 m
-  Block base inclination :               0.000 deg
-  Block normal uplift force :         1330.500 kN
-  block uplift force position :          5.330 m
-  block section thickness :              1.000 m
-  Static friction angle :               45.000 deg
-  Dynamic friction angle :              40.000 deg)");
-    EXPECT_EQ(joined(ComputedDataReport(m, Language::French)), R"(TYPE D'ANALYSE:
-  Glissement
-
-PARAMÈTRES DU BLOC
-  Masse du bloc :                                   2.000 ton
-  Hauteur totale du barrage :                      30.000 m
-  Hauteur du bloc à l'amont :                      20.000 m
-  Profondeur du réservoir :                        28.000 m
-  Largeur horizontale de la base du bloc:          10.000 m
-  Inclinaison de la base du bloc :                  0.000 deg
-  Force normale de sous-pression du bloc :       1330.500 kN
-  Position de la force de sous-pression :           5.330 m
-  Épaisseur de la section du bloc :                 1.000 m
-  Angle de friction statique :                     45.000 deg
-  Angle de friction dynamique :                    40.000 deg)");
+    expectReport(ComputedDataReport(m, Language::English), "sliding_en.txt");
+    expectReport(ComputedDataReport(m, Language::French), "sliding_fr.txt");
 }
 
 // The English rocking part has no empty lines, prints the inertias in scientific notation and
 // the downstream angle with its own sign, and ends with the coefficients of restitution.
 TEST(ComputedDataReportTest, EnglishRockingReportsHaveTheRockingQuantities) {
     const TBlocStatic rocking = handModel(AnalysisKind::Rocking);
-    EXPECT_EQ(joined(ComputedDataReport(rocking, Language::English)), R"(ANALYSIS TYPE:
-  Rocking
-
-BLOCK INPUT PARAMETERS
-  Block mass :                           2.000 ton
-  Total dam height :                    30.000 m
-  U/S block height :                    20.000 m
-  Reservoir height :                    28.000 m
-  Block horizontal base width :         10.000 m
-  Block base inclination :               0.000 deg
-  Block normal uplift force :         1330.500 kN
-  block uplift force position :          5.330 m
-  block section thickness :              1.000 m
-  Block center of mass from U/S:
-    Position X :                         3.000 m
-    Position Y :                         4.000 m
-  Block distance from center of mass to rotation point:
-    Upstream radius :                    5.000 m
-    Downstream radius :                  8.062 m
-  Block critical angle of rotation:
-    Upstream angle :                  0.643501 rad
-                                        36.870 deg
-    Downstream angle :                1.051650 rad
-                                        60.255 deg
-  Block mass moment of Inertia
-    At center of mass:          1.0000000E+002 ton·m²
-    From upstream (at heel):    1.5000000E+002 ton·m²
-    From downstream (at toe):   2.3000000E+002 ton·m²
-  Block coefficient of restitution of impact:
-    Upstream  coefficient :              1.000
-    Downstream coefficient :             0.300)");
+    expectReport(ComputedDataReport(rocking, Language::English), "rocking_en.txt");
 
     TBlocStatic slidingRocking = handModel(AnalysisKind::SlidingAndRocking);
     slidingRocking.Beta = kBetaTenth;
@@ -129,39 +81,7 @@ BLOCK INPUT PARAMETERS
     // The English report never lists the added items.
     setFlag(slidingRocking.ModelFlags, ModelFlag::HasMasses, true);
     slidingRocking.Masses.Items.push_back({8, 14, 2, 10});
-    EXPECT_EQ(joined(ComputedDataReport(slidingRocking, Language::English)), R"(ANALYSIS TYPE:
-  Sliding & rocking
-
-BLOCK INPUT PARAMETERS
-  Block mass :                           2.000 ton
-  Total dam height :                    30.000 m
-  U/S block height :                    20.000 m
-  Reservoir height :                    28.000 m
-  Block horizontal base width :         10.000 m
-  Block base inclination :               5.711 deg
-  Block normal uplift force :         1330.500 kN
-  block uplift force position :          5.330 m
-  block section thickness :              1.000 m
-  Static friction angle :               45.000 deg
-  Dynamic friction angle :              40.000 deg
-  Block center of mass from U/S:
-    Position X :                         3.000 m
-    Position Y :                         4.000 m
-  Block distance from center of mass to rotation point:
-    Upstream radius :                    5.000 m
-    Downstream radius :                  7.616 m
-  Block critical angle of rotation:
-    Upstream angle :                  0.643501 rad
-                                        36.870 deg
-    Downstream angle :                1.165905 rad
-                                        66.801 deg
-  Block mass moment of Inertia
-    At center of mass:          1.0000000E+002 ton·m²
-    From upstream (at heel):    1.5000000E+002 ton·m²
-    From downstream (at toe):   2.1600000E+002 ton·m²
-  Block coefficient of restitution of impact:
-    Upstream  coefficient :              1.000
-    Downstream coefficient :             0.300)");
+    expectReport(ComputedDataReport(slidingRocking, Language::English), "sliding_rocking_en.txt");
 }
 
 // One added mass on the block, 8 m from the face and 4 m above the heel (2 t, 10 t m² of its
@@ -176,72 +96,7 @@ TEST(ComputedDataReportTest, FrenchRockingReportListsAddedItemsAndCombinedProper
     m.Forces.Items.push_back({2, 25, -50, 12.5});
     m.Masses.Items.push_back({8, 14, 2, 10});
     m.Masses.Items.push_back({5, 9.999, 100, 1000});
-    EXPECT_EQ(joined(ComputedDataReport(m, Language::French)), R"(TYPE D'ANALYSE:
-  Renversement
-
-PARAMÈTRES DU BLOC
-  Masse du bloc :                                   2.000 ton
-  Hauteur totale du barrage :                      30.000 m
-  Hauteur du bloc à l'amont :                      20.000 m
-  Profondeur du réservoir :                        28.000 m
-  Largeur horizontale de la base du bloc:          10.000 m
-  Inclinaison de la base du bloc :                  0.000 deg
-  Force normale de sous-pression du bloc :       1330.500 kN
-  Position de la force de sous-pression :           5.330 m
-  Épaisseur de la section du bloc :                 1.000 m
-
-  Coefficients de restitution d'impacte du bloc :
-    Coefficient amont :                             1.000
-    Coefficient aval :                              0.300
-
-  Centre de masse du bloc à partir de l'amont (sans les masses ajoutées) :
-    Position X :                                    3.000 m
-    Position Y :                                    4.000 m
-
-  Distance entre le centre de masse du bloc et les points de rotation (sans les masses ajoutées) :
-    Rayon amont :                                   5.000 m
-    Rayon aval :                                    8.062 m
-
-  Angle critique de rotation du bloc (sans les masses ajoutées) :
-    Angle amont:                                 0.643501 rad
-                                                   36.870 deg
-    Angle aval :                                -1.051650 rad
-                                                  -60.255 deg
-
-  Inertie massique du bloc (sans les masses ajoutées) :
-    Au centre de masse :                          100.000 ton·m²
-    Au pied amont du bloc :                       150.000 ton·m²
-    au pied aval du bloc :                        230.000 ton·m²
-
-LISTE DES FORCES AJOUTÉES :
-    Position   Élevation     Force-X     Force-y
-         (m)         (m)        (kN)        (kN)
-       2.000      25.000     -50.000      12.500
-
-LISTE DES MASSES AJOUTÉES :
-    Position   Élevation       Masse     Inertie
-         (m)         (m)       (ton)    (ton·m²)
-       8.000      14.000       2.000        10.0
-       5.000       9.999     100.000      1000.0
-
-  Centre de masse à partir de l'amont (avec les masses ajoutées) :
-    Position X :                                    5.500 m
-    Position Y :                                    4.000 m
-
-  Distance entre le centre de masse et les points de rotation (avec les masses ajoutées) :
-    Rayon amont :                                   6.801 m
-    Rayon aval :                                    6.021 m
-
-  Angle critique de rotation (avec les masses ajoutées) :
-    Angle amont:                                 0.942000 rad
-                                                   53.973 deg
-    Angle aval :                                -0.844154 rad
-                                                  -48.366 deg
-
-  Inertie massique (avec les masses ajoutées) :
-    Au centre de masse :                          135.000 ton·m²
-    Au pied amont du bloc :                       345.000 ton·m²
-    au pied aval du bloc :                        305.000 ton·m²)");
+    expectReport(ComputedDataReport(m, Language::French), "rocking_fr_added_items.txt");
 }
 
 // With every added mass below the plane the sections with added masses repeat the block-only
@@ -253,68 +108,8 @@ TEST(ComputedDataReportTest, FrenchSectionsRepeatTheBlockWhenNoMassIsOnIt) {
     setFlag(m.ModelFlags, ModelFlag::HasMasses, true);
     // The plane is at 10 + 0.1 x 5 = 10.5 m at X = 5 m.
     m.Masses.Items.push_back({5, 10.499, 50, 20});
-    EXPECT_EQ(joined(ComputedDataReport(m, Language::French)), R"(TYPE D'ANALYSE:
-  Glissement & renversement
-
-PARAMÈTRES DU BLOC
-  Masse du bloc :                                   2.000 ton
-  Hauteur totale du barrage :                      30.000 m
-  Hauteur du bloc à l'amont :                      20.000 m
-  Profondeur du réservoir :                        28.000 m
-  Largeur horizontale de la base du bloc:          10.000 m
-  Inclinaison de la base du bloc :                  5.711 deg
-  Force normale de sous-pression du bloc :       1330.500 kN
-  Position de la force de sous-pression :           5.330 m
-  Épaisseur de la section du bloc :                 1.000 m
-  Angle de friction statique :                     45.000 deg
-  Angle de friction dynamique :                    40.000 deg
-
-  Coefficients de restitution d'impacte du bloc :
-    Coefficient amont :                             1.000
-    Coefficient aval :                              0.300
-
-  Centre de masse du bloc à partir de l'amont (sans les masses ajoutées) :
-    Position X :                                    3.000 m
-    Position Y :                                    4.000 m
-
-  Distance entre le centre de masse du bloc et les points de rotation (sans les masses ajoutées) :
-    Rayon amont :                                   5.000 m
-    Rayon aval :                                    7.616 m
-
-  Angle critique de rotation du bloc (sans les masses ajoutées) :
-    Angle amont:                                 0.643501 rad
-                                                   36.870 deg
-    Angle aval :                                -1.165905 rad
-                                                  -66.801 deg
-
-  Inertie massique du bloc (sans les masses ajoutées) :
-    Au centre de masse :                          100.000 ton·m²
-    Au pied amont du bloc :                       150.000 ton·m²
-    au pied aval du bloc :                        216.000 ton·m²
-
-LISTE DES MASSES AJOUTÉES :
-    Position   Élevation       Masse     Inertie
-         (m)         (m)       (ton)    (ton·m²)
-       5.000      10.499      50.000        20.0
-
-  Centre de masse à partir de l'amont (avec les masses ajoutées) :
-    Position X :                                    3.000 m
-    Position Y :                                    4.000 m
-
-  Distance entre le centre de masse et les points de rotation (avec les masses ajoutées) :
-    Rayon amont :                                   5.000 m
-    Rayon aval :                                    7.616 m
-
-  Angle critique de rotation (avec les masses ajoutées) :
-    Angle amont:                                 0.643501 rad
-                                                   36.870 deg
-    Angle aval :                                -1.165905 rad
-                                                  -66.801 deg
-
-  Inertie massique (avec les masses ajoutées) :
-    Au centre de masse :                          100.000 ton·m²
-    Au pied amont du bloc :                       150.000 ton·m²
-    au pied aval du bloc :                        216.000 ton·m²)");
+    expectReport(ComputedDataReport(m, Language::French),
+                 "sliding_rocking_fr_masses_below_plane.txt");
 }
 
 // A centre of mass at the level of the heel: the critical angle about the heel is a quarter

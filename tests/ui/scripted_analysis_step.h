@@ -24,6 +24,8 @@ public:
     /// Wall time each step takes, so that a run lasts long enough for the user to act.
     std::chrono::microseconds pause{0};
 
+    /// None of the shared checks: the script runs on any model.
+    SharedCheckKeys sharedCheckKeys() const noexcept override { return {}; }
     std::vector<RunCheck> check(const TBlocStatic&) const override { return checks; }
     ResultSeriesSet filledSeries() const noexcept override {
         return kSlidingSeries | seriesBit(ResultSeries::Rotation);

@@ -5,30 +5,18 @@
 #include "reporting/result_grid.h"
 #include "signals/effective_signal.h"
 #include "signals/response_spectrum.h"
+#include "tests/support/silent_run_host.h"
 
 #include <cmath>
 #include <stdexcept>
 
 namespace quibel::verification {
 
-namespace {
-
-class GoOnHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
-} // namespace
-
 RunResults RunInProcess(const CaseRuns& runs) {
     RunResults results;
     for (const AnalysisRequest& a : runs.analyses) {
         TBlocStatic model = a.model;
-        GoOnHost host;
+        test::SilentRunHost host;
         AnalysisRun run(model, host);
         if (run.run().end == RunEnd::ChecksFailed)
             throw std::runtime_error("the checks refused to run " + a.name);

@@ -45,7 +45,7 @@ TEST(RockingStepTest, BlockAtRestHasHandSafetyFactorAndResultant) {
         EXPECT_EQ(s.state.alpha, 0.0);
         EXPECT_NEAR(s.factors.overturning, c.factor, 1e-12);
         EXPECT_NEAR(s.factors.resultantPosition, c.position, 1e-10);
-        EXPECT_NEAR(s.model.NormalForce, -100.0 * kGravity, 1e-9);
+        EXPECT_NEAR(s.step->normalForce(), -100.0 * kGravity, 1e-9);
     }
 }
 
@@ -54,7 +54,7 @@ TEST(RockingStepTest, BlockAtRestHasHandSafetyFactorAndResultant) {
 TEST(RockingStepTest, NoNormalForceGivesMidBase) {
     RockingStepper s(dryBlock(4, 8));
     s.advance(1e-4, 0.0, -kGravity);
-    EXPECT_EQ(s.model.NormalForce, 0.0);
+    EXPECT_EQ(s.step->normalForce(), 0.0);
     EXPECT_EQ(s.factors.resultantPosition, 50.0);
     EXPECT_EQ(s.motion(), RockingMotion::AtRest);
 }
@@ -146,7 +146,7 @@ TEST(RockingStepTest, RotationalOptionRemovesTheWaterOfTheRotatedBlock) {
 // further: the run stops with the convergence message.
 TEST(RockingStepTest, RotationPastItsPivotStopsTheRun) {
     RockingStepper s(dryBlock(4, 8));
-    s.model.MotionState = static_cast<std::uint8_t>(RockingMotion::RockingUp);
+    s.step->setMotion(RockingMotion::RockingUp);
     s.state = BlockMotion{};
     s.state.omega = -0.5; // about the heel, but turning toward the toe
     s.advance(1e-4, 2.0 * kGravity * 4.0 / 8.0);
@@ -158,8 +158,8 @@ TEST(RockingStepTest, RotationPastItsPivotStopsTheRun) {
     EXPECT_EQ(s.host.messages[0].message.key, "engine.rocking.convergence");
 }
 
-// The working values of the rocking analysis are written into the run's model.
-TEST(RockingStepTest, WritesTheWorkingValuesIntoTheModel) {
+// The working values of the rocking analysis: the body of the run and the loads of the step.
+TEST(RockingStepTest, KeepsTheWorkingValuesOfTheRun) {
     TBlocStatic m = startupModel();
     m.AnalysisKind = AnalysisKind::Rocking;
     m.ModelFlags = ModelFlag::GeometryComplete | ModelFlag::HasMasses;
@@ -167,19 +167,21 @@ TEST(RockingStepTest, WritesTheWorkingValuesIntoTheModel) {
     m.Masses.Items.push_back(AddedMass{4.0, 5.0, 10.0, 2.0}); // below the plane: ignored
     RockingStepper s(m);
     s.advance(1e-4, 0.0);
-    EXPECT_NEAR(s.model.Ru, std::hypot(5.301, 6.964), 1e-12);
-    EXPECT_NEAR(s.model.Rd, std::hypot(16 - 5.301, 6.964), 1e-12);
-    const AddedMass& on = s.model.Masses.Items[0];
-    EXPECT_NEAR(on.DistHeel, std::hypot(4.0, 15.0), 1e-12);
-    EXPECT_NEAR(on.DistToe, std::hypot(12.0, 15.0), 1e-12);
-    EXPECT_NEAR(on.AngleHeel, std::atan2(4.0, 15.0), 1e-15);
-    EXPECT_NEAR(on.AngleToe, std::atan2(12.0, 15.0), 1e-15);
-    EXPECT_EQ(s.model.Masses.Items[1].DistHeel, 0.0);
-    EXPECT_NEAR(s.model.HydroThrust, kGravity * 18 * 18 / 2, 1e-9);
-    EXPECT_NEAR(s.model.HydroArm, 6.0, 1e-12);
-    EXPECT_NEAR(s.model.AddedMassW, 0.543 * std::sqrt(28.0) * std::pow(18.0, 1.5), 1e-9);
+    const RockingBody& body = s.step->body();
+    EXPECT_NEAR(body.Ru, std::hypot(5.301, 6.964), 1e-12);
+    EXPECT_NEAR(body.Rd, std::hypot(16 - 5.301, 6.964), 1e-12);
+    ASSERT_EQ(body.masses.size(), 1u); // the mass below the plane is left out
+    const RockingMass& on = body.masses[0];
+    EXPECT_NEAR(on.distHeel, std::hypot(4.0, 15.0), 1e-12);
+    EXPECT_NEAR(on.distToe, std::hypot(12.0, 15.0), 1e-12);
+    EXPECT_NEAR(on.angleHeel, std::atan2(4.0, 15.0), 1e-15);
+    EXPECT_NEAR(on.angleToe, std::atan2(12.0, 15.0), 1e-15);
+    const RockingStepLoads& loads = s.step->equations().stepLoads();
+    EXPECT_NEAR(loads.hydroThrust, kGravity * 18 * 18 / 2, 1e-9);
+    EXPECT_NEAR(loads.hydroArm, 6.0, 1e-12);
+    EXPECT_NEAR(loads.addedMassW, 0.543 * std::sqrt(28.0) * std::pow(18.0, 1.5), 1e-9);
     // Weight of block and mass pressing on the plane, the uplift pushing it off.
-    EXPECT_NEAR(s.model.NormalForce, -(398 + 10) * kGravity + 1330, 1e-9);
+    EXPECT_NEAR(s.step->normalForce(), -(398 + 10) * kGravity + 1330, 1e-9);
 }
 
 // With the debug file on, every step ends the driver's line with the rocking columns: seven

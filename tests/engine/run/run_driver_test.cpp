@@ -15,8 +15,10 @@
 #include <fstream>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace quibel;
@@ -85,20 +87,19 @@ public:
     bool slidDownstream = false;
     bool slidUpstream = false;
 
+    SharedCheckKeys sharedCheckKeys() const noexcept override { return mInner.sharedCheckKeys(); }
     std::vector<RunCheck> check(const TBlocStatic& m) const override { return mInner.check(m); }
     ResultSeriesSet filledSeries() const noexcept override { return mInner.filledSeries(); }
     std::string_view debugHeader() const noexcept override { return mInner.debugHeader(); }
-    void prepare(const RunContext& c) override {
-        mModel = &c.model;
-        mInner.prepare(c);
-    }
+    void prepare(const RunContext& c) override { mStep.emplace(c); }
     void step(const StepInput& in, const BlockMotion& prev, BlockMotion& next, EnergyTerms& e,
               SafetyFactors& f, RunControl& control) override {
-        const std::uint8_t before = mModel->MotionState;
-        mInner.step(in, prev, next, e, f, control);
-        if (before == 0 && mModel->MotionState == 1)
+        const SlidingMotionState before = mStep->motion();
+        mStep->step(in, prev, next, e, f, control);
+        const SlidingMotionState after = mStep->motion();
+        if (before == SlidingMotionState::Stuck && after == SlidingMotionState::Slipping)
             starts.push_back({in.t, in.ground.ag});
-        if (before == 0 && mModel->MotionState == 0)
+        if (before == SlidingMotionState::Stuck && after == SlidingMotionState::Stuck)
             stuckAg.push_back(in.ground.ag);
         slidDownstream = slidDownstream || next.v > 0;
         slidUpstream = slidUpstream || next.v < 0;
@@ -108,8 +109,8 @@ public:
     }
 
 private:
-    SlidingAnalysis mInner;
-    TBlocStatic* mModel = nullptr;
+    SlidingAnalysis mInner; // for all but the steps
+    std::optional<SlidingStep> mStep;
 };
 
 bool shown(const RecordingHost& host, const std::string& key, MessageKind kind) {
@@ -394,6 +395,41 @@ TEST(RunDriverTest, SeriesOfOtherAnalysesAreLeftAlone) {
     EXPECT_FALSE(m.OverturningSF);
 }
 
+// The driver makes the checks every analysis shares in the words of the analysis, around the
+// analysis's own: sliding warns of a plane steeper than its friction between the two.
+TEST(RunDriverTest, SharedChecksAreWordedByEachAnalysisAroundItsOwn) {
+    struct Case {
+        AnalysisKind kind;
+        std::vector<std::pair<MessageKind, std::string>> shown;
+    };
+    const auto error = MessageKind::Error;
+    const Case cases[] = {
+        {AnalysisKind::Sliding,
+         {{error, "engine.sliding.massless"},
+          {MessageKind::Warning, "engine.sliding.friction_below_slope"},
+          {error, "engine.sliding.no_histories"}}},
+        {AnalysisKind::Rocking,
+         {{error, "engine.rocking.massless"}, {error, "engine.rocking.no_histories"}}},
+        {AnalysisKind::SlidingAndRocking,
+         {{error, "engine.sliding_rocking.massless"},
+          {error, "engine.sliding_rocking.no_histories"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        TBlocStatic m = dryBlockUnderSine(20, 0.5, 0.5, 1.0);
+        m.AnalysisKind = c.kind;
+        m.M = 0;
+        m.Beta = 25; // steeper than the friction angle of 20 degrees
+        m.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Undefined;
+        RecordingHost host;
+        EXPECT_EQ(AnalysisRun(m, host).run().end, RunEnd::ChecksFailed);
+        std::vector<std::pair<MessageKind, std::string>> shown;
+        for (const auto& s : host.messages)
+            shown.emplace_back(s.kind, s.message.key);
+        EXPECT_EQ(shown, c.shown);
+    }
+}
+
 TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
     struct Case {
         const char* what;
@@ -441,7 +477,6 @@ TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
         TBlocStatic m = dryBlockUnderSine(20, 0.5, 0.5, 1.0);
         m.SlidingDisp.emplace(5);
         m.SlidingDisp->set(3, 1.5);
-        m.MotionState = 1;
         c.spoil(m);
         RecordingHost host;
         const RunOutcome outcome = AnalysisRun(m, host).run();
@@ -454,7 +489,6 @@ TEST(RunDriverTest, FailedChecksRefuseTheRunAndTouchNoSeries) {
         ASSERT_EQ(m.SlidingDisp->size(), 5);
         EXPECT_EQ(m.SlidingDisp->get(3), 1.5);
         EXPECT_FALSE(m.SlidingSF);
-        EXPECT_EQ(m.MotionState, 0);
         EXPECT_TRUE(host.statuses.empty());
         EXPECT_TRUE(host.positions.empty());
     }

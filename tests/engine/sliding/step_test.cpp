@@ -2,6 +2,7 @@
 #include "engine/loads/load_model.h"
 #include "engine/run/si_model.h"
 #include "engine/sliding/step.h"
+#include "tests/engine/recording_host.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@ namespace {
 
 constexpr double kG = 9.807;
 constexpr double kDt = 1e-4;
-constexpr std::uint8_t kStuck = 0;
-constexpr std::uint8_t kSlipping = 1;
+constexpr SlidingMotionState kStuck = SlidingMotionState::Stuck;
+constexpr SlidingMotionState kSlipping = SlidingMotionState::Slipping;
 
 // A dry 398 t block on a horizontal plane: no reservoir, no uplift, no added items.
 TBlocStatic dryBlock(double phiDegrees) {
@@ -28,9 +29,12 @@ TBlocStatic dryBlock(double phiDegrees) {
     return m;
 }
 
-SlidingSetup setupOf(const TBlocStatic& m) {
+// The step of a run on m; it keeps copies of what it reads.
+SlidingStep stepOf(TBlocStatic m) {
     const SiModel si = MakeSiModel(m);
-    return MakeSlidingSetup(m, MakeLoadModel(m, si), CollectAddedLoads(m));
+    const LoadModel loads = MakeLoadModel(m, si);
+    const AddedLoadsOnBlock added = CollectAddedLoads(m);
+    return SlidingStep(RunContext{m, si, loads, added, nullptr});
 }
 
 GroundMotion steadyGround(double ag, double av = 0) {
@@ -44,21 +48,31 @@ struct StepResult {
     BlockMotion next;
     EnergyTerms energy;
     double SF = 0;
-    std::uint8_t state = 0;
+    SlidingMotionState state = kStuck;
 };
 
-StepResult step(const SlidingSetup& setup, std::uint8_t state, const BlockMotion& previous,
+StepResult step(SlidingStep s, SlidingMotionState state, const BlockMotion& previous,
                 const GroundMotion& ground, double Fh = 0, double Fv = 0) {
+    StepInput input;
+    input.ground = ground;
+    input.Fh = Fh;
+    input.Fv = Fv;
+    input.dt = kDt;
+    test::RecordingHost host;
+    RunControl control(host);
+    SafetyFactors factors;
     StepResult r;
-    r.state = state;
-    SlidingStep(setup, r.state, previous, r.next, r.energy, r.SF, ground, Fh, Fv, kDt, nullptr);
+    s.setMotion(state);
+    s.step(input, previous, r.next, r.energy, factors, control);
+    r.SF = factors.sliding;
+    r.state = s.motion();
     return r;
 }
 
 } // namespace
 
 TEST(SlidingStepTest, StuckBlockBelowStaticFrictionStaysAtRest) {
-    const SlidingSetup setup = setupOf(dryBlock(30));
+    const SlidingStep setup = stepOf(dryBlock(30));
     BlockMotion previous;
     previous.u = 0.012;
     const StepResult r = step(setup, kStuck, previous, steadyGround(0.3 * kG));
@@ -71,7 +85,7 @@ TEST(SlidingStepTest, StuckBlockBelowStaticFrictionStaysAtRest) {
 }
 
 TEST(SlidingStepTest, SafetyFactorIsFiveWithoutLoadAlongThePlane) {
-    const SlidingSetup setup = setupOf(dryBlock(30));
+    const SlidingStep setup = stepOf(dryBlock(30));
     EXPECT_EQ(step(setup, kStuck, {}, steadyGround(0)).SF, 5.0);
     // and at most 5 under a small load
     EXPECT_EQ(step(setup, kStuck, {}, steadyGround(0.01 * kG)).SF, 5.0);
@@ -83,7 +97,7 @@ TEST(SlidingStepTest, BlockStartsToSlideOnceStaticFrictionIsExceeded) {
         SCOPED_TRACE(variant == 0 ? "linear acceleration" : "constant acceleration");
         TBlocStatic m = dryBlock(30);
         m.Options.NewmarkBeta = variant;
-        const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0.7 * kG));
+        const StepResult r = step(stepOf(m), kStuck, {}, steadyGround(0.7 * kG));
         EXPECT_EQ(r.state, kSlipping);
         // The ground pulls downstream, the block lags upstream: a = -(0.7 - mu) g.
         const double a = -(0.7 - mu) * kG;
@@ -102,7 +116,7 @@ TEST(SlidingStepTest, SlidingBlockFeelsDynamicFrictionAgainstItsVelocity) {
     BlockMotion previous;
     previous.v = -0.2; // sliding upstream
     previous.a = -1.0;
-    const StepResult r = step(setupOf(m), kSlipping, previous, steadyGround(0.4 * kG));
+    const StepResult r = step(stepOf(m), kSlipping, previous, steadyGround(0.4 * kG));
     EXPECT_EQ(r.state, kSlipping);
     EXPECT_NEAR(r.next.a, -0.4 * kG + muD * kG, 1e-12);
     EXPECT_NEAR(r.SF, muD / 0.4, 1e-12);
@@ -115,9 +129,9 @@ TEST(SlidingStepTest, NewmarkVariantsShareVelocitiesNotDisplacements) {
     previous.u = 0.1;
     previous.v = 0.3;
     previous.a = -2.0;
-    const StepResult linear = step(setupOf(m), kSlipping, previous, steadyGround(0.8 * kG));
+    const StepResult linear = step(stepOf(m), kSlipping, previous, steadyGround(0.8 * kG));
     m.Options.NewmarkBeta = 1;
-    const StepResult constant = step(setupOf(m), kSlipping, previous, steadyGround(0.8 * kG));
+    const StepResult constant = step(stepOf(m), kSlipping, previous, steadyGround(0.8 * kG));
     EXPECT_EQ(linear.next.v, constant.next.v);
     EXPECT_EQ(linear.next.a, constant.next.a);
     EXPECT_NE(linear.next.u, constant.next.u);
@@ -130,7 +144,7 @@ TEST(SlidingStepTest, StopsAtTheVelocityRootWithinTheStep) {
     // Sliding downstream at 0.3 mm/s with a = -2 m/s² at the start of the step, on a dry plane
     // without ground motion: friction gives -mu g at the end, and the velocity, quadratic in
     // time for an acceleration linear over the step, reaches 0 inside it.
-    const SlidingSetup setup = setupOf(dryBlock(30));
+    const SlidingStep setup = stepOf(dryBlock(30));
     const double mu = std::tan(30 * std::numbers::pi / 180);
     BlockMotion previous;
     previous.u = 0.05;
@@ -166,7 +180,7 @@ TEST(SlidingStepTest, StopsAtTheVelocityRootWithinTheStep) {
 TEST(SlidingStepTest, StopWithoutUsableRootIsPlacedAtTheEndOfTheStep) {
     // The acceleration does not change over the step (A = 0): the stop polynomial is linear and
     // the stop is put at the end of the step.
-    const SlidingSetup setup = setupOf(dryBlock(30));
+    const SlidingStep setup = stepOf(dryBlock(30));
     BlockMotion fast;
     fast.v = 1.0;
     const double friction = step(setup, kSlipping, fast, steadyGround(0)).next.a; // -mu g
@@ -184,7 +198,7 @@ TEST(SlidingStepTest, StopWithoutUsableRootIsPlacedAtTheEndOfTheStep) {
 
 TEST(SlidingStepTest, ReversalUnderALargeLoadKeepsSliding) {
     // The velocity changes sign while the load exceeds dynamic friction: no stop.
-    const SlidingSetup setup = setupOf(dryBlock(30));
+    const SlidingStep setup = stepOf(dryBlock(30));
     BlockMotion previous;
     previous.v = 1e-5;
     previous.a = -5.0;
@@ -199,7 +213,7 @@ TEST(SlidingStepTest, SteepPlaneSlidesWithoutGroundMotion) {
     TBlocStatic m = dryBlock(20);
     m.Beta = 30;
     const double b = 30 * std::numbers::pi / 180;
-    const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0));
+    const StepResult r = step(stepOf(m), kStuck, {}, steadyGround(0));
     EXPECT_EQ(r.state, kSlipping);
     EXPECT_NEAR(r.next.a, -kG * (std::sin(b) - std::tan(20 * std::numbers::pi / 180) * std::cos(b)),
                 1e-12);
@@ -209,7 +223,7 @@ TEST(SlidingStepTest, NoContactPressureMeansNoFriction) {
     // An uplift of twice the weight lifts the block off the plane: even a small load slides it.
     TBlocStatic m = dryBlock(45);
     m.U = 2 * 398 * kG;
-    const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0.01 * kG));
+    const StepResult r = step(stepOf(m), kStuck, {}, steadyGround(0.01 * kG));
     EXPECT_EQ(r.state, kSlipping);
     EXPECT_NEAR(r.next.a, -0.01 * kG, 1e-12);
     EXPECT_EQ(r.SF, 0.0);
@@ -222,8 +236,8 @@ TEST(SlidingStepTest, VerticalAccelerationAlwaysEntersTheNormalForce) {
         SCOPED_TRACE(static_cast<int>(option));
         TBlocStatic m = dryBlock(std::atan(0.5) * 180 / std::numbers::pi);
         m.Options.VerticalAcceleration = option;
-        EXPECT_EQ(step(setupOf(m), kStuck, {}, steadyGround(0.3 * kG)).state, kStuck);
-        const StepResult r = step(setupOf(m), kStuck, {}, steadyGround(0.3 * kG, -0.5 * kG));
+        EXPECT_EQ(step(stepOf(m), kStuck, {}, steadyGround(0.3 * kG)).state, kStuck);
+        const StepResult r = step(stepOf(m), kStuck, {}, steadyGround(0.3 * kG, -0.5 * kG));
         EXPECT_EQ(r.state, kSlipping);
         EXPECT_NEAR(r.next.a, -0.3 * kG + 0.5 * 0.5 * kG, 1e-12);
     }
@@ -234,19 +248,19 @@ TEST(SlidingStepTest, WaterAddsMassHorizontallyUnlessSwitchedOff) {
     m.Beta = 6;
     const double cb = std::cos(6 * std::numbers::pi / 180);
     const double mw = 0.543 * std::sqrt(28.0) * std::pow(18.0, 1.5);
-    SlidingSetup setup = setupOf(m);
-    EXPECT_NEAR(setup.waterMass, mw, 1e-9);
-    EXPECT_NEAR(setup.effectiveMass, 398 + mw * cb * cb, 1e-9);
+    const SlidingSetup wet = stepOf(m).setup();
+    EXPECT_NEAR(wet.waterMass, mw, 1e-9);
+    EXPECT_NEAR(wet.effectiveMass, 398 + mw * cb * cb, 1e-9);
     m.Options.Translational = 1;
-    setup = setupOf(m);
-    EXPECT_EQ(setup.waterMass, 0.0);
-    EXPECT_EQ(setup.effectiveMass, 398.0);
+    const SlidingSetup off = stepOf(m).setup();
+    EXPECT_EQ(off.waterMass, 0.0);
+    EXPECT_EQ(off.effectiveMass, 398.0);
 }
 
 TEST(SlidingStepTest, EnergyOfAStuckBlockFollowsTheGround) {
     // A block at rest on the moving ground: its absolute kinetic energy is that of the ground,
     // nothing relative happens.
-    const SlidingSetup setup = setupOf(dryBlock(45));
+    const SlidingStep setup = stepOf(dryBlock(45));
     GroundMotion g = steadyGround(0.1 * kG);
     g.vgPrev = 0.5;
     g.vg = 0.5 + 0.1 * kG * kDt;

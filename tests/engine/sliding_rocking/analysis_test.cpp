@@ -1,6 +1,10 @@
+#include "engine/loads/added_loads.h"
+#include "engine/loads/load_model.h"
 #include "engine/run/run_driver.h"
+#include "engine/run/si_model.h"
 #include "engine/sliding_rocking/analysis.h"
 #include "engine/sliding_rocking/centre_of_mass.h"
+#include "engine/sliding_rocking/step.h"
 #include "model/model_flags.h"
 #include "model/unit_change.h"
 #include "model/unit_tables.h"
@@ -34,6 +38,24 @@ TBlocStatic slidingRockingBlock(double phi, double amplitudeG, double period, do
     generatedSine(m.history(HistoryKind::HorizontalAcceleration), amplitudeG, period, duration);
     return m;
 }
+
+// The last sample of m shows the block at rest: neither sliding nor turning.
+void expectAtRestAtTheEnd(const TBlocStatic& m) {
+    EXPECT_EQ(m.SlidingVel->get(m.SlidingVel->size()), 0.0);
+    EXPECT_EQ(m.RotationVel->get(m.RotationVel->size()), 0.0);
+}
+
+// The step of a run on a model, with the copies its run context refers to.
+struct StepOnModel {
+    explicit StepOnModel(const TBlocStatic& m)
+        : model(m), si(MakeSiModel(model)), loads(MakeLoadModel(model, si)),
+          added(CollectAddedLoads(model)), step(RunContext{model, si, loads, added, nullptr}) {}
+    TBlocStatic model;
+    SiModel si;
+    LoadModel loads;
+    AddedLoadsOnBlock added;
+    SlidingRockingStep step;
+};
 
 // A slender block: 6 m wide, centre of mass 10 m above the heel, midway across.
 void makeSlender(TBlocStatic& m) {
@@ -145,7 +167,7 @@ TEST(SlidingRockingAnalysisTest, BlockWithoutTendencyStaysExactlyAtRest) {
         EXPECT_EQ((*s)->min(1, (*s)->size()), 0.0);
         EXPECT_EQ((*s)->max(1, (*s)->size()), 0.0);
     }
-    EXPECT_EQ(m.MotionState, 0);
+    expectAtRestAtTheEnd(m);
     // Only the ground moves: the absolute energies of the block carried along.
     EXPECT_GT(m.AbsKineticEnergy->max(), 0.0);
     EXPECT_EQ(m.RelKineticEnergy->max(), 0.0);
@@ -161,7 +183,7 @@ TEST(SlidingRockingAnalysisTest, RockingBlockSettlesAtRest) {
     ASSERT_EQ(run(m, host).end, RunEnd::Completed);
     const int n = m.Rotation->size();
     EXPECT_GT(m.Rotation->max(1, n), 1e-3);
-    EXPECT_EQ(m.MotionState, 0);
+    expectAtRestAtTheEnd(m);
     // The last second is at rest.
     for (int j = n - 100; j <= n; ++j) {
         ASSERT_EQ(m.Rotation->get(j), 0.0) << j;
@@ -197,7 +219,7 @@ TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
     // The dry start-up block at rest on a level plane (friction angle 30 degrees).
     TBlocStatic m = dryBlock();
     m.PhiS = m.PhiD = 30;
-    const SlidingRockingContext c(m);
+    StepOnModel onModel(m);
     const double mu = std::tan(30 * std::numbers::pi / 180);
     struct Case {
         const char* name;
@@ -219,7 +241,7 @@ TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
         SCOPED_TRACE(k.name);
         RecordingHost host;
         RunControl control(host);
-        SlidingRockingRunFlags flags;
+        SlidingRockingStep step = onModel.step;
         StepInput input;
         input.dt = 1e-4;
         input.ground.ag = input.ground.agPrev = k.ag;
@@ -227,11 +249,11 @@ TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
         BlockMotion previous, next;
         EnergyTerms energy;
         SafetyFactors factors;
-        SlidingRockingStep(c, flags, input, previous, next, energy, factors, control, nullptr);
+        step.step(input, previous, next, energy, factors, control);
         EXPECT_NEAR(factors.sliding, k.sliding, 1e-9);
         EXPECT_NEAR(factors.overturning, k.overturning, 1e-9);
         EXPECT_NEAR(factors.resultantPosition, k.resultant, 1e-9);
-        EXPECT_EQ(flags.mode, MotionMode::Stop);
+        EXPECT_EQ(step.mode(), MotionMode::Stop);
     }
 }
 
@@ -241,7 +263,7 @@ TEST(SlidingRockingAnalysisTest, InconsistentModeStopsTheRunWithItsCode) {
     // from theta = 0 with the block turning the other way.
     TBlocStatic m = dryBlock();
     m.PhiS = m.PhiD = 30;
-    const SlidingRockingContext c(m);
+    StepOnModel onModel(m);
     struct Case {
         MotionMode mode;
         double theta, omega;
@@ -258,8 +280,8 @@ TEST(SlidingRockingAnalysisTest, InconsistentModeStopsTheRunWithItsCode) {
         SCOPED_TRACE(k.code);
         RecordingHost host;
         RunControl control(host);
-        SlidingRockingRunFlags flags;
-        flags.mode = k.mode;
+        SlidingRockingStep step = onModel.step;
+        step.setMode(k.mode);
         StepInput input;
         input.dt = 1e-4;
         BlockMotion previous, next;
@@ -267,7 +289,7 @@ TEST(SlidingRockingAnalysisTest, InconsistentModeStopsTheRunWithItsCode) {
         previous.omega = k.omega;
         EnergyTerms energy;
         SafetyFactors factors;
-        SlidingRockingStep(c, flags, input, previous, next, energy, factors, control, nullptr);
+        step.step(input, previous, next, energy, factors, control);
         EXPECT_FALSE(control.running());
         EXPECT_EQ(control.stopCause(), StopCause::StepFailure);
         ASSERT_EQ(host.messages.size(), 1u);
@@ -329,7 +351,7 @@ TEST(SlidingRockingAnalysisTest, BlockSlidDownAnInclinedPlaneKeepsItsPotentialEn
     const int n = m.SlidingDisp->size();
     const double u = m.SlidingDisp->get(n);
     ASSERT_LT(u, -0.1);
-    EXPECT_EQ(m.MotionState, 0);
+    expectAtRestAtTheEnd(m);
     EXPECT_EQ(m.Rotation->max(1, n), 0.0);
     EXPECT_NEAR(m.PotentialEnergy->get(n), 398 * kG * u * std::sin(3 * std::numbers::pi / 180),
                 1e-9);

@@ -179,15 +179,3 @@ TEST(SlidingRockingKinematicsTest, ForceHistoryBelowThePlaneIsIgnored) {
     EXPECT_EQ(k.sumFh(1e9), 0.0);
     EXPECT_DOUBLE_EQ(k.sumFv(7), 7);
 }
-
-TEST(SlidingRockingKinematicsTest, DistancesAreWrittenForMassesOnTheBlockOnly) {
-    TBlocStatic m = loadedBlock();
-    m.Beta = 0;
-    const PivotKinematics k(m);
-    k.storeDistances(m, -1.0, 0.0);
-    EXPECT_DOUBLE_EQ(m.Masses.Items[0].DistHeel, std::hypot(15, 1)); // (2 - 1, 25 - 10)
-    EXPECT_DOUBLE_EQ(m.Masses.Items[0].DistToe, std::hypot(15, 14)); // (16 - 2, 25 - 10)
-    EXPECT_DOUBLE_EQ(m.Masses.Items[1].DistHeel, std::hypot(4, 11));
-    EXPECT_EQ(m.Masses.Items[2].DistHeel, -7.0);
-    EXPECT_EQ(m.Masses.Items[2].DistToe, -7.0);
-}

@@ -1,4 +1,5 @@
 #include "engine/sliding_rocking/equations.h"
+#include "engine/sliding_rocking/event_rules.h"
 #include "engine/sliding_rocking/integrators.h"
 #include "engine/sliding_rocking/transitions.h"
 #include "tests/engine/sliding_rocking_models.h"

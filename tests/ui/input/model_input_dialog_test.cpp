@@ -3,6 +3,7 @@
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
 #include "scripted_prompts.h"
+#include "tests/support/silent_run_host.h"
 #include "ui/input/analysis_options_dialog.h"
 #include "ui/input/force_edit_dialog.h"
 #include "ui/input/forces_dialog.h"
@@ -26,17 +27,6 @@ using namespace quibel;
 using namespace quibel::test;
 
 namespace {
-// A run host that lets the run go on and remembers its messages.
-class QuietHost final : public RunHost {
-public:
-    std::vector<Message> messages;
-    void showMessage(MessageKind, const Message& m) override { messages.push_back(m); }
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 void click(const QWidget& dialog, const char* name) {
     auto* b = child<QPushButton>(dialog, name);
     ASSERT_NE(b, nullptr) << name;
@@ -109,7 +99,7 @@ TEST(ModelInputDialogTest, ModelBuiltThroughTheDialogsRunsASlidingAnalysis) {
     setFlag(model.ModelFlags, ModelFlag::HorizontalAccDefined, true);
     ASSERT_TRUE(modelComplete(model));
 
-    QuietHost host;
+    SilentRunHost host;
     const RunOutcome below = AnalysisRun(model, host).run();
     ASSERT_EQ(below.end, RunEnd::Completed);
     ASSERT_TRUE(model.SlidingDisp.has_value());
