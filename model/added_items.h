@@ -4,17 +4,12 @@
 
 namespace quibel {
 
-/// A point mass added to the block. X, Y, Mass and Inertia are user data; the four Dist/Angle
-/// fields are working values written by the analyses and neither saved nor unit-converted.
+/// A point mass added to the block.
 struct AddedMass final {
     double X = 0.0;       ///< from the upstream face, length unit
     double Y = 0.0;       ///< elevation from the foundation, length unit
     double Mass = 0.0;    ///< mass unit
     double Inertia = 0.0; ///< about its own centre, mass unit x length unit²
-    double DistHeel = 0.0;
-    double DistToe = 0.0;
-    double AngleHeel = 0.0; ///< rad
-    double AngleToe = 0.0;  ///< rad
 
     bool operator==(const AddedMass&) const = default;
 };

@@ -14,10 +14,11 @@
 namespace quibel {
 
 /// The whole project: inputs in the project's unit system, the four time histories, added
-/// masses and forces, options, the result series of the last analysis and the engine's
-/// working values. Data only: reading, writing, unit change and validation live elsewhere.
-/// Lengths are in the length unit of UnitSystem, masses in its mass unit, forces in its force
-/// unit; base accelerations in g; times in s; angles entered by the user in degrees.
+/// masses and forces, options, the result series of the last analysis and what a run leaves for
+/// the file and the report (Ru, Rd, ThetaUp, ThetaDown). Data only: reading, writing, unit change
+/// and validation live elsewhere. Lengths are in the length unit of UnitSystem, masses in its mass
+/// unit, forces in its force unit; base accelerations in g; times in s; angles entered by the user
+/// in degrees.
 struct TBlocStatic final {
     std::string FileName; ///< empty for an untitled model
     std::array<std::int16_t, 4> FileVersion{1, 0, 3, 1};
@@ -58,12 +59,6 @@ struct TBlocStatic final {
     std::optional<TVector> Rotation;    ///< rad
     std::optional<TVector> RotationVel; ///< rad/s
     std::optional<TVector> RotationAcc; ///< rad/s²
-    std::uint8_t MotionState = 0;       ///< motion state of the sliding-and-rocking engine, 0..7
-    double HydroThrust = 0.0;           ///< engine working value, kN
-    double HydroArm = 0.0;              ///< engine working value, m
-    double NormalForce = 0.0;           ///< engine working value, kN
-    double ResultantArm = 0.0;          ///< engine working value, m
-    double AddedMassW = 0.0;            ///< engine working value: translational added mass, t
     std::optional<TVector> RelKineticEnergy;
     std::optional<TVector> AbsKineticEnergy;
     std::optional<TVector> FrictionEnergy;

@@ -32,7 +32,7 @@ TEST(BlockPropertiesTest, OnBlockFollowsTheExtendedPlane) {
 TEST(BlockPropertiesTest, WithoutMassesOnTheBlockGivesBlockValues) {
     TBlocStatic m = startupModel();
     m.Beta = 5;
-    m.Masses.Items.push_back({3, 5, 1000, 7, 0, 0, 0, 0}); // below the plane
+    m.Masses.Items.push_back({3, 5, 1000, 7}); // below the plane
     const auto r = BlockProperties(m);
     const double t = std::tan(5 * std::numbers::pi / 180);
     EXPECT_DOUBLE_EQ(r.Xg, 5.301);
@@ -54,8 +54,8 @@ TEST(BlockPropertiesTest, TwoPointMassesByHand) {
     m.Xc = 1;
     m.Yc = 1;
     m.B = 4;
-    m.Masses.Items.push_back({3, 11, 2, 0.5, 0, 0, 0, 0});  // elevation 11 = 1 above the heel
-    m.Masses.Items.push_back({0, 10, 0, 0.25, 0, 0, 0, 0}); // zero mass still adds its inertia
+    m.Masses.Items.push_back({3, 11, 2, 0.5});  // elevation 11 = 1 above the heel
+    m.Masses.Items.push_back({0, 10, 0, 0.25}); // zero mass still adds its inertia
     const auto r = BlockProperties(m);
     EXPECT_DOUBLE_EQ(r.Xg, 2);
     EXPECT_DOUBLE_EQ(r.Yg, 1);

@@ -47,7 +47,7 @@ TBlocStatic richModel() {
     m.Histories[2].Terms[1] = {TermShape::Triangle, 12.5, 0.4, -90, 1, 3, 1};
     m.Histories[2].PosX = 3;
     m.Histories[2].PosY = 25;
-    m.Masses.Items.push_back({1, 2, 3, 4, 0, 0, 0, 0});
+    m.Masses.Items.push_back({1, 2, 3, 4});
     m.Forces.Items.push_back({5, 26, -7, 8});
     m.Forces.Items.push_back({6, 27, 9, -10});
     return m;

@@ -24,7 +24,7 @@ TEST(UnitChangeTest, MetresToMillimetresByHand) {
 
 TEST(UnitChangeTest, ImperialUsesTheTableEntries) {
     TBlocStatic m = startupModel();
-    m.Masses.Items.push_back({1, 2, 10, 5, 0, 0, 0, 0});
+    m.Masses.Items.push_back({1, 2, 10, 5});
     m.Forces.Items.push_back({1, 2, 100, -50});
     changeUnitSystem(m, UnitSystem::InLbLb);
     EXPECT_EQ(m.M, 398 * 2204.622621848776);

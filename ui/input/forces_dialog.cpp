@@ -134,7 +134,7 @@ void ForcesDialog::addClicked() {
         if (mKind == AddedItemKind::Forces)
             mForces.Items.push_back({v[0], v[1], v[2], v[3]});
         else
-            mMasses.Items.push_back({v[0], v[1], v[2], v[3], 0, 0, 0, 0});
+            mMasses.Items.push_back({v[0], v[1], v[2], v[3]});
         refresh();
     });
     entry->open();

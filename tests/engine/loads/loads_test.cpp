@@ -269,8 +269,8 @@ TEST(AddedLoadsTest, OnlyItemsOnTheBlockCountAndAreConvertedToSi) {
     m.Forces.Items.push_back({3000, 18000, 1000, -500});
     m.Forces.Items.push_back({3000, 9999, 1e9, 1e9}); // below the plane (heel at 10 000 mm)
     m.Forces.Items.push_back({-500, 10000, 200, 0});  // on the extended plane, upstream
-    m.Masses.Items.push_back({2000, 25000, 3000, 4e6, 0, 0, 0, 0});
-    m.Masses.Items.push_back({2000, 9000, 1e9, 0, 0, 0, 0, 0}); // below
+    m.Masses.Items.push_back({2000, 25000, 3000, 4e6});
+    m.Masses.Items.push_back({2000, 9000, 1e9, 0}); // below
     {
         const AddedLoadsOnBlock a = CollectAddedLoads(m); // flags clear: nothing counts
         EXPECT_EQ(a.sumFx, 0.0);

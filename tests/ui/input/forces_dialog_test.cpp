@@ -78,7 +78,7 @@ TEST(ForcesDialogTest, ListLinesArePaddedWithTheRegionalSeparator) {
 
 TEST(ForcesDialogTest, OpensWithTheListOfItsMode) {
     TBlocStatic model = withForces();
-    model.Masses.Items = {{1, 2, 3, 4, 0, 0, 0, 0}};
+    model.Masses.Items = {{1, 2, 3, 4}};
     ForcesDialog forces(model, AddedItemKind::Forces, Language::English);
     EXPECT_EQ(forces.windowTitle(), "Force data");
     EXPECT_EQ(child<QLabel>(forces, "list_title_label")->text(), "List of force(s)");
@@ -201,7 +201,7 @@ TEST(ForcesDialogTest, RemovingEveryItemClearsTheFlag) {
 TEST(ForcesDialogTest, RemovingSomeMassesKeepsTheOthersWhole) {
     TBlocStatic model = startupModel();
     model.Masses.Items = {
-        {1, 11, 10, 100, 0, 0, 0, 0}, {2, 12, 20, 200, 0, 0, 0, 0}, {3, 13, 30, 300, 0, 0, 0, 0}};
+        {1, 11, 10, 100}, {2, 12, 20, 200}, {3, 13, 30, 300}};
     model.ModelFlags = ModelFlag::HasMasses;
     ForcesDialog dialog(model, AddedItemKind::Masses, Language::English);
     ASSERT_TRUE(showActive(dialog));
@@ -211,8 +211,8 @@ TEST(ForcesDialogTest, RemovingSomeMassesKeepsTheOthersWhole) {
     click(dialog, "ok_button");
     dialog.applyTo(model);
     ASSERT_EQ(model.Masses.Items.size(), 2u);
-    EXPECT_EQ(model.Masses.Items[0], (AddedMass{1, 11, 10, 100, 0, 0, 0, 0}));
-    EXPECT_EQ(model.Masses.Items[1], (AddedMass{3, 13, 30, 300, 0, 0, 0, 0}));
+    EXPECT_EQ(model.Masses.Items[0], (AddedMass{1, 11, 10, 100}));
+    EXPECT_EQ(model.Masses.Items[1], (AddedMass{3, 13, 30, 300}));
     EXPECT_TRUE(hasFlag(model.ModelFlags, ModelFlag::HasMasses));
 }
 
