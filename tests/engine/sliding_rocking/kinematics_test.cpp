@@ -19,7 +19,7 @@ TBlocStatic loadedBlock() {
     m.Beta = 4;
     m.Masses.Items.push_back({2, 25, 30, 4});
     m.Masses.Items.push_back({12, 14, 10, 1});
-    m.Masses.Items.push_back({5, 9, 500, 9, -7, -7, 0, 0}); // below the heel: ignored
+    m.Masses.Items.push_back({5, 9, 500, 9}); // below the heel: ignored
     setFlag(m.ModelFlags, ModelFlag::HasMasses, true);
     m.Forces.Items.push_back({3, 18, 100, -50});
     m.Forces.Items.push_back({3, 5, 1000, 1000}); // below the plane: ignored

@@ -72,7 +72,7 @@ TEST(ForcesDialogTest, ListLinesArePaddedWithTheRegionalSeparator) {
     // A value wider than eight characters is printed whole and pushes the rest along.
     EXPECT_EQ(ForcesDialog::lineOf(AddedForce{123456.25, 0, 1234567.75, 0}, english),
               "(x:123456.250, el:   0.000) (H:1234567.8, V:     0.0)");
-    EXPECT_EQ(ForcesDialog::lineOf(AddedMass{3, 20, 12.5, 0.25, 1, 2, 3, 4}, english),
+    EXPECT_EQ(ForcesDialog::lineOf(AddedMass{3, 20, 12.5, 0.25}, english),
               "(x:   3.000, el:  20.000) (M:    12.5, I:   0.250)");
 }
 
@@ -200,8 +200,7 @@ TEST(ForcesDialogTest, RemovingEveryItemClearsTheFlag) {
 
 TEST(ForcesDialogTest, RemovingSomeMassesKeepsTheOthersWhole) {
     TBlocStatic model = startupModel();
-    model.Masses.Items = {
-        {1, 11, 10, 100}, {2, 12, 20, 200}, {3, 13, 30, 300}};
+    model.Masses.Items = {{1, 11, 10, 100}, {2, 12, 20, 200}, {3, 13, 30, 300}};
     model.ModelFlags = ModelFlag::HasMasses;
     ForcesDialog dialog(model, AddedItemKind::Masses, Language::English);
     ASSERT_TRUE(showActive(dialog));
