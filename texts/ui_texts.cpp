@@ -141,6 +141,10 @@ constexpr TextEntry kTexts[] = {
     {"ui.about.library.xlsxwriter_deps",
      "minizip and zlib (Zlib), OpenSSL 3 (Apache-2.0): used by libxlsxwriter",
      "minizip et zlib (Zlib), OpenSSL 3 (Apache-2.0) : utilisées par libxlsxwriter"},
+    {"ui.about.library.fftw", "FFTW 3 (GPL-2.0-or-later): Fourier amplitudes of the records",
+     "FFTW 3 (GPL-2.0-or-later) : amplitudes de Fourier des enregistrements"},
+    {"ui.about.library.json", "nlohmann-json (MIT): the JSON of the command-line tool",
+     "nlohmann-json (MIT) : le JSON de l'outil en ligne de commande"},
     {"ui.about.library.runtime",
      "GCC C++ standard library (GPL-3.0 with the GCC Runtime Library Exception), GNU C library "
      "(LGPL-2.1-or-later)",

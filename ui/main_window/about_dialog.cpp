@@ -36,6 +36,8 @@ QStringList AboutDialog::libraries(Language language) {
         uiText(language, "ui.about.library.freexl"),
         uiText(language, "ui.about.library.xlsxwriter"),
         uiText(language, "ui.about.library.xlsxwriter_deps"),
+        uiText(language, "ui.about.library.fftw"),
+        uiText(language, "ui.about.library.json"),
         uiText(language, "ui.about.library.runtime"),
     };
 }
