@@ -4,6 +4,7 @@
 #include "cli/batch/summary.h"
 #include "numeric/error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -28,7 +29,8 @@ bool isSummaryHeader(const std::vector<std::string>& header) {
     for (std::size_t i = 0; i < kCaseIndexColumn + 2; ++i)
         if (header[i] != start[i])
             return false;
-    return header.back() == kRunTimeColumn;
+    const std::size_t fixedEnd = start.size() - (kCaseIndexColumn + 2);
+    return std::equal(start.end() - fixedEnd, start.end(), header.end() - fixedEnd);
 }
 
 struct Row {
