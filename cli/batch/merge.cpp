@@ -4,7 +4,6 @@
 #include "cli/batch/summary.h"
 #include "numeric/error.h"
 
-#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -29,8 +28,7 @@ bool isSummaryHeader(const std::vector<std::string>& header) {
     for (std::size_t i = 0; i < kCaseIndexColumn + 2; ++i)
         if (header[i] != start[i])
             return false;
-    const std::size_t fixedEnd = start.size() - (kCaseIndexColumn + 2);
-    return std::equal(start.end() - fixedEnd, start.end(), header.end() - fixedEnd);
+    return header.back() == kRunTimeColumn;
 }
 
 struct Row {

@@ -26,10 +26,10 @@ constexpr std::string_view kResultColumns[] = {
     "min_overturning_sf",
     "max_abs_energy_error_pct",
     "max_rel_energy_error_pct",
-    kRunTimeColumn,
 };
 
-// The intensity measures of the horizontal record as run, after the run's own columns.
+// The intensity measures of the horizontal record as run, after the run's own values and
+// before its time, which stays last (the one column that differs between two runs).
 constexpr std::string_view kMeasureColumns[] = {
     "h_pga_g",     "h_t_pga_s", "h_pgv_m_s", "h_t_pgv_s", "h_pgd_m", "h_t_pgd_s",
     "h_arias_m_s", "h_d5_95_s", "h_d5_75_s", "h_cav_m_s", "h_tm_s",  "h_tp_s",
@@ -120,6 +120,7 @@ std::vector<std::string> SummaryHeader(const std::vector<std::string>& tableColu
         header.emplace_back(c);
     for (std::string_view c : kMeasureColumns)
         header.emplace_back(c);
+    header.emplace_back(kRunTimeColumn);
     return header;
 }
 
@@ -144,6 +145,7 @@ std::vector<std::string> SummaryRow(const std::vector<std::string>& tableColumns
     if (!r.ran) {
         row.resize(row.size() + std::size(kResultColumns) - 5);
         appendMeasures(r.horizontalMeasures, row);
+        row.emplace_back();
         return row;
     }
     row.push_back(std::to_string(r.steps));
@@ -157,8 +159,8 @@ std::vector<std::string> SummaryRow(const std::vector<std::string>& tableColumns
     row.push_back(number(r.minOverturningSF));
     row.push_back(ShortestText(r.maxAbsoluteEnergyError));
     row.push_back(ShortestText(r.maxRelativeEnergyError));
-    row.push_back(fixedText(r.seconds, 3));
     appendMeasures(r.horizontalMeasures, row);
+    row.push_back(fixedText(r.seconds, 3));
     return row;
 }
 

@@ -40,10 +40,10 @@ TEST(BatchSummaryTest, HeaderPutsTheTableBetweenTheFixedColumns) {
         std::vector<std::string>(h.begin(), h.begin() + 6),
         (std::vector<std::string>{"case", "row", "case_index", "case_count", "project", "PhiS"}));
     EXPECT_EQ(h[kCaseIndexColumn], "case_index");
-    // The intensity measures of the horizontal record come after the run's time.
-    EXPECT_EQ(h[h.size() - 13], kRunTimeColumn);
-    EXPECT_EQ(h[h.size() - 12], "h_pga_g");
-    EXPECT_EQ(h.back(), "h_tp_s");
+    EXPECT_EQ(h.back(), kRunTimeColumn);
+    // The intensity measures of the horizontal record come just before the run's time.
+    EXPECT_EQ(h[h.size() - 13], "h_pga_g");
+    EXPECT_EQ(h[h.size() - 2], "h_tp_s");
 }
 
 TEST(BatchSummaryTest, ACompletedRunGivesEveryValueThatApplies) {
