@@ -22,6 +22,8 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
 
     auto* group = new QGroupBox(uiText(language, "ui.file_format.group"), this);
     group->setObjectName(QStringLiteral("ArrangementGroup"));
+    mAutomaticButton = new QRadioButton(uiText(language, "records.ui.automatic"), group);
+    mAutomaticButton->setObjectName(QStringLiteral("AutomaticButton"));
     mPairsButton = new QRadioButton(uiText(language, "ui.file_format.pairs"), group);
     mPairsButton->setObjectName(QStringLiteral("PairsButton"));
     mAmplitudesButton = new QRadioButton(uiText(language, "ui.file_format.amplitudes"), group);
@@ -44,6 +46,7 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
     stepRow->addWidget(label);
     stepRow->addWidget(mEditTimeStep);
     auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(mAutomaticButton);
     groupLayout->addWidget(mPairsButton);
     groupLayout->addWidget(mAmplitudesButton);
     groupLayout->addLayout(stepRow);
@@ -76,6 +79,10 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
 HistoryFileFormat FileFormatDialog::format() const {
     return mAmplitudesButton->isChecked() ? HistoryFileFormat::AmplitudesOnly
                                           : HistoryFileFormat::TimeAndAmplitude;
+}
+
+bool FileFormatDialog::automatic() const {
+    return mAutomaticButton->isChecked();
 }
 
 double FileFormatDialog::timeStep() const {
