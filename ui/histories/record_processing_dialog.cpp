@@ -4,6 +4,7 @@
 #include "numeric/error.h"
 #include "signals/records/intensity_measures.h"
 #include "ui/histories/history_chart.h"
+#include "ui/histories/record_dialog_buttons.h"
 #include "ui/widgets/numeric_edit.h"
 #include "ui/widgets/ui_text.h"
 
@@ -117,20 +118,13 @@ RecordProcessingDialog::RecordProcessingDialog(RecordComponent record, Language 
     mProblem->setObjectName(QStringLiteral("ProblemLabel"));
     mProblem->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = nullptr;
+    QDialogButtonBox* buttons = makeRecordButtons(this, language, ok);
     auto* previewButton =
         buttons->addButton(uiText(language, "records.ui.preview"), QDialogButtonBox::ActionRole);
     previewButton->setObjectName(QStringLiteral("ButtonPreview"));
-    auto* ok = buttons->addButton(uiText(language, "records.ui.ok"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ButtonOk"));
-    ok->setDefault(true);
-    auto* cancel =
-        buttons->addButton(uiText(language, "records.ui.cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->setCenterButtons(true);
     connect(previewButton, &QPushButton::clicked, this, &RecordProcessingDialog::preview);
     connect(ok, &QPushButton::clicked, this, &RecordProcessingDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(options);

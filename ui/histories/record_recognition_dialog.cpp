@@ -1,5 +1,6 @@
 #include "ui/histories/record_recognition_dialog.h"
 
+#include "ui/histories/record_dialog_buttons.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QComboBox>
@@ -68,16 +69,9 @@ RecordRecognitionDialog::RecordRecognitionDialog(const RecordData& data, Languag
         form->addRow(uiText(language, "records.ui.warnings"), remarks);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(uiText(language, "records.ui.ok"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ButtonOk"));
-    ok->setDefault(true);
-    auto* cancel =
-        buttons->addButton(uiText(language, "records.ui.cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->setCenterButtons(true);
+    QPushButton* ok = nullptr;
+    QDialogButtonBox* buttons = makeRecordButtons(this, language, ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(mComponentBox, &QComboBox::currentIndexChanged, this,
             &RecordRecognitionDialog::showComponent);
 
