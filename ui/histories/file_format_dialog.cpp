@@ -70,6 +70,7 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
 
     connect(mPairsButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
     connect(mAmplitudesButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
+    connect(mAutomaticButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
@@ -91,7 +92,8 @@ double FileFormatDialog::timeStep() const {
 
 void FileFormatDialog::followArrangement() {
     const bool amplitudesOnly = mAmplitudesButton->isChecked();
-    mEditTimeStep->setEnabled(amplitudesOnly);
+    // The readers take a step for the records that state none (a CSV of accelerations only).
+    mEditTimeStep->setEnabled(amplitudesOnly || mAutomaticButton->isChecked());
     if (amplitudesOnly)
         mEditTimeStep->setFocus();
 }

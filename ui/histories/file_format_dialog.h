@@ -22,7 +22,8 @@ public:
     HistoryFileFormat format() const;
     /// The record readers recognise the format (a file none recognises is read as pairs).
     bool automatic() const;
-    /// The time step typed for amplitudes only, s (0 unless typed).
+    /// The time step typed for amplitudes only or for a record that states none, s (0 unless
+    /// typed).
     double timeStep() const;
 
 private:

@@ -339,7 +339,7 @@ void TimeHistoryDialog::loadFromFile() {
         return;
     }
     if (format.automatic()) {
-        loadRecordFile(path);
+        loadRecordFile(path, format.timeStep());
         return;
     }
     try {

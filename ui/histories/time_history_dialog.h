@@ -67,9 +67,9 @@ protected:
 
 private:
     bool isForce() const noexcept;
-    /// Reads the file with the record readers, shows what they recognised and stores the
-    /// component the user confirms.
-    void loadRecordFile(const QString& path);
+    /// Reads the file with the record readers (timeStep, s, for a record that states none; 0
+    /// when not typed), shows what they recognised and stores the component the user confirms.
+    void loadRecordFile(const QString& path, double timeStep);
     QString unitSuffix() const;
     QString valueText(double value) const;
     void chartMouseMove(bool inChart, double x, double y);

@@ -21,10 +21,11 @@ constexpr int kMaxTitle = 255; // characters of a history title, as the title bo
 
 } // namespace
 
-void TimeHistoryDialog::loadRecordFile(const QString& path) {
+void TimeHistoryDialog::loadRecordFile(const QString& path, double timeStep) {
     RecordData data;
     try {
-        data = ReadRecordFile(QDir::toNativeSeparators(path).toStdString());
+        data = ReadRecordFile(QDir::toNativeSeparators(path).toStdString(),
+                              {timeStep > 0.0 ? timeStep : 0.0});
     } catch (const Error& e) {
         const std::string& key = e.message().key;
         // A file that is not a record warns; a file that cannot be read is an error.

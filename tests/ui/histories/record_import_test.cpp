@@ -57,11 +57,14 @@ struct Shown {
 // Plays the user: automatic format, then in the recognition dialog the component chosen and OK.
 struct User {
     int component = 0;
+    double step = 0.0; // typed in the file-format dialog
     Shown shown;
 
     int operator()(QDialog& d) {
         if (qobject_cast<FileFormatDialog*>(&d)) {
             child<QRadioButton>(d, "AutomaticButton")->click();
+            if (step > 0.0)
+                child<NumericEdit>(d, "EditTimeStep")->setValue(step);
             child<QPushButton>(d, "ButtonOk")->click();
             return d.result();
         }
@@ -103,7 +106,7 @@ TEST(RecordImportTest, TheAutomaticImportShowsWhatItRecognisedAndStoresTheChosen
         prompts.openNames.push_back(QString::fromStdString(path));
         TimeHistoryDialog dlg(model, HistoryKind::HorizontalAcceleration, Language::English,
                               prompts);
-        User user{c.component, {}};
+        User user{c.component, 0.0, {}};
         dlg.setDialogRunner([&](QDialog& d) { return user(d); });
         dlg.loadFromFile();
 
@@ -129,17 +132,31 @@ TEST(RecordImportTest, TheAutomaticImportShowsWhatItRecognisedAndStoresTheChosen
     }
 }
 
-TEST(RecordImportTest, AFileNoReaderRecognisesIsReadAsPairs) {
-    TBlocStatic model = startupModel();
-    ScriptedPrompts prompts;
-    prompts.openNames.push_back(QStringLiteral(QUIBEL_TEST_DATA_DIR "/batch/pulse-pairs.txt"));
-    TimeHistoryDialog dlg(model, HistoryKind::HorizontalAcceleration, Language::French, prompts);
-    User user;
-    dlg.setDialogRunner([&](QDialog& d) { return user(d); });
-    dlg.loadFromFile();
-    EXPECT_EQ(user.shown.format, "pairs");
-    ASSERT_TRUE(dlg.workingCopy().Values);
-    EXPECT_GT(dlg.workingCopy().Values->size(), 1);
+TEST(RecordImportTest, AFileNoReaderRecognisesIsReadAsPairsOrAmplitudesWithItsStep) {
+    const struct {
+        const char* file;
+        double step;
+        const char* format;
+        const char* shownStep;
+    } cases[] = {
+        {"/batch/pulse-pairs.txt", 0.0, "pairs", "0.01 s"},
+        {"/batch/pulse-amplitudes.txt", 0.02, "amplitudes", "0.02 s"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        TBlocStatic model = startupModel();
+        ScriptedPrompts prompts;
+        prompts.openNames.push_back(QStringLiteral(QUIBEL_TEST_DATA_DIR) + c.file);
+        TimeHistoryDialog dlg(model, HistoryKind::HorizontalAcceleration, Language::French,
+                              prompts);
+        User user{0, c.step, {}};
+        dlg.setDialogRunner([&](QDialog& d) { return user(d); });
+        dlg.loadFromFile();
+        EXPECT_EQ(user.shown.format, c.format);
+        EXPECT_EQ(user.shown.step, c.shownStep);
+        ASSERT_TRUE(dlg.workingCopy().Values);
+        EXPECT_GT(dlg.workingCopy().Values->size(), 1);
+    }
 }
 
 TEST(RecordImportTest, ThePropertiesPanelShowsTheCoreMeasuresOfTheHistoryAsRun) {
