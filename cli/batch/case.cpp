@@ -3,6 +3,7 @@
 #include "cli/batch/csv.h"
 #include "cli/batch/number.h"
 #include "numeric/error.h"
+#include "signals/records/record_file.h"
 
 #include <algorithm>
 #include <map>
@@ -93,6 +94,14 @@ struct RecordCells {
     std::string file, format, step, workbook, sheet, record, scale;
 };
 
+// The record reader a format cell names ("auto" or a reader's name, in any letter case).
+std::optional<std::string_view> recordReader(const std::string& cell) {
+    for (std::string_view name : RecordFormatNames())
+        if (SameColumnName(cell, name))
+            return name;
+    return std::nullopt;
+}
+
 // Reads the record columns of history h ("h" or "v" in the messages); nullopt when fine.
 std::optional<Message> readRecord(const RecordCells& cells, const std::string& prefix,
                                   const std::filesystem::path& folder, RecordSource& source,
@@ -118,6 +127,15 @@ std::optional<Message> readRecord(const RecordCells& cells, const std::string& p
             if (!dt || !(*dt > 0.0))
                 return Message("cli.batch.bad_step", {prefix + "_step", cells.step});
             source.timeStep = *dt;
+        } else if (const std::optional<std::string_view> reader = recordReader(cells.format)) {
+            source.kind = RecordSource::Kind::RecordFile;
+            source.reader = *reader;
+            if (!cells.step.empty()) {
+                const std::optional<double> dt = ParseFiniteNumber(cells.step);
+                if (!dt || !(*dt > 0.0))
+                    return Message("cli.batch.bad_step", {prefix + "_step", cells.step});
+                source.timeStep = *dt;
+            }
         } else {
             return Message("cli.batch.bad_format", {prefix + "_format", cells.format});
         }

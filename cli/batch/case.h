@@ -16,14 +16,16 @@ namespace quibel::cli {
 /// Where a case takes a base acceleration record from, in place of the project's own.
 struct RecordSource final {
     enum class Kind {
-        Project,  ///< the project's history is kept
-        TextFile, ///< a text file in the formats of the time-history dialog's import
-        Database, ///< a record of an earthquake workbook
+        Project,    ///< the project's history is kept
+        TextFile,   ///< a text file in the formats of the time-history dialog's import
+        RecordFile, ///< a record file read by the record readers (its first component)
+        Database,   ///< a record of an earthquake workbook
     };
     Kind kind = Kind::Project;
     std::string path; ///< the text file or the workbook, resolved against the table's folder
     HistoryFileFormat format = HistoryFileFormat::TimeAndAmplitude;
-    double timeStep = 0.0; ///< s, for HistoryFileFormat::AmplitudesOnly
+    double timeStep = 0.0; ///< s, for HistoryFileFormat::AmplitudesOnly and a RecordFile
+    std::string reader;    ///< "auto" or a record reader's name, for a RecordFile
     std::string sheet;     ///< worksheet: its tab name, or its English or French title
     std::string record;    ///< title of the record in the worksheet
 
@@ -67,7 +69,8 @@ struct BatchTable final {
 /// - `project` (required): the base project file;
 /// - `h_file` or `h_workbook` + `h_sheet` + `h_record`: a new horizontal base acceleration,
 ///   read as the time-history dialog does; `h_format` `pairs` (default) or `amplitudes`, the
-///   latter with `h_step` (s); `h_scale`: a factor on the horizontal amplitudes;
+///   latter with `h_step` (s), or `auto` or a record reader's name (`h_step` then optional,
+///   for the files that state no step); `h_scale`: a factor on the horizontal amplitudes;
 /// - the same with `v_` for the vertical base acceleration;
 /// - any field of FindBatchField, which sets that field of the model.
 /// An empty cell leaves the project as it is. Relative paths are taken from folder (the

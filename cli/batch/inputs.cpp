@@ -4,6 +4,8 @@
 #include "numeric/error.h"
 #include "signals/earthquake_database.h"
 #include "signals/history_text_import.h"
+#include "signals/records/record_file.h"
+#include "signals/records/record_samples.h"
 #include "signals/xls_workbook.h"
 
 #include <filesystem>
@@ -58,6 +60,14 @@ std::vector<std::string> sheetTitles(const DatabaseCatalogue& tree) {
     return titles;
 }
 
+// A record file as the time-history dialog loads it: its first component, titled from its
+// header.
+std::shared_ptr<const LoadedRecord> readRecordFile(const RecordSource& source) {
+    const RecordData data = ReadRecordFile(source.path, {source.timeStep}, source.reader);
+    return std::make_shared<LoadedRecord>(
+        LoadedRecord{RecordSamples(data.Components.front()), titleOf(RecordTitle(data, 0))});
+}
+
 } // namespace
 
 BatchInputs::BatchInputs() = default;
@@ -78,11 +88,15 @@ std::shared_ptr<const LoadedRecord> BatchInputs::record(const RecordSource& sour
     if (source.kind == RecordSource::Kind::Database)
         return databaseRecord(source);
     const std::lock_guard lock(mMutex);
-    const auto key =
-        std::make_tuple(source.path, static_cast<int>(source.format),
-                        source.format == HistoryFileFormat::AmplitudesOnly ? source.timeStep : 0.0);
+    const bool reader = source.kind == RecordSource::Kind::RecordFile;
+    const bool stepped = reader || source.format == HistoryFileFormat::AmplitudesOnly;
+    const auto key = std::make_tuple(
+        source.path, reader ? source.reader : std::to_string(static_cast<int>(source.format)),
+        stepped ? source.timeStep : 0.0);
     const auto [it, fresh] = mTextRecords.try_emplace(key, Message());
-    return loadOnce(it->second, fresh, source.path, [&] {
+    return loadOnce(it->second, fresh, source.path, [&]() -> std::shared_ptr<const LoadedRecord> {
+        if (reader)
+            return readRecordFile(source);
         return std::make_shared<LoadedRecord>(
             LoadedRecord{ImportHistoryFile(source.path, source.format, source.timeStep),
                          titleOf(std::filesystem::path(source.path).filename().string())});

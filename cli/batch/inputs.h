@@ -47,10 +47,10 @@ public:
     /// message.
     std::shared_ptr<const TBlocStatic> project(const std::string& path);
 
-    /// The record of source (a text file or a database record). Throws BatchFileError with the
-    /// message of the text import or of the workbook, or with Message("cli.batch.no_sheet",
-    /// {sheet, workbook}) or Message("cli.batch.no_record", {record, sheet, workbook}) for
-    /// names the workbook does not hold.
+    /// The record of source (a text file, a record file or a database record). Throws
+    /// BatchFileError with the message of the text import or of the workbook, or with
+    /// Message("cli.batch.no_sheet", {sheet, workbook}) or Message("cli.batch.no_record", {record,
+    /// sheet, workbook}) for names the workbook does not hold.
     std::shared_ptr<const LoadedRecord> record(const RecordSource& source);
 
 private:
@@ -62,7 +62,8 @@ private:
 
     std::mutex mMutex;
     std::map<std::string, Loaded<TBlocStatic>> mProjects;
-    std::map<std::tuple<std::string, int, double>, Loaded<LoadedRecord>> mTextRecords;
+    /// Keyed by path, format (the reader's name or the text import's number) and step.
+    std::map<std::tuple<std::string, std::string, double>, Loaded<LoadedRecord>> mTextRecords;
     std::map<std::tuple<std::string, std::string, std::string>, Loaded<LoadedRecord>>
         mDatabaseRecords;
     std::map<std::string, std::variant<std::shared_ptr<Workbook>, Message>> mWorkbooks;

@@ -8,6 +8,8 @@
 #include "model/project_file.h"
 #include "model/result_series.h"
 #include "numeric/error.h"
+#include "signals/effective_signal.h"
+#include "signals/records/record_samples.h"
 
 #include <algorithm>
 #include <atomic>
@@ -58,6 +60,16 @@ void collectSeries(const TBlocStatic& model, CaseResult& r) {
         r.minOverturningSF = smallestAfterStart(*factor);
 }
 
+std::optional<IntensityMeasures> horizontalMeasures(const TBlocStatic& model) {
+    const std::optional<SignalSamples> s =
+        EffectiveSignal(model.history(HistoryKind::HorizontalAcceleration));
+    const std::optional<double> dt = s ? EqualStep(*s) : std::nullopt;
+    if (!dt)
+        return std::nullopt;
+    const double* values = s->Values.data();
+    return ComputeIntensityMeasures(std::vector<double>(values, values + s->size()), *dt);
+}
+
 CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {
     CaseResult r;
     if (c.problem) {
@@ -74,6 +86,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     }
     r.kind = model.AnalysisKind;
     r.units = model.UnitSystem;
+    r.horizontalMeasures = horizontalMeasures(model);
 
     std::optional<std::string> writeFailure;
     const auto output = [&](const std::string& extension) {

@@ -5,6 +5,7 @@
 #include "engine/run/run_host.h"
 #include "model/enums.h"
 #include "reporting/result_grid.h"
+#include "signals/records/intensity_measures.h"
 #include "texts/text_catalogue.h"
 
 #include <cstdint>
@@ -48,6 +49,10 @@ struct CaseResult final {
     /// Largest energy errors of the progress display over the run, %.
     double maxAbsoluteEnergyError = 0.0, maxRelativeEnergyError = 0.0;
     double seconds = 0.0; ///< wall time of the run itself, s
+    /// Intensity measures of the horizontal base acceleration as run (scale and offset
+    /// applied); set once the case's model is built, when that history has equally spaced
+    /// samples.
+    std::optional<IntensityMeasures> horizontalMeasures;
 };
 
 /// The settings shared by every case of a batch.

@@ -26,8 +26,24 @@ constexpr std::string_view kResultColumns[] = {
     "min_overturning_sf",
     "max_abs_energy_error_pct",
     "max_rel_energy_error_pct",
-    kRunTimeColumn,
 };
+
+// The intensity measures of the horizontal record as run, after the run's own values and
+// before its time, which stays last (the one column that differs between two runs).
+constexpr std::string_view kMeasureColumns[] = {
+    "h_pga_g",     "h_t_pga_s", "h_pgv_m_s", "h_t_pgv_s", "h_pgd_m", "h_t_pgd_s",
+    "h_arias_m_s", "h_d5_95_s", "h_d5_75_s", "h_cav_m_s", "h_tm_s",  "h_tp_s",
+};
+
+void appendMeasures(const std::optional<IntensityMeasures>& m, std::vector<std::string>& row) {
+    if (!m) {
+        row.resize(row.size() + std::size(kMeasureColumns));
+        return;
+    }
+    for (double v : {m->Pga, m->TPga, m->Pgv, m->TPgv, m->Pgd, m->TPgd, m->Arias, m->D5_95,
+                     m->D5_75, m->Cav, m->Tm, m->Tp})
+        row.push_back(ShortestText(v));
+}
 
 bool isCaseColumn(const std::string& name) {
     return SameColumnName(name, "case");
@@ -102,6 +118,9 @@ std::vector<std::string> SummaryHeader(const std::vector<std::string>& tableColu
             header.push_back(c);
     for (std::string_view c : kResultColumns)
         header.emplace_back(c);
+    for (std::string_view c : kMeasureColumns)
+        header.emplace_back(c);
+    header.emplace_back(kRunTimeColumn);
     return header;
 }
 
@@ -125,6 +144,8 @@ std::vector<std::string> SummaryRow(const std::vector<std::string>& tableColumns
     row.push_back(remarks);
     if (!r.ran) {
         row.resize(row.size() + std::size(kResultColumns) - 5);
+        appendMeasures(r.horizontalMeasures, row);
+        row.emplace_back();
         return row;
     }
     row.push_back(std::to_string(r.steps));
@@ -138,6 +159,7 @@ std::vector<std::string> SummaryRow(const std::vector<std::string>& tableColumns
     row.push_back(number(r.minOverturningSF));
     row.push_back(ShortestText(r.maxAbsoluteEnergyError));
     row.push_back(ShortestText(r.maxRelativeEnergyError));
+    appendMeasures(r.horizontalMeasures, row);
     row.push_back(fixedText(r.seconds, 3));
     return row;
 }

@@ -19,7 +19,10 @@ namespace quibel::cli {
 /// number of a convergence error), message (why the case did not run or ended early),
 /// remarks (its warnings and questions, separated by " | "), steps, samples, end_time_s,
 /// length_unit, peak_sliding, residual_sliding, peak_rotation_rad, min_sliding_sf,
-/// min_overturning_sf, max_abs_energy_error_pct, max_rel_energy_error_pct, run_time_s.
+/// min_overturning_sf, max_abs_energy_error_pct, max_rel_energy_error_pct, the intensity
+/// measures of the horizontal base acceleration as run (the keys of `record info` after "h_":
+/// h_pga_g, h_t_pga_s, ..., h_tm_s, h_tp_s; empty when that history has no equally spaced
+/// samples), run_time_s.
 /// Numbers are the shortest text that reads back to the same double; a value that does not
 /// apply to the case is empty. Only run_time_s differs between two runs of one table.
 inline constexpr char kSummarySeparator = ';';

@@ -22,6 +22,8 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
 
     auto* group = new QGroupBox(uiText(language, "ui.file_format.group"), this);
     group->setObjectName(QStringLiteral("ArrangementGroup"));
+    mAutomaticButton = new QRadioButton(uiText(language, "records.ui.automatic"), group);
+    mAutomaticButton->setObjectName(QStringLiteral("AutomaticButton"));
     mPairsButton = new QRadioButton(uiText(language, "ui.file_format.pairs"), group);
     mPairsButton->setObjectName(QStringLiteral("PairsButton"));
     mAmplitudesButton = new QRadioButton(uiText(language, "ui.file_format.amplitudes"), group);
@@ -44,6 +46,7 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
     stepRow->addWidget(label);
     stepRow->addWidget(mEditTimeStep);
     auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(mAutomaticButton);
     groupLayout->addWidget(mPairsButton);
     groupLayout->addWidget(mAmplitudesButton);
     groupLayout->addLayout(stepRow);
@@ -67,6 +70,7 @@ FileFormatDialog::FileFormatDialog(Language language, QWidget* parent)
 
     connect(mPairsButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
     connect(mAmplitudesButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
+    connect(mAutomaticButton, &QRadioButton::toggled, this, &FileFormatDialog::followArrangement);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
@@ -78,13 +82,18 @@ HistoryFileFormat FileFormatDialog::format() const {
                                           : HistoryFileFormat::TimeAndAmplitude;
 }
 
+bool FileFormatDialog::automatic() const {
+    return mAutomaticButton->isChecked();
+}
+
 double FileFormatDialog::timeStep() const {
     return mEditTimeStep->value();
 }
 
 void FileFormatDialog::followArrangement() {
     const bool amplitudesOnly = mAmplitudesButton->isChecked();
-    mEditTimeStep->setEnabled(amplitudesOnly);
+    // The readers take a step for the records that state none (a CSV of accelerations only).
+    mEditTimeStep->setEnabled(amplitudesOnly || mAutomaticButton->isChecked());
     if (amplitudesOnly)
         mEditTimeStep->setFocus();
 }

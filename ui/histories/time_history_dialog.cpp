@@ -96,6 +96,8 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     auto* deleteButton = button("DeleteButton", "ui.history.delete");
     auto* fullViewButton = button("FullViewButton", "ui.history.full_view");
     mButtonSpectrum = button("ButtonSpectrum", "ui.history.spectrum");
+    mButtonProperties = button("ButtonProperties", "records.ui.properties");
+    mButtonProcessing = button("ButtonProcessing", "records.ui.processing");
     connect(loadButton, &QPushButton::clicked, this, &TimeHistoryDialog::loadFromFile);
     connect(generatorButton, &QPushButton::clicked, this, &TimeHistoryDialog::openGenerator);
     connect(deleteButton, &QPushButton::clicked, this, &TimeHistoryDialog::deleteHistory);
@@ -103,6 +105,8 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     connect(advancedButton, &QPushButton::clicked, this, &TimeHistoryDialog::openAdvanced);
     connect(fullViewButton, &QPushButton::clicked, this, &TimeHistoryDialog::showFullView);
     connect(mButtonSpectrum, &QPushButton::clicked, this, &TimeHistoryDialog::openSpectrum);
+    connect(mButtonProperties, &QPushButton::clicked, this, &TimeHistoryDialog::openProperties);
+    connect(mButtonProcessing, &QPushButton::clicked, this, &TimeHistoryDialog::openProcessing);
 
     mChart = makeHistoryChart(this, uiText(language, "ui.history.axis_time"), GridStyle::None,
                               Qt::DashDotLine);
@@ -160,8 +164,9 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     connect(mMemoTitle, &QPlainTextEdit::textChanged, this, &TimeHistoryDialog::titleChanged);
 
     auto* commands = new QHBoxLayout;
-    for (QPushButton* b : {loadButton, generatorButton, databaseButton, advancedButton,
-                           deleteButton, fullViewButton, mButtonSpectrum})
+    for (QPushButton* b :
+         {loadButton, generatorButton, databaseButton, advancedButton, deleteButton, fullViewButton,
+          mButtonSpectrum, mButtonProperties, mButtonProcessing})
         commands->addWidget(b);
     commands->addStretch();
 
@@ -210,6 +215,8 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
 
     if (isForce()) {
         mButtonSpectrum->hide();
+        mButtonProperties->hide();
+        mButtonProcessing->hide();
     } else {
         for (QWidget* w : {static_cast<QWidget*>(labelXpos), static_cast<QWidget*>(mEditXpos),
                            static_cast<QWidget*>(labelYpos), static_cast<QWidget*>(mEditYPos)})
@@ -307,6 +314,8 @@ void TimeHistoryDialog::PlotHistory() {
             mChart->drawTo(points.Times.get(i), points.Values.get(i));
     }
     mButtonSpectrum->setEnabled(plot.enablesSpectrum());
+    mButtonProperties->setEnabled(plot.enablesSpectrum());
+    mButtonProcessing->setEnabled(plot.Kind == HistoryPlot::Content::Sampled && !isForce());
     mChart->showGraph();
 }
 
@@ -327,6 +336,10 @@ void TimeHistoryDialog::loadFromFile() {
                                                       QString()});
     if (path.isEmpty()) {
         PlotHistory();
+        return;
+    }
+    if (format.automatic()) {
+        loadRecordFile(path, format.timeStep());
         return;
     }
     try {

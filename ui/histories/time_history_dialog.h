@@ -49,13 +49,15 @@ public:
     ChartWidget& chart() const noexcept { return *mChart; }
 
     // The commands, as their buttons run them.
-    void loadFromFile();  ///< Load from a file
-    void openGenerator(); ///< Function generator
-    void deleteHistory(); ///< Delete time history
-    void openDatabase();  ///< Database
-    void openAdvanced();  ///< Advanced
-    void showFullView();  ///< Full view
-    void openSpectrum();  ///< Spectrum response
+    void loadFromFile();   ///< Load from a file
+    void openGenerator();  ///< Function generator
+    void deleteHistory();  ///< Delete time history
+    void openDatabase();   ///< Database
+    void openAdvanced();   ///< Advanced
+    void showFullView();   ///< Full view
+    void openSpectrum();   ///< Spectrum response
+    void openProperties(); ///< Record properties
+    void openProcessing(); ///< Processing
     void confirm();
     /// Redraws the chart from the working copy, with the full ranges.
     void PlotHistory();
@@ -65,6 +67,9 @@ protected:
 
 private:
     bool isForce() const noexcept;
+    /// Reads the file with the record readers (timeStep, s, for a record that states none; 0
+    /// when not typed), shows what they recognised and stores the component the user confirms.
+    void loadRecordFile(const QString& path, double timeStep);
     QString unitSuffix() const;
     QString valueText(double value) const;
     void chartMouseMove(bool inChart, double x, double y);
@@ -82,6 +87,8 @@ private:
     ChartWidget* mChart = nullptr;
     MouseModeButtons* mMouseButtons = nullptr;
     QPushButton* mButtonSpectrum = nullptr;
+    QPushButton* mButtonProperties = nullptr;
+    QPushButton* mButtonProcessing = nullptr;
     NumericEdit* mEditXpos = nullptr;
     NumericEdit* mEditYPos = nullptr;
     QLabel* mLabelmax = nullptr;

@@ -42,6 +42,9 @@ TEST(BatchCaseTest, EachBadRowGetsItsOwnProblem) {
         {"x;p.qbl;r.txt;pairs;0.01;;;;;;;",
          Message("cli.batch.step_without_amplitudes", {"h_step"})},
         {"x;p.qbl;r.txt;columns;;;;;;;;", Message("cli.batch.bad_format", {"h_format", "columns"})},
+        {"x;p.qbl;r.at2;nga;;;;;;;;", Message("cli.batch.bad_format", {"h_format", "nga"})},
+        {"x;p.qbl;r.csv;auto;0;;;;;;;", Message("cli.batch.bad_step", {"h_step", "0"})},
+        {"x;p.qbl;;knet;;;;;;;;", Message("cli.batch.needs_file", {"h_format", "h_file"})},
         {"x;p.qbl;;;;b.xls;;R;;;;",
          Message("cli.batch.incomplete_database", {"h_workbook", "h_sheet", "h_record"})},
         {"x;p.qbl;;;;;;;half;;;", Message("cli.batch.bad_number", {"v_scale", "half"})},
@@ -103,6 +106,27 @@ TEST(BatchCaseTest, ReadsRecordsScalesAndFieldsOfARow) {
     EXPECT_EQ(b.project, "/abs/p.qbl");
     EXPECT_EQ(b.records[0].kind, RecordSource::Kind::Project);
     EXPECT_EQ(b.cells.size(), 12u);
+}
+
+TEST(BatchCaseTest, RecordFormatsAreNamedInAnyLetterCase) {
+    const BatchTable t = ReadBatchTable("project;h_file;h_format;h_step;v_file;v_format\n"
+                                        "p.qbl;a.AT2;Auto;;b.csv;CSV\n"
+                                        "p.qbl;c.csv;auto;0.02;d.txt;pairs\n",
+                                        kFolder);
+    ASSERT_EQ(t.cases.size(), 2u);
+    const BatchCase& a = t.cases[0];
+    ASSERT_FALSE(a.problem) << a.problem->key;
+    EXPECT_EQ(a.records[0].kind, RecordSource::Kind::RecordFile);
+    EXPECT_EQ(a.records[0].reader, "auto");
+    EXPECT_EQ(a.records[0].timeStep, 0.0);
+    EXPECT_EQ(a.records[1].kind, RecordSource::Kind::RecordFile);
+    EXPECT_EQ(a.records[1].reader, "csv");
+    const BatchCase& b = t.cases[1];
+    ASSERT_FALSE(b.problem) << b.problem->key;
+    EXPECT_EQ(b.records[0].timeStep, 0.02); // for a file that states no step
+    // The two formats of the text import keep their own reading.
+    EXPECT_EQ(b.records[1].kind, RecordSource::Kind::TextFile);
+    EXPECT_EQ(b.records[1].format, HistoryFileFormat::TimeAndAmplitude);
 }
 
 TEST(BatchCaseTest, CaseNamesAreUniqueWhateverTheirLetterCase) {

@@ -41,6 +41,9 @@ TEST(BatchSummaryTest, HeaderPutsTheTableBetweenTheFixedColumns) {
         (std::vector<std::string>{"case", "row", "case_index", "case_count", "project", "PhiS"}));
     EXPECT_EQ(h[kCaseIndexColumn], "case_index");
     EXPECT_EQ(h.back(), kRunTimeColumn);
+    // The intensity measures of the horizontal record come just before the run's time.
+    EXPECT_EQ(h[h.size() - 13], "h_pga_g");
+    EXPECT_EQ(h[h.size() - 2], "h_tp_s");
 }
 
 TEST(BatchSummaryTest, ACompletedRunGivesEveryValueThatApplies) {
@@ -58,6 +61,7 @@ TEST(BatchSummaryTest, ACompletedRunGivesEveryValueThatApplies) {
     r.maxAbsoluteEnergyError = 1e-5;
     r.seconds = 0.01234;
     r.remarks = {Message("engine.sliding.friction_below_slope"), Message("cli.run.answer_stop")};
+    r.horizontalMeasures = IntensityMeasures{.Pga = 0.35, .TPga = 2.5, .Arias = 1.25, .Tp = 0.4};
     const auto row = rowOf(aCase(), r);
     EXPECT_EQ(row.at("case"), "c4");
     EXPECT_EQ(row.at("row"), "6");
@@ -77,6 +81,11 @@ TEST(BatchSummaryTest, ACompletedRunGivesEveryValueThatApplies) {
     EXPECT_EQ(row.at("max_rel_energy_error_pct"), "0");
     EXPECT_EQ(row.at("run_time_s"), "0.012");
     EXPECT_NE(row.at("remarks").find(" | stop"), std::string::npos);
+    EXPECT_EQ(row.at("h_pga_g"), "0.35");
+    EXPECT_EQ(row.at("h_t_pga_s"), "2.5");
+    EXPECT_EQ(row.at("h_arias_m_s"), "1.25");
+    EXPECT_EQ(row.at("h_pgv_m_s"), "0");
+    EXPECT_EQ(row.at("h_tp_s"), "0.4");
 }
 
 TEST(BatchSummaryTest, EndsAreNamedWithTheirMessages) {
@@ -102,6 +111,7 @@ TEST(BatchSummaryTest, EndsAreNamedWithTheirMessages) {
     EXPECT_EQ(row.at("message"), "/study/p.qbl: Impossible de lire correctement le fichier.");
     EXPECT_EQ(row.at("steps"), "");
     EXPECT_EQ(row.at("run_time_s"), "");
+    EXPECT_EQ(row.at("h_pga_g"), "");
 
     // A message that names its file already is not given the file again.
     unread.message = Message("signals.cannot_read_file", {"/study/p.qbl"});

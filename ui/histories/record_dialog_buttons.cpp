@@ -1,0 +1,24 @@
+#include "ui/histories/record_dialog_buttons.h"
+
+#include "ui/widgets/ui_text.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace quibel {
+
+QDialogButtonBox* makeRecordButtons(QDialog* dialog, Language language, QPushButton*& ok) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    ok = buttons->addButton(uiText(language, "records.ui.ok"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ButtonOk"));
+    ok->setDefault(true);
+    auto* cancel =
+        buttons->addButton(uiText(language, "records.ui.cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    buttons->setCenterButtons(true);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace quibel
