@@ -37,10 +37,11 @@ struct RunOutcome final {
 ///
 /// In order: MotionState := 0; the checks (the analysis's own, then a time step, a save step
 /// and a gravity that must be positive, and a run short enough to hold); the result series of
-/// the analysis are created anew with RunLength::samples elements (element 1, the block at rest
-/// at time 0, stays 0); the SI copies; the debug file with its header (when it cannot be
-/// created the option is cleared in model, a warning is shown and the run goes on); then per
-/// step: the ground accelerations of histories 0 and 1 (in g, times g), the ground velocity and
+/// the analysis are created anew with RunLength::samples elements ; the SI copies; the debug file
+/// with its header (when it cannot be created the option is cleared in model, a warning is shown
+/// and the run goes on); element 1, the block at rest at time 0 (motion and energy 0,
+/// AnalysisStep::restFactors under the ground accelerations and force histories at time 0); then
+/// per step: the ground accelerations of histories 0 and 1 (in g, times g), the ground velocity and
 /// displacement exact for an acceleration linear over the step, the force histories 2 and 3 in
 /// kN when their point is on the block, the driver's debug columns, the step function, every
 /// k-th step a sample stored in the model's units and the status reported, the progress

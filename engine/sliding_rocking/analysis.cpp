@@ -24,6 +24,17 @@ double balanceError(double input, double balance) noexcept {
     return std::fabs(balance / input) * 100.0;
 }
 
+// The host of a step made only for its factors: it shows nothing and asks nothing (the real
+// first step asks the same question again).
+class SilentHost final : public RunHost {
+public:
+    void showMessage(MessageKind, const Message&) override {}
+    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
+    void progress(int) override {}
+    void status(const RunStatus&) override {}
+    bool stopRequested() override { return false; }
+};
+
 } // namespace
 
 std::vector<RunCheck> SlidingRockingAnalysis::check(const TBlocStatic& model) const {
@@ -71,6 +82,18 @@ void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& pre
     mModel->MotionState = static_cast<std::uint8_t>(mFlags.mode);
     mModel->AddedMassW = mFlags.addedMassW;
     mModel->HydroThrust = mFlags.hydroThrust;
+}
+
+SafetyFactors SlidingRockingAnalysis::restFactors(const StepInput& atStart) const {
+    SilentHost host;
+    RunControl control(host);
+    SlidingRockingRunFlags flags = mFlags;
+    BlockMotion next;
+    EnergyTerms energy;
+    SafetyFactors factors;
+    SlidingRockingStep(*mContext, flags, atStart, BlockMotion{}, next, energy, factors, control,
+                       nullptr);
+    return factors;
 }
 
 void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {
