@@ -76,6 +76,16 @@ void ChartWidget::setRangeHiY(double v) {
     mScale.setRangeHiY(v);
     changed();
 }
+void ChartWidget::setRangeX(double lo, double hi) {
+    syncSize();
+    mScale.setRangeX(lo, hi);
+    changed();
+}
+void ChartWidget::setRangeY(double lo, double hi) {
+    syncSize();
+    mScale.setRangeY(lo, hi);
+    changed();
+}
 void ChartWidget::setMinRangeX(double v) {
     mScale.setMinRangeX(v);
     changed();

@@ -45,6 +45,10 @@ public:
     void setRangeHiX(double v);
     void setRangeLoY(double v);
     void setRangeHiY(double v);
+    /// Both bounds of a range at once, so that the isometric rule never works from a bound
+    /// of the previous picture (see ChartScale::setRangeX).
+    void setRangeX(double lo, double hi);
+    void setRangeY(double lo, double hi);
     double MinRangeX() const { return mScale.MinRangeX(); }
     double MinRangeY() const { return mScale.MinRangeY(); }
     void setMinRangeX(double v);
