@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibel {
@@ -105,10 +106,13 @@ ProgressDialog::ProgressDialog(ApplicationState& state, UserPrompts& prompts, QW
     mCommentsTitle = makeLabel(bevel, "CommentsTitle", true);
     mEnergyWarningLabel = makeLabel(bevel, "EnergyWarningLabel");
     mTimeStepAdviceLabel = makeLabel(bevel, "TimeStepAdviceLabel");
+    mStoppedLabel = makeLabel(bevel, "StoppedLabel");
+    mStoppedLabel->setWordWrap(true);
     auto* bevelLayout = new QVBoxLayout(bevel);
     bevelLayout->addWidget(mCommentsTitle);
     bevelLayout->addWidget(mEnergyWarningLabel);
     bevelLayout->addWidget(mTimeStepAdviceLabel);
+    bevelLayout->addWidget(mStoppedLabel);
 
     mStopButton = new QPushButton(this);
     mStopButton->setObjectName(QStringLiteral("StopButton"));
@@ -251,10 +255,27 @@ void ProgressDialog::runAnalysis() {
         return;
     }
     mFinished = true;
-    mProgressBar->setValue(0);
-    mStopButton->setText(uiText(mState.language(), "ui.analysis.done"));
+    showRunEnd();
     if (mCloseAfterRun)
         QDialog::reject();
+}
+
+void ProgressDialog::showRunEnd() {
+    const Language l = mState.language();
+    if (mOutcome.end == RunEnd::Completed) {
+        mProgressBar->setValue(RunHost::kProgressMaximum);
+        mTimeLeftLabel->setText(QStringLiteral("0 sec"));
+        mStopButton->setText(uiText(l, "ui.analysis.done"));
+        return;
+    }
+    // A stopped run keeps what it reached, so that it cannot be taken for a whole one.
+    mProgressBar->setValue(mReached);
+    mTimeLeftLabel->clear();
+    QString time = QString::number(mStatus.time, 'f', 3);
+    time.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    mStoppedLabel->setText(uiText(l, "ui.analysis.stopped_at", {time}));
+    mStopButton->setText(uiText(l, "ui.analysis.close_stopped"));
+    fitSize();
 }
 
 void ProgressDialog::stopOrClose() {
@@ -321,6 +342,7 @@ void ProgressDialog::pauseClock(qint64 startedMs) {
 
 void ProgressDialog::progress(int position) {
     mPosition = position;
+    mReached = std::max(mReached, position);
     mProgressDirty = true;
 }
 

@@ -33,7 +33,10 @@ using AnalysisStepFactory = std::function<std::unique_ptr<AnalysisStep>(Analysis
 /// flag (YieldTicker), so the window costs the run next to nothing.
 ///
 /// Button ("Stop analysis") asks the run to stop; it closes nothing while the run proceeds.
-/// When the run has ended it reads "Analysis Done" and closes the window with OK. Closing the
+/// When the run has completed the bar is full, the estimate reads "0 sec" and the button reads
+/// "Analysis Done"; when it was stopped the bar stays where the run got to, the comments say
+/// at which time it stopped and the button reads "Close". Either way the button closes the
+/// window with OK. Closing the
 /// window while the run proceeds stops the run first and closes when it has ended. When the
 /// checks refuse the run, the window stays open with "Stop analysis" until its close box is
 /// used.
@@ -79,6 +82,7 @@ private:
     void updateDisplay();
     void requestStop();
     void pauseClock(qint64 startedMs);
+    void showRunEnd();
 
     ApplicationState& mState;
     UserPrompts& mPrompts;
@@ -101,6 +105,7 @@ private:
     QLabel* mCommentsTitle = nullptr;
     QLabel* mEnergyWarningLabel = nullptr;
     QLabel* mTimeStepAdviceLabel = nullptr;
+    QLabel* mStoppedLabel = nullptr;
     QPushButton* mStopButton = nullptr;
     QTimer* mClock = nullptr;
 
@@ -114,6 +119,7 @@ private:
 
     // Values the run reported and the display has not shown yet.
     int mPosition = 0;
+    int mReached = 0; // the furthest position reported (the run sets 0 as it ends)
     bool mProgressDirty = false;
     RunStatus mStatus;
     bool mStatusDirty = false;
