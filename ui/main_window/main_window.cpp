@@ -3,6 +3,7 @@
 #include "chart/chart_widget.h"
 #include "model/unit_tables.h"
 #include "ui/main_window/analysis_gate.h"
+#include "ui/main_window/dam_section_drawing.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"
@@ -41,6 +42,16 @@ void setHelpTopics(QObject* o, int english, int french) {
     o->setProperty(kHelpTopics, QVariant::fromValue(QList<int>{english, french}));
 }
 
+// The platform's own keys win over the program's where it has them (Quit, Save As...).
+QList<QKeySequence> commandKeys(const MainWindowCommand& c) {
+    QList<QKeySequence> keys;
+    if (c.standardKey != QKeySequence::UnknownKey)
+        keys = QKeySequence::keyBindings(c.standardKey);
+    if (keys.isEmpty() && c.hasShortcut())
+        keys.append(QKeySequence(c.shortcut));
+    return keys;
+}
+
 Language fixedLanguage(CommandTextLanguage l) {
     return l == CommandTextLanguage::English ? Language::English : Language::French;
 }
@@ -55,6 +66,7 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
 
     mChart = new ChartWidget(this);
     mChart->setObjectName(QStringLiteral("DamSection"));
+    setUpDamSectionChart(*mChart);
     mChart->installEventFilter(this);
     setCentralWidget(mChart);
     connect(mChart, &ChartWidget::zoomedOrPanned, this, [this](ChartWidget*) { chartZoomPan(); });
@@ -98,8 +110,7 @@ void MainWindow::createActions() {
     for (const MainWindowCommand& c : mainWindowCommands()) {
         auto* a = new QAction(this);
         a->setObjectName(QLatin1String(c.objectName));
-        if (c.hasShortcut())
-            a->setShortcut(QKeySequence(c.shortcut));
+        a->setShortcuts(commandKeys(c));
         if (c.icon)
             a->setIcon(icon(c.icon));
         if (c.helpTopics[0] != 0)
@@ -255,8 +266,9 @@ void MainWindow::applyTexts() {
     }
     mHistoryButton->setToolTip(text("ui.main.histories"));
     mUnitsLabel->setText(text("ui.main.units"));
-    // The caption loses the file name on a language switch.
-    setWindowTitle(text("ui.main.caption"));
+    // The caption loses the file name on a language switch, not the mark of unsaved changes.
+    setWindowTitle(text("ui.main.caption") + QStringLiteral("[*]"));
+    setWindowModified(!mState.ModelSaved);
     updateResultCommands();
 }
 
@@ -266,11 +278,20 @@ void MainWindow::setEnglishLanguage(bool english) {
 }
 
 void MainWindow::setCaption() {
+    // "[*]" is where the window system marks unsaved changes; it is not shown otherwise.
+    const QString mark = QStringLiteral("[*]");
     if (mState.Model.FileName.empty())
-        setWindowTitle(text("ui.main.caption"));
+        setWindowTitle(text("ui.main.caption") + mark);
     else
         setWindowTitle(uiText(mState.language(), "ui.main.caption_with_file",
-                              {QString::fromStdString(mState.Model.FileName)}));
+                              {QString::fromStdString(mState.Model.FileName)}) +
+                       mark);
+    setWindowModified(!mState.ModelSaved);
+}
+
+void MainWindow::setModelSaved(bool saved) {
+    mState.ModelSaved = saved;
+    setWindowModified(!saved);
 }
 
 void MainWindow::showUnitSystem() {
@@ -284,7 +305,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!mFirstShow)
         return;
     mFirstShow = false;
-    mState.ModelSaved = true;
+    setModelSaved(true);
     mRecent = RecentFiles(mSettings.readRecentFiles());
     rebuildRecentMenu();
     mState.Model = startupModel();

@@ -60,6 +60,8 @@ public:
 
 public slots:
     // File
+    /// File > New: the start-up model, untitled, after offering to save unsaved work.
+    void newProject();
     void openFile();
     /// true when the model was written; false when cancelled (CloseCancelled is then set) or
     /// when writing failed.
@@ -122,6 +124,8 @@ private:
     void updateResultCommands();
     void rebuildRecentMenu();
     void setCaption();
+    /// Sets ModelSaved and the caption's mark of unsaved changes.
+    void setModelSaved(bool saved);
     void showUnitSystem();
     void redrawSection(bool fullView);
     void modelEdited();

@@ -30,7 +30,7 @@ void MainWindow::redrawSection(bool fullView) {
 }
 
 void MainWindow::modelEdited() {
-    mState.ModelSaved = false;
+    setModelSaved(false);
     updateResultCommands();
 }
 
@@ -133,7 +133,11 @@ void MainWindow::editOptions() {
 
 void MainWindow::runAnalysis() {
     if (!modelComplete(mState.Model)) {
-        mPrompts.showMessage(this, MessageKind::Warning, text("ui.main.model_incomplete"));
+        // The Part's text first, then one line for each thing still to do.
+        QStringList lines{text("ui.main.model_incomplete")};
+        for (std::string_view key : missingForAnalysis(mState.Model))
+            lines.append(text(key));
+        mPrompts.showMessage(this, MessageKind::Warning, lines.join(QLatin1Char('\n')));
         return;
     }
     // The run uses the system the selector shows.
@@ -178,6 +182,7 @@ void MainWindow::selectUnitSystem(int index) {
     if (system == mState.Model.UnitSystem)
         return;
     changeUnitSystem(mState.Model, system);
+    setModelSaved(false);
     redrawSection(true);
 }
 

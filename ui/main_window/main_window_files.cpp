@@ -5,6 +5,7 @@
 #include "model/model_flags.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
+#include "ui/main_window/unreadable_project.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/ui_text.h"
@@ -42,7 +43,8 @@ bool MainWindow::readProjectFile(const QString& path) {
     try {
         ReadFromFile(mState.Model, toPath(path));
     } catch (const Error&) {
-        mPrompts.showMessage(this, MessageKind::Error, text("file.unable_to_read"));
+        mPrompts.showMessage(this, MessageKind::Error,
+                             unreadableProjectMessage(mState.language(), path));
         return false;
     }
     // Result series are not stored in project files, and those in memory belong to the
@@ -89,6 +91,17 @@ bool MainWindow::confirmReplaceModel() {
     return false;
 }
 
+void MainWindow::newProject() {
+    if (mState.AnalysisRunning || !confirmReplaceModel())
+        return;
+    mState.Model = startupModel();
+    setModelSaved(true);
+    showUnitSystem();
+    setCaption();
+    updateResultCommands();
+    redrawSection(true);
+}
+
 void MainWindow::openFile() {
     if (mState.AnalysisRunning || !confirmReplaceModel())
         return;
@@ -100,7 +113,7 @@ void MainWindow::openFile() {
         return;
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
 }
 
 bool MainWindow::saveFile() {
@@ -121,7 +134,7 @@ bool MainWindow::saveFile() {
     mState.Model.FileName = toPath(path);
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     if (untitled)
         mState.CloseCancelled = false;
     setCaption();
@@ -135,7 +148,7 @@ bool MainWindow::saveFileAs() {
     mState.Model.FileName = toPath(path);
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     setCaption();
     return true;
 }
@@ -150,7 +163,7 @@ bool MainWindow::openRecentFile(const QString& path) {
     }
     mRecent.add(path);
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     return true;
 }
 
@@ -162,7 +175,7 @@ void MainWindow::openDroppedFiles(const QStringList& paths) {
             continue;
         mRecent.add(QString::fromStdString(mState.Model.FileName));
         rebuildRecentMenu();
-        mState.ModelSaved = true;
+        setModelSaved(true);
     }
 }
 
