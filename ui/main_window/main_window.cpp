@@ -8,6 +8,7 @@
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
+#include "ui/widgets/qt_translations.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QWindow>
 
 #include <algorithm>
@@ -75,6 +77,8 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
                 chartMouseMove(inChart, x, y);
             });
 
+    mUndoStack = new QUndoStack(this);
+    connect(mUndoStack, &QUndoStack::indexChanged, this, [this] { updateUndoCommands(); });
     createActions();
     createMenus();
     createToolBars();
@@ -83,17 +87,29 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
     mState.EnglishLanguage = mSettings.readEnglishLanguage();
     applyTexts();
 
-    // Client area of 632 x 447 at first, wide enough for the tool bars in one row, never
-    // smaller than 640 x 450 overall.
+    // Client area of 632 x 447 at least, wide enough for the tool bars in one row, never
+    // smaller than 640 x 450 overall; on a larger screen three quarters of it. The size, place
+    // and tool-bar layout the user left win over both.
     setMinimumSize(640, 450);
     int toolBarsWidth = 0;
     for (QToolBar* bar : mToolBars)
         toolBarsWidth += bar->sizeHint().width();
-    resize(QSize(std::max(632, toolBarsWidth + 16), 447 + menuBar()->sizeHint().height() +
-                                                        mToolBars[0]->sizeHint().height() +
-                                                        statusBar()->sizeHint().height()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    QSize size(std::max(632, toolBarsWidth + 16), 447 + menuBar()->sizeHint().height() +
+                                                      mToolBars[0]->sizeHint().height() +
+                                                      statusBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.expandedTo(available.size() * 3 / 4).boundedTo(available.size());
+        resize(size);
+        move(available.center() - rect().center());
+    } else {
+        resize(size);
+    }
+    restoreGeometry(mSettings.readWindowGeometry());
+    restoreState(mSettings.readWindowState());
+    for (std::size_t i = 0; i < mToolBars.size(); ++i)
+        if (mToolBars[i]->isHidden())
+            mToolBarItems[i]->setChecked(false);
 
     // The result commands follow ResultsValid every time the active window changes.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { updateResultCommands(); });
@@ -266,10 +282,13 @@ void MainWindow::applyTexts() {
     }
     mHistoryButton->setToolTip(text("ui.main.histories"));
     mUnitsLabel->setText(text("ui.main.units"));
+    // Qt's own dialogs (files, printing) follow the chosen language.
+    useQtTranslations(mState.language());
     // The caption loses the file name on a language switch, not the mark of unsaved changes.
     setWindowTitle(text("ui.main.caption") + QStringLiteral("[*]"));
     setWindowModified(!mState.ModelSaved);
     updateResultCommands();
+    updateUndoCommands();
 }
 
 void MainWindow::setEnglishLanguage(bool english) {
@@ -309,6 +328,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     mRecent = RecentFiles(mSettings.readRecentFiles());
     rebuildRecentMenu();
     mState.Model = startupModel();
+    restartUndo();
     showUnitSystem();
     updateResultCommands();
     redrawSection(true);

@@ -34,6 +34,8 @@ QStringList localFiles(const QMimeData* data) {
     return paths;
 }
 
+const QString kProjectFolder = QStringLiteral("Projects");
+
 std::string toPath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
@@ -51,6 +53,7 @@ bool MainWindow::readProjectFile(const QString& path) {
     // project that was there before.
     setFlag(mState.Model.ModelFlags, ModelFlag::ResultsValid, false);
     mState.Model.FileName = toPath(path);
+    restartUndo();
     showUnitSystem();
     setCaption();
     redrawSection(true);
@@ -74,7 +77,15 @@ QString MainWindow::askProjectFileName(const QString& title) {
     spec.title = title;
     spec.filters = {text("ui.main.filter.project")};
     spec.defaultSuffix = QStringLiteral("qbl");
-    return mPrompts.saveFileName(this, spec);
+    spec.directory = mSettings.readLastFolder(kProjectFolder);
+    const QString path = mPrompts.saveFileName(this, spec);
+    rememberFolder(kProjectFolder, path);
+    return path;
+}
+
+void MainWindow::rememberFolder(const QString& dialog, const QString& chosen) {
+    if (!chosen.isEmpty())
+        mSettings.writeLastFolder(dialog, QFileInfo(chosen).absolutePath());
 }
 
 bool MainWindow::confirmReplaceModel() {
@@ -95,6 +106,7 @@ void MainWindow::newProject() {
     if (mState.AnalysisRunning || !confirmReplaceModel())
         return;
     mState.Model = startupModel();
+    restartUndo();
     setModelSaved(true);
     showUnitSystem();
     setCaption();
@@ -108,7 +120,9 @@ void MainWindow::openFile() {
     FileDialogSpec spec;
     spec.title = text("ui.main.open").remove(QLatin1Char('&'));
     spec.filters = {text("ui.main.filter.all")};
+    spec.directory = mSettings.readLastFolder(kProjectFolder);
     const QString path = mPrompts.openFileName(this, spec);
+    rememberFolder(kProjectFolder, path);
     if (path.isEmpty() || !readProjectFile(path))
         return;
     mRecent.add(QString::fromStdString(mState.Model.FileName));
@@ -240,6 +254,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     mSettings.writeRecentFiles(mRecent.entries());
+    mSettings.writeWindowGeometry(saveGeometry());
+    mSettings.writeWindowState(saveState());
     mSettings.writeEnglishLanguage(mState.EnglishLanguage);
     mSettings.sync();
     event->accept();

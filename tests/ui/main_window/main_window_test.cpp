@@ -673,3 +673,69 @@ TEST(MainWindowTest, NewProjectAsksToSaveAndResetsToTheStartUpModel) {
     EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL[*]"));
     EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentIndex(), 1);
 }
+
+// The next window opens as the user left the last one: its size, its tool bars, the folder
+// of each file dialog.
+TEST(MainWindowTest, WindowStateAndFoldersAreRemembered) {
+    Fixture f;
+    EXPECT_GE(f.window->width(), 640);
+    f.window->resize(900, 700);
+    f.child<QToolBar>("ToolBarFiles")->hide();
+    f.prompts.saveNames = {f.path("kept.qbl")};
+    f.trigger("ActionSaveAs");
+    f.prompts.saveNames = {f.path("drawing.svg")};
+    f.trigger("ActionExportImage");
+    ASSERT_TRUE(f.window->close());
+
+    MainWindow next(f.state, f.prompts, *f.settings);
+    next.show();
+    EXPECT_EQ(next.size(), QSize(900, 700));
+    EXPECT_FALSE(next.findChild<QToolBar*>(QStringLiteral("ToolBarFiles"))->isVisible());
+    EXPECT_TRUE(next.findChild<QToolBar*>(QStringLiteral("ToolBarAnalysis"))->isVisible());
+    f.prompts.openNames = {};
+    next.findChild<QAction*>(QStringLiteral("ActionOpen"))->trigger();
+    EXPECT_EQ(f.prompts.fileDialogs.back().directory, QFileInfo(f.dir.path()).absoluteFilePath());
+}
+
+// Qt's own dialogs (file and print dialogs, standard buttons) follow the chosen language.
+TEST(MainWindowTest, QtDialogsFollowTheChosenLanguage) {
+    Fixture f;
+    f.trigger("ActionFrench");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    f.trigger("ActionEnglish");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Every confirmed edit and unit change can be undone and redone; reading a project starts
+// the history anew.
+TEST(MainWindowTest, UndoAndRedoTakeBackModelEdits) {
+    Fixture f;
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
+    auto* units = f.child<QComboBox>("ComboBoxUnits");
+    units->setCurrentIndex(0);
+    emit units->activated(0);
+    {
+        ModalDialogCloser user(true);
+        f.trigger("ActionGeometry");
+    }
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Geometry"));
+    f.trigger("ActionUndo");
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Unit system"));
+    EXPECT_EQ(f.action("ActionRedo")->text(), QStringLiteral("&Redo Geometry"));
+    EXPECT_FALSE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    f.trigger("ActionUndo");
+    EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MKnTon);
+    EXPECT_EQ(f.state.Model.H, startupModel().H);
+    EXPECT_EQ(units->currentIndex(), 1);
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    f.trigger("ActionRedo");
+    EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MmNKg);
+    EXPECT_DOUBLE_EQ(f.state.Model.H, startupModel().H * 1000);
+    EXPECT_FALSE(f.state.ModelSaved);
+
+    f.state.ModelSaved = true;
+    f.window->openDroppedFiles({kExample});
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
+}
