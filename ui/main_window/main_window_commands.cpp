@@ -10,6 +10,7 @@
 #include "ui/main_window/analysis_gate.h"
 #include "ui/main_window/dam_section_drawing.h"
 #include "ui/main_window/model_snapshot_command.h"
+#include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"

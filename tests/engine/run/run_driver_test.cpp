@@ -560,11 +560,14 @@ TEST(RunDriverTest, FirstSampleHoldsTheSafetyValuesOfTheBlockAtRest) {
         ASSERT_EQ(AnalysisRun(m, host).run().end, RunEnd::Completed);
         ASSERT_TRUE(m.AbsInputEnergy);
         EXPECT_EQ(m.AbsInputEnergy->get(1), 0.0);
-        if (!std::isnan(c.sliding))
+        if (!std::isnan(c.sliding)) {
             EXPECT_NEAR(m.SlidingSF->get(1), c.sliding, 1e-9);
-        if (!std::isnan(c.overturning))
+        }
+        if (!std::isnan(c.overturning)) {
             EXPECT_NEAR(m.OverturningSF->get(1), c.overturning, 1e-9);
-        if (!std::isnan(c.position))
+        }
+        if (!std::isnan(c.position)) {
             EXPECT_NEAR(m.ResultantPosition->get(1), c.position, 1e-9);
+        }
     }
 }
