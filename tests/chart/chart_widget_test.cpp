@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace quibel;
@@ -261,4 +262,35 @@ TEST(ChartWidgetTest, FarPointsAreClippedToThePlottingArea) {
     EXPECT_TRUE(isColour(image, QPoint(900, 468), Qt::blue, 0));
     EXPECT_TRUE(isColour(image, QPoint(980, 350), Qt::white, 0)); // right rim
     EXPECT_TRUE(isColour(image, QPoint(500, 10), Qt::white, 0));  // top rim
+}
+
+// A long caption (the project's path) never paints over the ordinate's title at the top left.
+TEST(ChartWidgetTest, CaptionKeepsClearOfTheOrdinateTitle) {
+    auto render = [](const QString& caption) {
+        ChartWidget chart;
+        chart.resize(400, 300);
+        chart.setIdOrdinate(QStringLiteral("Sliding safety factor"));
+        chart.setCaption(caption);
+        return chart.toImage();
+    };
+    const QImage titleOnly = render(QString());
+    const QImage both = render(QStringLiteral("/home/engineer/projects/dams/a long folder name/"
+                                              "another folder/startup-imperial.qbl"));
+    // The title's last inked column in the top text band.
+    const int band = 14;
+    int titleEnd = 0;
+    for (int x = 0; x < titleOnly.width(); ++x)
+        for (int y = 0; y < band; ++y)
+            if (titleOnly.pixelColor(x, y) != titleOnly.pixelColor(0, 0))
+                titleEnd = std::max(titleEnd, x);
+    ASSERT_GT(titleEnd, 20);
+    for (int x = 0; x <= titleEnd; ++x)
+        for (int y = 0; y < band; ++y)
+            ASSERT_EQ(both.pixelColor(x, y), titleOnly.pixelColor(x, y)) << x << "," << y;
+    // The caption is drawn, right of the title.
+    bool inked = false;
+    for (int x = titleEnd + 1; x < both.width() && !inked; ++x)
+        for (int y = 0; y < band; ++y)
+            inked = inked || both.pixelColor(x, y) != titleOnly.pixelColor(x, y);
+    EXPECT_TRUE(inked);
 }
