@@ -126,6 +126,8 @@ constexpr TextEntry kTexts[] = {
     {"ui.analysis.stopped_at", "Analysis stopped at t = %1 s: the results end there.",
      "Analyse arrêtée à t = %1 s : les résultats s'arrêtent là."},
     {"ui.analysis.close_stopped", "Close", "Fermer"},
+    {"ui.analysis.refused", "The analysis was not started. Correct first:",
+     "L'analyse n'a pas démarré. Corrigez d'abord :"},
     // help window
     {"ui.help.caption", "QUIBEL help", "Aide de QUIBEL"},
     {"ui.help.contents", "Contents", "Sommaire"},

@@ -249,7 +249,12 @@ void ProgressDialog::runAnalysis() {
     mClock->stop();
     updateDisplay();
     if (mOutcome.end == RunEnd::ChecksFailed) {
-        // The button stays "Stop analysis" and closes nothing; the close box ends the window.
+        // The comments repeat what to correct; the button, and the close box, end the window.
+        QStringList lines{uiText(mState.language(), "ui.analysis.refused")};
+        lines.append(mRefusals);
+        mStoppedLabel->setText(lines.join(QLatin1Char('\n')));
+        mStopButton->setText(uiText(mState.language(), "ui.analysis.close_stopped"));
+        fitSize();
         if (mCloseAfterRun)
             QDialog::reject();
         return;
@@ -281,6 +286,10 @@ void ProgressDialog::showRunEnd() {
 void ProgressDialog::stopOrClose() {
     if (mFinished) {
         accept();
+        return;
+    }
+    if (analysisRefused()) {
+        QDialog::reject();
         return;
     }
     requestStop();
@@ -321,7 +330,10 @@ void ProgressDialog::showTimeLeft() {
 void ProgressDialog::showMessage(MessageKind kind, const Message& message) {
     const qint64 started = mRunClock.isValid() ? mRunClock.elapsed() : 0;
     updateDisplay();
-    mPrompts.showMessage(this, kind, renderMessage(mState.language(), message));
+    const QString text = renderMessage(mState.language(), message);
+    if (kind == MessageKind::Error)
+        mRefusals.append(text);
+    mPrompts.showMessage(this, kind, text);
     pauseClock(started);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -38,8 +39,8 @@ using AnalysisStepFactory = std::function<std::unique_ptr<AnalysisStep>(Analysis
 /// at which time it stopped and the button reads "Close". Either way the button closes the
 /// window with OK. Closing the
 /// window while the run proceeds stops the run first and closes when it has ended. When the
-/// checks refuse the run, the window stays open with "Stop analysis" until its close box is
-/// used.
+/// checks refuse the run, the window stays open, its comments repeat what to correct and its
+/// button, reading "Close", closes it (as the close box does).
 class ProgressDialog final : public QDialog, public RunHost {
     Q_OBJECT
 public:
@@ -116,6 +117,7 @@ private:
     bool mStopRequested = false; // stop button, close box or Escape
     bool mCloseAfterRun = false;
     RunOutcome mOutcome;
+    QStringList mRefusals; // the errors shown, which the comments repeat when the run is refused
 
     // Values the run reported and the display has not shown yet.
     int mPosition = 0;

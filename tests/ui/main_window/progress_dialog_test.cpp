@@ -247,7 +247,7 @@ TEST(ProgressDialogTest, RemainingTimeIsShownInSeconds) {
         << seen.toStdString();
 }
 
-TEST(ProgressDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
+TEST(ProgressDialogTest, FailedCheckSaysWhatToCorrectAndTheButtonCloses) {
     Fixture f;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([](ScriptedAnalysisStep& s) {
                            s.checks = {{MessageKind::Error, Message("ui.main.model_incomplete")}};
@@ -260,10 +260,12 @@ TEST(ProgressDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
     EXPECT_EQ(f.prompts.messages[0].text, QStringLiteral("Model incomplete"));
     EXPECT_FALSE(dlg.analysisStarted());
     EXPECT_FALSE(f.state.Model.SlidingDisp.has_value());
-    EXPECT_EQ(button(dlg)->text(), QStringLiteral("Stop analysis"));
-    QTest::mouseClick(button(dlg), Qt::LeftButton);
+    EXPECT_TRUE(dlg.analysisRefused());
     EXPECT_TRUE(dlg.isVisible());
-    dlg.close();
+    EXPECT_EQ(labelText(dlg, "StoppedLabel"),
+              QStringLiteral("The analysis was not started. Correct first:\nModel incomplete"));
+    EXPECT_EQ(button(dlg)->text(), QStringLiteral("Close"));
+    QTest::mouseClick(button(dlg), Qt::LeftButton);
     EXPECT_FALSE(dlg.isVisible());
 }
 
