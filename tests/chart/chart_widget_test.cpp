@@ -2,10 +2,12 @@
 
 #include "chart_test_support.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -293,4 +295,27 @@ TEST(ChartWidgetTest, CaptionKeepsClearOfTheOrdinateTitle) {
         for (int y = 0; y < band; ++y)
             inked = inked || both.pixelColor(x, y) != titleOnly.pixelColor(x, y);
     EXPECT_TRUE(inked);
+}
+
+// A wheel notch toward the user zooms in by 0.8 about the point under the mouse; the - key
+// zooms out by 1 / 0.8 about the plot's centre, + zooms in. Pixel (500, 350) is (46, 31.8).
+TEST(ChartWidgetTest, WheelAndKeysZoomAboutTheirPoint) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart);
+    QSignalSpy zoomed(&chart, &ChartWidget::zoomedOrPanned);
+    QWheelEvent wheel(QPointF(500, 350), QPointF(500, 350), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+    EXPECT_NEAR(chart.RangeLoX(), 46 - 46 * 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeHiX(), 46 + 46 * 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeLoY(), 31.8 - 31.8 * 0.8, 1e-9);
+    EXPECT_EQ(zoomed.count(), 1);
+
+    setUpTenPixelsPerUnit(chart);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_NEAR(chart.RangeLoX(), 46 - 46 / 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeHiY(), 31.8 + 31.8 / 0.8, 1e-9);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    EXPECT_NEAR(chart.RangeLoX(), 0, 1e-9);
+    EXPECT_EQ(zoomed.count(), 3);
 }
