@@ -14,20 +14,11 @@ using namespace quibel;
 
 namespace {
 
-// A host that shows nothing and goes on at every question: the cost measured is the run's own.
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 void BM_RockingRun20s(benchmark::State& state) {
     TBlocStatic model =
         quibel::bench::startupUnderRecord(quibel::bench::kRockingRecord, AnalysisKind::Rocking);
-    SilentHost host;
+    // A host that shows nothing: the cost measured is the run's own.
+    SilentRunHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {
         AnalysisRun run(model, host);

@@ -13,19 +13,10 @@ using namespace quibel;
 
 namespace {
 
-// A host that shows nothing: the cost measured is the run's own.
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 void BM_SlidingRun40s(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    // A host that shows nothing: the cost measured is the run's own.
+    SilentRunHost host;
     std::int64_t steps = 0;
     double slide = 0;
     for (auto _ : state) {

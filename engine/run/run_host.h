@@ -70,4 +70,15 @@ public:
     virtual bool stopRequested() = 0;
 };
 
+/// A host that shows nothing, answers every question with Continue and never stops the run:
+/// for runs no one watches (benchmarks, tests, a step made only for its safety values).
+class SilentRunHost final : public RunHost {
+public:
+    void showMessage(MessageKind, const Message&) override {}
+    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
+    void progress(int) override {}
+    void status(const RunStatus&) override {}
+    bool stopRequested() override { return false; }
+};
+
 } // namespace quibel

@@ -24,17 +24,6 @@ double balanceError(double input, double balance) noexcept {
     return std::fabs(balance / input) * 100.0;
 }
 
-// The host of a step made only for its factors: it shows nothing and asks nothing (the real
-// first step asks the same question again).
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 } // namespace
 
 std::vector<RunCheck> SlidingRockingAnalysis::check(const TBlocStatic& model) const {
@@ -85,7 +74,8 @@ void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& pre
 }
 
 SafetyFactors SlidingRockingAnalysis::restFactors(const StepInput& atStart) const {
-    SilentHost host;
+    // Nothing is shown or asked here: the real first step asks its questions itself.
+    SilentRunHost host;
     RunControl control(host);
     SlidingRockingRunFlags flags = mFlags;
     BlockMotion next;

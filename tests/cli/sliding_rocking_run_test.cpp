@@ -14,15 +14,6 @@ using namespace quibel;
 
 namespace {
 
-class NullHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 // The start-up block without water as a sliding-and-rocking analysis, under one second of a
 // 1 g sine of 0.5 s period: it slides (friction angle 40 degrees) and rocks.
 TBlocStatic slidingRockingProject() {
@@ -69,7 +60,7 @@ TEST_F(SlidingRockingRunCommandTest, WritesTheTwentyOneColumnGrid) {
 
     // The same run made here: every cell is its value with ten decimals.
     TBlocStatic m = project;
-    NullHost host;
+    SilentRunHost host;
     AnalysisRun(m, host).run();
     ASSERT_GT(m.Rotation->max(), 1e-4);
     ASSERT_GT(m.SlidingDisp->max(), 0.01);

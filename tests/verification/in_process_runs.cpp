@@ -11,24 +11,11 @@
 
 namespace quibel::verification {
 
-namespace {
-
-class GoOnHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
-} // namespace
-
 RunResults RunInProcess(const CaseRuns& runs) {
     RunResults results;
     for (const AnalysisRequest& a : runs.analyses) {
         TBlocStatic model = a.model;
-        GoOnHost host;
+        SilentRunHost host;
         AnalysisRun run(model, host);
         if (run.run().end == RunEnd::ChecksFailed)
             throw std::runtime_error("the checks refused to run " + a.name);
