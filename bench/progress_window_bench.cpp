@@ -4,9 +4,9 @@
 // loop as it does for the user. The window is opened and closed in every iteration.
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
-#include "tests/support/silent_run_host.h"
 #include "ui/main_window/progress_dialog.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/user_prompts.h"
@@ -23,7 +23,7 @@
 #include <vector>
 
 using namespace quibel;
-using quibel::test::SilentRunHost;
+using quibel::SilentRunHost;
 
 namespace {
 
@@ -43,6 +43,7 @@ public:
 
 void BM_SlidingRun40sSilentHost(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
+    // A host that shows nothing: the cost measured is the run's own.
     SilentRunHost host;
     for (auto _ : state) {
         AnalysisRun run(model, host);

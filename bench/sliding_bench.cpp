@@ -3,20 +3,21 @@
 // 0.01 s, at the default time step of 0.0001 s: 400 001 integration steps per run.
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 #include "model/model_flags.h"
-#include "tests/support/silent_run_host.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
 using namespace quibel;
-using quibel::test::SilentRunHost;
+using quibel::SilentRunHost;
 
 namespace {
 
 void BM_SlidingRun40s(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
+    // A host that shows nothing: the cost measured is the run's own.
     SilentRunHost host;
     std::int64_t steps = 0;
     double slide = 0;

@@ -339,8 +339,15 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
         const QFont captionFont = chartFont(look.CaptionFontSize, dpi, true);
         const QFontMetricsF cm(captionFont);
         p.setFont(captionFont);
-        const double w = cm.horizontalAdvance(look.Caption);
-        p.drawText(QPointF(left + (plot.width() - w) / 2, cm.ascent() + 1), look.Caption);
+        // The caption (a file name, say) keeps clear of the ordinate's title beside it: it
+        // moves right of it and loses its start when both do not fit.
+        const double ordinateEnd =
+            look.IdOrdinate.isEmpty() ? 0.0 : 3 * kLabelGap + fm.horizontalAdvance(look.IdOrdinate);
+        const QString caption =
+            cm.elidedText(look.Caption, Qt::ElideLeft, scale.width() - ordinateEnd - kLabelGap);
+        const double w = cm.horizontalAdvance(caption);
+        const double x = std::max(left + (plot.width() - w) / 2, ordinateEnd);
+        p.drawText(QPointF(x, cm.ascent() + 1), caption);
     }
 }
 

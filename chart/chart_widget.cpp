@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -21,6 +23,8 @@ constexpr double kZoomDragPixelsPerHalving = 100.0;
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    // A click gives the keys + and - to the chart; Tab passes it by.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(50, 50);
     syncSize();
@@ -74,6 +78,16 @@ void ChartWidget::setRangeLoY(double v) {
 void ChartWidget::setRangeHiY(double v) {
     syncSize();
     mScale.setRangeHiY(v);
+    changed();
+}
+void ChartWidget::setRangeX(double lo, double hi) {
+    syncSize();
+    mScale.setRangeX(lo, hi);
+    changed();
+}
+void ChartWidget::setRangeY(double lo, double hi) {
+    syncSize();
+    mScale.setRangeY(lo, hi);
     changed();
 }
 void ChartWidget::setMinRangeX(double v) {
@@ -367,6 +381,39 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
         update();
         if (zoomed)
             emit zoomedOrPanned(this);
+    }
+}
+
+void ChartWidget::zoomBy(double factor, QPointF aboutPixel) {
+    syncSize();
+    mScale.zoomAboutPixel(aboutPixel, factor);
+    update();
+    emit zoomedOrPanned(this);
+}
+
+void ChartWidget::wheelEvent(QWheelEvent* event) {
+    // One notch is 120 eighths of a degree; touch pads send parts of notches.
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0.0) {
+        event->ignore();
+        return;
+    }
+    zoomBy(std::pow(kZoomStep, notches), event->position());
+    event->accept();
+}
+
+void ChartWidget::keyPressEvent(QKeyEvent* event) {
+    const QRectF plot = scale().plotArea();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomBy(kZoomStep, plot.center());
+        break;
+    case Qt::Key_Minus:
+        zoomBy(1.0 / kZoomStep, plot.center());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -28,12 +28,16 @@ namespace quibel {
 /// Mouse actions: MouseAction::None moves the crosshairs that follow the mouse; MouseAction::Pan
 /// drags the ranges; MouseAction::ZoomWindow zooms to a rectangle dragged with the left button (the
 /// right button cancels it); MouseAction::ZoomDrag zooms continuously, in when the mouse moves up
-/// or right. Each zoom or pan raises zoomedOrPanned; every mouse move raises mouseMovedInChart.
+/// or right. In every mode the wheel zooms about the point under the mouse and the + and -
+/// keys about the plot's centre (kZoomStep a notch or a key press). Each zoom or pan raises
+/// zoomedOrPanned; every mouse move raises mouseMovedInChart.
 class ChartWidget final : public QWidget {
     Q_OBJECT
 
 public:
     explicit ChartWidget(QWidget* parent = nullptr);
+    /// The ranges' scale factor of one wheel notch or key press toward the data.
+    static constexpr double kZoomStep = 0.8;
     ~ChartWidget() override;
 
     // Visible ranges (data units); see ChartScale for the minimum-range and isometric rules.
@@ -45,6 +49,10 @@ public:
     void setRangeHiX(double v);
     void setRangeLoY(double v);
     void setRangeHiY(double v);
+    /// Both bounds of a range at once, so that the isometric rule never works from a bound
+    /// of the previous picture (see ChartScale::setRangeX).
+    void setRangeX(double lo, double hi);
+    void setRangeY(double lo, double hi);
     double MinRangeX() const { return mScale.MinRangeX(); }
     double MinRangeY() const { return mScale.MinRangeY(); }
     void setMinRangeX(double v);
@@ -174,12 +182,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void changed();
     void syncSize() const;
     void setRims(int l, int r, int t, int b);
     void cancelDrag();
+    void zoomBy(double factor, QPointF aboutPixel);
 
     mutable ChartScale mScale;
     ChartAppearance mAppearance;

@@ -31,6 +31,10 @@ void RockingAnalysis::prepare(const RunContext& context) {
     mStep = std::make_unique<RockingStep>(context);
 }
 
+SafetyFactors RockingAnalysis::restFactors(const StepInput& atStart) const {
+    return mStep->restFactors(atStart);
+}
+
 void RockingAnalysis::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                            EnergyTerms& energy, SafetyFactors& factors, RunControl& control) {
     mStep->step(input, previous, next, energy, factors, control);

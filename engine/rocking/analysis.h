@@ -29,6 +29,8 @@ public:
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    /// The overturning factor and resultant position of the block at rest (RockingStep).
+    SafetyFactors restFactors(const StepInput& atStart) const override;
     void afterStep(const BlockMotion& current, RunControl& control) override;
     /// Absolute: |(E0 + E5 - E2 - E6 - E7) / E0| x 100, relative: |(E1 + E5 - E3 - E6 - E7) /
     /// E1| x 100; each 0 while its denominator is 0.

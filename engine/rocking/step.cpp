@@ -82,6 +82,32 @@ RockingStep::RockingStep(const RunContext& context)
     mEd = context.model.Ed;
 }
 
+RockingStepLoads RockingStep::loadsOf(const StepInput& input) const noexcept {
+    RockingStepLoads loads;
+    const StaticThrust thrust = StaticHydrostaticThrust(mLoads, input.ground.av);
+    loads.hydroThrust = thrust.force;
+    loads.hydroArm = thrust.arm;
+    loads.addedMassW = mAddedMassW;
+    mEquations.historyMoments(input.Fh, input.Fv, loads);
+    return loads;
+}
+
+SafetyFactors RockingStep::restFactors(const StepInput& input) const {
+    const double ag = input.ground.ag;
+    const double av = input.ground.av;
+    RockingEquations equations = mEquations;
+    equations.setStep(loadsOf(input));
+    const MomentSums heel = equations.restMomentsHeel(ag, av);
+    const MomentSums toe = equations.restMomentsToe(ag, av);
+    const double normal = equations.normalForce(ag, av);
+    const double resultantArm = normal == 0.0 ? 0.0 : heel.total() / normal;
+    const double toPercent = mLoads.cosBeta / mLoads.si.B * 100.0;
+    SafetyFactors factors;
+    factors.overturning = finiteOr(restFactor(heel, toe), kMaxOverturningFactor);
+    factors.resultantPosition = normal == 0.0 ? 50.0 : finiteOr(resultantArm * toPercent, 50.0);
+    return factors;
+}
+
 void RockingStep::writeDebugLoads(const StepInput& input, const BlockMotion& previous) {
     const GroundMotion& g = input.ground;
     const SiModel& si = mLoads.si;
@@ -164,12 +190,7 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     const double dt = input.dt;
 
     // 1. Loads of the step.
-    RockingStepLoads loads;
-    const StaticThrust thrust = StaticHydrostaticThrust(mLoads, av);
-    loads.hydroThrust = thrust.force;
-    loads.hydroArm = thrust.arm;
-    loads.addedMassW = mAddedMassW;
-    mEquations.historyMoments(input.Fh, input.Fv, loads);
+    const RockingStepLoads loads = loadsOf(input);
     mEquations.setStep(loads);
     if (mDebug != nullptr)
         writeDebugLoads(input, previous);

@@ -44,6 +44,10 @@ public:
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control);
 
+    /// Steps 1, 3, 4, 7 and 9 for the block at rest under the loads of input, on a copy of the
+    /// equations: the overturning factor and the resultant position, nothing else changed.
+    SafetyFactors restFactors(const StepInput& input) const;
+
     const RockingBody& body() const noexcept { return mBody; }
     const RockingEquations& equations() const noexcept { return mEquations; }
     RockingMotion motion() const noexcept { return mMotion; }
@@ -63,6 +67,8 @@ private:
         double water = 0.0; ///< kN·m
     };
     Trig trigAt(double theta, double av) const noexcept;
+    /// Step 1: the static thrust and the moments of the force histories of input.
+    RockingStepLoads loadsOf(const StepInput& input) const noexcept;
     void writeDebugLoads(const StepInput& input, const BlockMotion& previous);
     /// E0, E1 and E5 of the rotation of one segment: the sine and cosine of its start, the
     /// sine, cosine and water moment of its end.

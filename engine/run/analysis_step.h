@@ -45,7 +45,8 @@ struct EnergyErrors final {
 /// - FirstStepAtTimeStep: N - 1 steps at t = dt, 2 dt, ..., (N - 1) dt;
 /// - FirstStepAtZero: N steps at t = 0, dt, ..., (N - 1) dt.
 /// Either way sample j (from 1) holds the state after step (j - 1) k, k the output ratio;
-/// sample 1 is the block at rest before the first step.
+/// sample 1 is the block at rest before the first step: no motion and no energy, and the
+/// safety values of the block under the loads at time 0 (AnalysisStep::restFactors).
 enum class StepTiming { FirstStepAtTimeStep, FirstStepAtZero };
 
 /// What the run hands to its step function before the first step. The references stay valid
@@ -119,6 +120,15 @@ public:
     /// allocation.
     virtual void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                       EnergyTerms& energy, SafetyFactors& factors, RunControl& control) = 0;
+
+    /// The safety values of the block at rest under the loads of atStart (the ground
+    /// accelerations and force histories at time 0), for sample 1. Called once, after prepare()
+    /// and before the first step; it changes nothing of the run (no message, no question, no
+    /// debug column).
+    virtual SafetyFactors restFactors(const StepInput& atStart) const {
+        (void)atStart;
+        return {};
+    }
 
     /// After a step's results were stored (when it was an output step) and became the start
     /// values of the next one: the place for a question about the state reached (excessive

@@ -121,8 +121,10 @@ public:
         mInput.dt = model.Options.TimeStep;
     }
 
-    /// Makes the steps until the last one or a stop; returns the number made.
+    /// Stores sample 1, then makes the steps until the last one or a stop; returns the number
+    /// made.
     std::int64_t run() {
+        storeRestSample();
         std::int64_t done = 0;
         while (done < mLength.steps) {
             const std::int64_t s = done + 1;
@@ -162,6 +164,19 @@ private:
         if (mDebug)
             writeDriverColumns(*mDebug, mInput);
         mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
+    }
+
+    // The block at rest at time 0: motion and energy 0, the safety values under the loads of
+    // that instant, so that no view reads a factor of 0 that the block never had.
+    void storeRestSample() {
+        StepInput atStart = mInput;
+        atStart.t = 0.0;
+        atStart.ground = GroundMotion{};
+        atStart.ground.agPrev = atStart.ground.ag = mHorizontalAcc.value(0.0) * mG;
+        atStart.ground.avPrev = atStart.ground.av = mVerticalAcc.value(0.0) * mG;
+        atStart.Fh = mForces.horizontal(0.0);
+        atStart.Fv = mForces.vertical(0.0);
+        mStore.store(0, BlockMotion{}, EnergyTerms{}, mStep.restFactors(atStart));
     }
 
     void storeSample(std::int64_t s) {

@@ -38,14 +38,15 @@ struct RunOutcome final {
 /// In order: the checks (a block with mass, the analysis's own, a time history defined, the
 /// first and third in the analysis's words; then a time step, a save step and a gravity that
 /// must be positive, and a run short enough to hold); the result series of the analysis are
-/// created anew with RunLength::samples elements (element 1, the block at rest at time 0, stays
-/// 0); the SI copies; the debug file with its header (when it cannot be created the option is
-/// cleared in model, a warning is shown and the run goes on); then per step: the ground
-/// accelerations of histories 0 and 1 (in g, times g), the ground velocity and displacement
-/// exact for an acceleration linear over the step, the force histories 2 and 3 in kN when their
-/// point is on the block, the driver's debug columns, the step function, every k-th step a
-/// sample stored in the model's units and the status reported, the progress position, and the
-/// stop test. A run that stops early keeps the samples stored so far.
+/// created anew with RunLength::samples elements; the SI copies; the debug file with its header
+/// (when it cannot be created the option is cleared in model, a warning is shown and the run
+/// goes on); element 1, the block at rest at time 0 (motion and energy 0,
+/// AnalysisStep::restFactors under the ground accelerations and force histories at time 0); then
+/// per step: the ground accelerations of histories 0 and 1 (in g, times g), the ground velocity
+/// and displacement exact for an acceleration linear over the step, the force histories 2 and 3
+/// in kN when their point is on the block, the driver's debug columns, the step function, every
+/// k-th step a sample stored in the model's units and the status reported, the progress
+/// position, and the stop test. A run that stops early keeps the samples stored so far.
 ///
 /// The run keeps its working state in this object and its step; into model it writes only the
 /// result series and, when it ends, what the analysis keeps of the run. Runs on different

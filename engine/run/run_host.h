@@ -2,6 +2,8 @@
 
 #include "numeric/message.h"
 
+#include <vector>
+
 namespace quibel {
 
 /// How a message of a run is shown: the icon of its message box. Every one has one OK button.
@@ -68,6 +70,20 @@ public:
     /// completed, keeping the samples stored so far (the stop button). A desktop host may process
     /// its pending window events here, as often as it sees fit.
     virtual bool stopRequested() = 0;
+};
+
+/// A host that shows nothing, answers every question with Continue and never stops the run:
+/// for runs no one watches (benchmarks, tests, a step made only for its safety values). It keeps
+/// the messages of the checks and of the run for a caller that wants to read them.
+class SilentRunHost final : public RunHost {
+public:
+    std::vector<Message> messages;
+
+    void showMessage(MessageKind, const Message& message) override { messages.push_back(message); }
+    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
+    void progress(int) override {}
+    void status(const RunStatus&) override {}
+    bool stopRequested() override { return false; }
 };
 
 } // namespace quibel

@@ -35,6 +35,17 @@ void SlidingAnalysis::step(const StepInput& input, const BlockMotion& previous, 
     mStep->step(input, previous, next, energy, factors, control);
 }
 
+SafetyFactors SlidingAnalysis::restFactors(const StepInput& atStart) const {
+    // A step from rest on scratch values: its factor is formed before the block moves.
+    auto state = static_cast<std::uint8_t>(SlidingMotionState::Stuck);
+    BlockMotion next;
+    EnergyTerms energy;
+    SafetyFactors factors;
+    SlidingStep(mSetup, state, BlockMotion{}, next, energy, factors.sliding, atStart.ground,
+                atStart.Fh, atStart.Fv, atStart.dt, nullptr);
+    return factors;
+}
+
 EnergyErrors SlidingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {
     return {balanceError(e.E0, e.E5, e.E2 + e.E4 + e.E7),
             balanceError(e.E1, e.E5, e.E3 + e.E4 + e.E7)};

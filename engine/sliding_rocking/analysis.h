@@ -27,6 +27,9 @@ public:
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    /// The factors a step from rest forms before the block moves, on scratch values and with
+    /// its messages and questions dropped.
+    SafetyFactors restFactors(const StepInput& atStart) const override;
     /// Once per run, at most: an excessive rotation about the heel (theta > ThetaUp + pi/8 in
     /// a heel mode) or about the toe (theta < -ThetaDown - pi/8 in a toe mode) asks whether
     /// to stop (No, OK).

@@ -2,13 +2,16 @@
 
 #include "chart_test_support.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace quibel;
@@ -261,4 +264,58 @@ TEST(ChartWidgetTest, FarPointsAreClippedToThePlottingArea) {
     EXPECT_TRUE(isColour(image, QPoint(900, 468), Qt::blue, 0));
     EXPECT_TRUE(isColour(image, QPoint(980, 350), Qt::white, 0)); // right rim
     EXPECT_TRUE(isColour(image, QPoint(500, 10), Qt::white, 0));  // top rim
+}
+
+// A long caption (the project's path) never paints over the ordinate's title at the top left.
+TEST(ChartWidgetTest, CaptionKeepsClearOfTheOrdinateTitle) {
+    auto render = [](const QString& caption) {
+        ChartWidget chart;
+        chart.resize(400, 300);
+        chart.setIdOrdinate(QStringLiteral("Sliding safety factor"));
+        chart.setCaption(caption);
+        return chart.toImage();
+    };
+    const QImage titleOnly = render(QString());
+    const QImage both = render(QStringLiteral("/home/engineer/projects/dams/a long folder name/"
+                                              "another folder/startup-imperial.qbl"));
+    // The title's last inked column in the top text band.
+    const int band = 14;
+    int titleEnd = 0;
+    for (int x = 0; x < titleOnly.width(); ++x)
+        for (int y = 0; y < band; ++y)
+            if (titleOnly.pixelColor(x, y) != titleOnly.pixelColor(0, 0))
+                titleEnd = std::max(titleEnd, x);
+    ASSERT_GT(titleEnd, 20);
+    for (int x = 0; x <= titleEnd; ++x)
+        for (int y = 0; y < band; ++y)
+            ASSERT_EQ(both.pixelColor(x, y), titleOnly.pixelColor(x, y)) << x << "," << y;
+    // The caption is drawn, right of the title.
+    bool inked = false;
+    for (int x = titleEnd + 1; x < both.width() && !inked; ++x)
+        for (int y = 0; y < band; ++y)
+            inked = inked || both.pixelColor(x, y) != titleOnly.pixelColor(x, y);
+    EXPECT_TRUE(inked);
+}
+
+// A wheel notch toward the user zooms in by 0.8 about the point under the mouse; the - key
+// zooms out by 1 / 0.8 about the plot's centre, + zooms in. Pixel (500, 350) is (46, 31.8).
+TEST(ChartWidgetTest, WheelAndKeysZoomAboutTheirPoint) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart);
+    QSignalSpy zoomed(&chart, &ChartWidget::zoomedOrPanned);
+    QWheelEvent wheel(QPointF(500, 350), QPointF(500, 350), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+    EXPECT_NEAR(chart.RangeLoX(), 46 - 46 * 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeHiX(), 46 + 46 * 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeLoY(), 31.8 - 31.8 * 0.8, 1e-9);
+    EXPECT_EQ(zoomed.count(), 1);
+
+    setUpTenPixelsPerUnit(chart);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_NEAR(chart.RangeLoX(), 46 - 46 / 0.8, 1e-9);
+    EXPECT_NEAR(chart.RangeHiY(), 31.8 + 31.8 / 0.8, 1e-9);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    EXPECT_NEAR(chart.RangeLoX(), 0, 1e-9);
+    EXPECT_EQ(zoomed.count(), 3);
 }

@@ -2,9 +2,9 @@
 #include "cli/run_command.h"
 #include "engine/run/number_text.h"
 #include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 #include "model/model_flags.h"
 #include "tests/cli/cli_test_support.h"
-#include "tests/support/silent_run_host.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,7 @@ TEST_F(SlidingRockingRunCommandTest, WritesTheTwentyOneColumnGrid) {
 
     // The same run made here: every cell is its value with ten decimals.
     TBlocStatic m = project;
-    test::SilentRunHost host;
+    SilentRunHost host;
     AnalysisRun(m, host).run();
     ASSERT_GT(m.Rotation->max(), 1e-4);
     ASSERT_GT(m.SlidingDisp->max(), 0.01);

@@ -5,7 +5,6 @@
 #include "reporting/result_grid.h"
 #include "signals/effective_signal.h"
 #include "signals/response_spectrum.h"
-#include "tests/support/silent_run_host.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -16,7 +15,7 @@ RunResults RunInProcess(const CaseRuns& runs) {
     RunResults results;
     for (const AnalysisRequest& a : runs.analyses) {
         TBlocStatic model = a.model;
-        test::SilentRunHost host;
+        SilentRunHost host;
         AnalysisRun run(model, host);
         if (run.run().end == RunEnd::ChecksFailed)
             throw std::runtime_error("the checks refused to run " + a.name);

@@ -2,6 +2,7 @@
 
 #include "model/record_fields.h"
 #include "model/unit_tables.h"
+#include "ui/input/geometry_consistency.h"
 #include "ui/input/geometry_sketch.h"
 #include "ui/input/mass_inertia_dialog.h"
 #include "ui/widgets/enter_as_tab.h"
@@ -269,7 +270,22 @@ GeometryValues GeometryDialog::editedValues() const {
 void GeometryDialog::okClicked() {
     for (NumericEdit* edit : mFields)
         edit->finishEditing();
-    accept();
+    const std::vector<GeometryContradiction> found =
+        geometryContradictions(editedValues(), mUnits, mLanguage);
+    if (found.empty()) {
+        accept();
+        return;
+    }
+    // The dialog stays open on the first value to correct; the model keeps its geometry.
+    QStringList lines{uiText(mLanguage, "ui.geometry.check.title")};
+    for (const GeometryContradiction& c : found)
+        lines.append(c.text);
+    mNotices(this, MessageKind::Warning, lines.join(QLatin1Char('\n')));
+    for (int i = 0; i < FieldCount; ++i)
+        if (kFields[i].field == found.front().field) {
+            mFields[static_cast<std::size_t>(i)]->setFocus();
+            mFields[static_cast<std::size_t>(i)]->selectAll();
+        }
 }
 
 } // namespace quibel

@@ -5,13 +5,27 @@
 
 namespace quibel {
 
+namespace {
+bool anyHistoryDefined(std::uint16_t f) noexcept {
+    return hasFlag(f, ModelFlag::VerticalAccDefined) ||
+           hasFlag(f, ModelFlag::HorizontalAccDefined) ||
+           hasFlag(f, ModelFlag::VerticalForceDefined) ||
+           hasFlag(f, ModelFlag::HorizontalForceDefined);
+}
+} // namespace
+
 bool modelComplete(const TBlocStatic& model) noexcept {
     const std::uint16_t f = model.ModelFlags;
-    return hasFlag(f, ModelFlag::GeometryComplete) &&
-           (hasFlag(f, ModelFlag::VerticalAccDefined) ||
-            hasFlag(f, ModelFlag::HorizontalAccDefined) ||
-            hasFlag(f, ModelFlag::VerticalForceDefined) ||
-            hasFlag(f, ModelFlag::HorizontalForceDefined));
+    return hasFlag(f, ModelFlag::GeometryComplete) && anyHistoryDefined(f);
+}
+
+std::vector<std::string_view> missingForAnalysis(const TBlocStatic& model) {
+    std::vector<std::string_view> missing;
+    if (!hasFlag(model.ModelFlags, ModelFlag::GeometryComplete))
+        missing.push_back("ui.main.missing_geometry");
+    if (!anyHistoryDefined(model.ModelFlags))
+        missing.push_back("ui.main.missing_history");
+    return missing;
 }
 
 bool resultsAvailable(const TBlocStatic& model) noexcept {

@@ -135,9 +135,10 @@ void drawDamSection(ChartWidget& chart, const TBlocStatic& m, bool fullView, Lan
     chart.clearGraph();
     if (fullView) {
         const double span = 1.2 * E * Wpx / Hpx;
-        chart.setRangeLoX((Xf - span) / 2);
-        chart.setRangeHiX((Xf + span) / 2);
-        chart.setRangeLoY(-0.1 * E);
+        // Each range is set whole: a bound set alone would be matched against the previous
+        // model's other bound, and the isometric rule could turn the vertical range over.
+        chart.setRangeX((Xf - span) / 2, (Xf + span) / 2);
+        chart.setRangeY(-0.1 * E, 1.1 * E);
     }
     chart.setIsometric(true);
 

@@ -1,10 +1,12 @@
 #include "ui/main_window/desktop_application.h"
 
 #include "numeric/error.h"
+#include "ui/main_window/file_forwarding.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/single_instance.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
+#include "ui/widgets/help_key.h"
 #include "ui/widgets/ui_text.h"
 #include "ui/widgets/user_prompts.h"
 #include "version/program_version.h"
@@ -68,6 +70,7 @@ DesktopApplication::DesktopApplication(int& argc, char** argv) : QApplication(ar
     describeApplication();
     setDesktopFileName(QStringLiteral("quibel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quibel.svg")));
+    installEventFilter(new HelpKeyFilter(this));
 }
 
 int DesktopApplication::run(const DesktopOptions& options) {
@@ -79,6 +82,11 @@ int DesktopApplication::run(const DesktopOptions& options) {
     QtUserPrompts prompts(state);
 
     SingleInstance lock(SingleInstance::defaultLockFile());
+    // A second start hands its files to the copy that runs; without files, or when that copy
+    // does not answer, it says that the program is already started.
+    if (!lock.acquire() && !options.files.isEmpty() &&
+        forwardFiles(FileReceiver::defaultServerName(), options.files))
+        return 0;
     if (!passSingleInstanceGate(lock, state, prompts))
         return 0;
 
@@ -86,6 +94,14 @@ int DesktopApplication::run(const DesktopOptions& options) {
     mShowError = [&state, &prompts, &window](const Message& message) {
         prompts.showMessage(&window, MessageKind::Error, renderMessage(state.language(), message));
     };
+    FileReceiver receiver(FileReceiver::defaultServerName());
+    connect(&receiver, &FileReceiver::filesReceived, &window, [&window](const QStringList& files) {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.raise();
+        window.activateWindow();
+        window.openDroppedFiles(files);
+    });
+    receiver.listen();
     window.show();
     for (const QString& file : options.files)
         window.openStartupFile(file);

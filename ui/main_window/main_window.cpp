@@ -3,10 +3,12 @@
 #include "chart/chart_widget.h"
 #include "model/unit_tables.h"
 #include "ui/main_window/analysis_gate.h"
+#include "ui/main_window/dam_section_drawing.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
+#include "ui/widgets/qt_translations.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QWindow>
 
 #include <algorithm>
@@ -41,6 +44,16 @@ void setHelpTopics(QObject* o, int english, int french) {
     o->setProperty(kHelpTopics, QVariant::fromValue(QList<int>{english, french}));
 }
 
+// The platform's own keys win over the program's where it has them (Quit, Save As...).
+QList<QKeySequence> commandKeys(const MainWindowCommand& c) {
+    QList<QKeySequence> keys;
+    if (c.standardKey != QKeySequence::UnknownKey)
+        keys = QKeySequence::keyBindings(c.standardKey);
+    if (keys.isEmpty() && c.hasShortcut())
+        keys.append(QKeySequence(c.shortcut));
+    return keys;
+}
+
 Language fixedLanguage(CommandTextLanguage l) {
     return l == CommandTextLanguage::English ? Language::English : Language::French;
 }
@@ -55,6 +68,7 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
 
     mChart = new ChartWidget(this);
     mChart->setObjectName(QStringLiteral("DamSection"));
+    setUpDamSectionChart(*mChart);
     mChart->installEventFilter(this);
     setCentralWidget(mChart);
     connect(mChart, &ChartWidget::zoomedOrPanned, this, [this](ChartWidget*) { chartZoomPan(); });
@@ -63,6 +77,8 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
                 chartMouseMove(inChart, x, y);
             });
 
+    mUndoStack = new QUndoStack(this);
+    connect(mUndoStack, &QUndoStack::indexChanged, this, [this] { updateUndoCommands(); });
     createActions();
     createMenus();
     createToolBars();
@@ -71,17 +87,29 @@ MainWindow::MainWindow(ApplicationState& state, UserPrompts& prompts, UserSettin
     mState.EnglishLanguage = mSettings.readEnglishLanguage();
     applyTexts();
 
-    // Client area of 632 x 447 at first, wide enough for the tool bars in one row, never
-    // smaller than 640 x 450 overall.
+    // Client area of 632 x 447 at least, wide enough for the tool bars in one row, never
+    // smaller than 640 x 450 overall; on a larger screen three quarters of it. The size, place
+    // and tool-bar layout the user left win over both.
     setMinimumSize(640, 450);
     int toolBarsWidth = 0;
     for (QToolBar* bar : mToolBars)
         toolBarsWidth += bar->sizeHint().width();
-    resize(QSize(std::max(632, toolBarsWidth + 16), 447 + menuBar()->sizeHint().height() +
-                                                        mToolBars[0]->sizeHint().height() +
-                                                        statusBar()->sizeHint().height()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    QSize size(std::max(632, toolBarsWidth + 16), 447 + menuBar()->sizeHint().height() +
+                                                      mToolBars[0]->sizeHint().height() +
+                                                      statusBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.expandedTo(available.size() * 3 / 4).boundedTo(available.size());
+        resize(size);
+        move(available.center() - rect().center());
+    } else {
+        resize(size);
+    }
+    restoreGeometry(mSettings.readWindowGeometry());
+    restoreState(mSettings.readWindowState());
+    for (std::size_t i = 0; i < mToolBars.size(); ++i)
+        if (mToolBars[i]->isHidden())
+            mToolBarItems[i]->setChecked(false);
 
     // The result commands follow ResultsValid every time the active window changes.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { updateResultCommands(); });
@@ -98,8 +126,7 @@ void MainWindow::createActions() {
     for (const MainWindowCommand& c : mainWindowCommands()) {
         auto* a = new QAction(this);
         a->setObjectName(QLatin1String(c.objectName));
-        if (c.hasShortcut())
-            a->setShortcut(QKeySequence(c.shortcut));
+        a->setShortcuts(commandKeys(c));
         if (c.icon)
             a->setIcon(icon(c.icon));
         if (c.helpTopics[0] != 0)
@@ -255,9 +282,13 @@ void MainWindow::applyTexts() {
     }
     mHistoryButton->setToolTip(text("ui.main.histories"));
     mUnitsLabel->setText(text("ui.main.units"));
-    // The caption loses the file name on a language switch.
-    setWindowTitle(text("ui.main.caption"));
+    // Qt's own dialogs (files, printing) follow the chosen language.
+    useQtTranslations(mState.language());
+    // The caption loses the file name on a language switch, not the mark of unsaved changes.
+    setWindowTitle(text("ui.main.caption") + QStringLiteral("[*]"));
+    setWindowModified(!mState.ModelSaved);
     updateResultCommands();
+    updateUndoCommands();
 }
 
 void MainWindow::setEnglishLanguage(bool english) {
@@ -266,11 +297,20 @@ void MainWindow::setEnglishLanguage(bool english) {
 }
 
 void MainWindow::setCaption() {
+    // "[*]" is where the window system marks unsaved changes; it is not shown otherwise.
+    const QString mark = QStringLiteral("[*]");
     if (mState.Model.FileName.empty())
-        setWindowTitle(text("ui.main.caption"));
+        setWindowTitle(text("ui.main.caption") + mark);
     else
         setWindowTitle(uiText(mState.language(), "ui.main.caption_with_file",
-                              {QString::fromStdString(mState.Model.FileName)}));
+                              {QString::fromStdString(mState.Model.FileName)}) +
+                       mark);
+    setWindowModified(!mState.ModelSaved);
+}
+
+void MainWindow::setModelSaved(bool saved) {
+    mState.ModelSaved = saved;
+    setWindowModified(!saved);
 }
 
 void MainWindow::showUnitSystem() {
@@ -284,10 +324,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!mFirstShow)
         return;
     mFirstShow = false;
-    mState.ModelSaved = true;
+    setModelSaved(true);
     mRecent = RecentFiles(mSettings.readRecentFiles());
     rebuildRecentMenu();
     mState.Model = startupModel();
+    restartUndo();
     showUnitSystem();
     updateResultCommands();
     redrawSection(true);

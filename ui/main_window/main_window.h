@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/enums.h"
+#include "model/project_record.h"
 #include "ui/main_window/main_window_command_table.h"
 #include "ui/main_window/progress_dialog.h"
 #include "ui/main_window/recent_files.h"
@@ -20,6 +21,7 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class QToolButton;
+class QUndoStack;
 
 namespace quibel {
 
@@ -60,6 +62,8 @@ public:
 
 public slots:
     // File
+    /// File > New: the start-up model, untitled, after offering to save unsaved work.
+    void newProject();
     void openFile();
     /// true when the model was written; false when cancelled (CloseCancelled is then set) or
     /// when writing failed.
@@ -76,7 +80,10 @@ public slots:
     /// Opens path as given on the command line (as a dropped file).
     void openStartupFile(const QString& path);
     // Edit
+    /// Undoes in the control with the keyboard focus when it has an undo of its own, else
+    /// the last model edit.
     void undoInFocus();
+    void redoEdit();
     void copyDrawing();
     // Parameters
     void editGeometry();
@@ -122,9 +129,20 @@ private:
     void updateResultCommands();
     void rebuildRecentMenu();
     void setCaption();
+    /// Keeps the folder of a file chosen in the file dialog named dialog (none when empty).
+    void rememberFolder(const QString& dialog, const QString& chosen);
+    /// Sets ModelSaved and the caption's mark of unsaved changes.
+    void setModelSaved(bool saved);
     void showUnitSystem();
     void redrawSection(bool fullView);
-    void modelEdited();
+    /// After an edit confirmed with OK (or a unit change): ModelSaved cleared, the result
+    /// commands updated, and the edit put on the undo stack under the catalogue text of
+    /// labelKey.
+    void modelEdited(std::string_view labelKey);
+    /// A model read, made new or restored by undo is where the undo history starts.
+    void restartUndo();
+    void editUndoneOrRedone();
+    void updateUndoCommands();
     void chartZoomPan();
     void chartMouseMove(bool inChart, double x, double y);
 
@@ -161,6 +179,8 @@ private:
     bool mFirstShow = true;
     bool mRedrawAfterRun = false;
     std::unique_ptr<QPrinter> mPrinter;
+    QUndoStack* mUndoStack = nullptr;
+    TBlocStatic mCommitted; ///< the inputs the last edit left, the "before" of the next
 
     ChartWidget* mChart = nullptr;
     QComboBox* mUnitSelector = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeyCombination>
+#include <QKeySequence>
 
 #include <array>
 #include <span>
@@ -45,11 +46,14 @@ enum class CommandGroup { None, Language, MouseMode };
 
 /// One command of the main window: everything its action, its menu item and its tool button
 /// need. A command shown both in a menu and on a tool bar is one action; the result views'
-/// tool buttons are commands of their own because they stay enabled without results.
+/// tool buttons are commands of their own (their menu items have shortcuts, the buttons none)
+/// and are enabled by the same rule as the menu items.
 struct MainWindowCommand {
     const char* objectName = "";
     std::string_view textKey{};
     CommandTextLanguage textLanguage = CommandTextLanguage::User;
+    /// The platform's keys for the command; where it has none, shortcut.
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     QKeyCombination shortcut{};
     const char* icon = nullptr;
     CommandMenu menu = CommandMenu::None;

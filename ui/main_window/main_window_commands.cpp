@@ -9,6 +9,8 @@
 #include "ui/main_window/about_dialog.h"
 #include "ui/main_window/analysis_gate.h"
 #include "ui/main_window/dam_section_drawing.h"
+#include "ui/main_window/model_snapshot_command.h"
+#include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
@@ -20,8 +22,10 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace quibel {
 
@@ -29,9 +33,41 @@ void MainWindow::redrawSection(bool fullView) {
     drawDamSection(*mChart, mState.Model, fullView, mState.language());
 }
 
-void MainWindow::modelEdited() {
-    mState.ModelSaved = false;
+void MainWindow::modelEdited(std::string_view labelKey) {
+    setModelSaved(false);
+    TBlocStatic after = modelInputs(mState.Model);
+    mUndoStack->push(new ModelSnapshotCommand(mState.Model, std::move(mCommitted), after,
+                                              text(labelKey).remove(QLatin1Char('&')),
+                                              [this] { editUndoneOrRedone(); }));
+    mCommitted = std::move(after);
     updateResultCommands();
+}
+
+void MainWindow::restartUndo() {
+    mUndoStack->clear();
+    mCommitted = modelInputs(mState.Model);
+    updateUndoCommands();
+}
+
+void MainWindow::editUndoneOrRedone() {
+    mCommitted = modelInputs(mState.Model);
+    setModelSaved(false);
+    showUnitSystem();
+    updateResultCommands();
+    redrawSection(true);
+}
+
+void MainWindow::updateUndoCommands() {
+    const auto set = [this](const char* name, bool can, std::string_view plain,
+                            std::string_view named, const QString& label) {
+        QAction* a = findChild<QAction*>(QLatin1String(name));
+        a->setEnabled(can);
+        a->setText(can ? uiText(mState.language(), named, {label}) : text(plain));
+    };
+    set("ActionUndo", mUndoStack->canUndo(), "ui.main.undo", "ui.main.undo_named",
+        mUndoStack->undoText());
+    set("ActionRedo", mUndoStack->canRedo(), "ui.main.redo", "ui.main.redo_named",
+        mUndoStack->redoText());
 }
 
 void MainWindow::exportImage() {
@@ -40,7 +76,10 @@ void MainWindow::exportImage() {
     spec.filters = {text("ui.main.filter.wmf"), text("ui.main.filter.svg"),
                     text("ui.main.filter.png"), text("ui.main.filter.pdf")};
     spec.defaultSuffix = QStringLiteral("wmf");
+    const QString folder = QStringLiteral("Images");
+    spec.directory = mSettings.readLastFolder(folder);
     const QString path = mPrompts.saveFileName(this, spec);
+    rememberFolder(folder, path);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -79,9 +118,16 @@ void MainWindow::setUpPrinter() {
 
 void MainWindow::undoInFocus() {
     // The undo request goes to the control with the keyboard focus, when it has an undo.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && focus->metaObject()->indexOfMethod("undo()") >= 0)
-        QMetaObject::invokeMethod(focus, "undo");
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (edit && edit->isUndoAvailable()) {
+        edit->undo();
+        return;
+    }
+    mUndoStack->undo();
+}
+
+void MainWindow::redoEdit() {
+    mUndoStack->redo();
 }
 
 void MainWindow::copyDrawing() {
@@ -91,21 +137,21 @@ void MainWindow::copyDrawing() {
 void MainWindow::editGeometry() {
     if (!openGeometryDialog())
         return;
-    modelEdited();
+    modelEdited("ui.main.geometry");
     redrawSection(true);
 }
 
 void MainWindow::editForces() {
     if (!openForcesDialog())
         return;
-    modelEdited();
+    modelEdited("ui.main.forces");
     redrawSection(false);
 }
 
 void MainWindow::editMasses() {
     if (!openMassesDialog())
         return;
-    modelEdited();
+    modelEdited("ui.main.masses");
     redrawSection(false);
 }
 
@@ -117,7 +163,7 @@ void MainWindow::editTimeHistory(HistoryKind kind) {
     mHistoryButton->setToolTip(drop->text());
     if (!openTimeHistoryDialog(kind))
         return;
-    modelEdited();
+    modelEdited("ui.main.histories");
     redrawSection(false);
 }
 
@@ -128,12 +174,16 @@ void MainWindow::editLastTimeHistory() {
 void MainWindow::editOptions() {
     if (!openOptionsDialog())
         return;
-    modelEdited();
+    modelEdited("ui.main.options");
 }
 
 void MainWindow::runAnalysis() {
     if (!modelComplete(mState.Model)) {
-        mPrompts.showMessage(this, MessageKind::Warning, text("ui.main.model_incomplete"));
+        // The Part's text first, then one line for each thing still to do.
+        QStringList lines{text("ui.main.model_incomplete")};
+        for (std::string_view key : missingForAnalysis(mState.Model))
+            lines.append(text(key));
+        mPrompts.showMessage(this, MessageKind::Warning, lines.join(QLatin1Char('\n')));
         return;
     }
     // The run uses the system the selector shows.
@@ -178,6 +228,7 @@ void MainWindow::selectUnitSystem(int index) {
     if (system == mState.Model.UnitSystem)
         return;
     changeUnitSystem(mState.Model, system);
+    modelEdited("ui.main.undo_units");
     redrawSection(true);
 }
 

@@ -5,6 +5,7 @@
 #include "model/model_flags.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
+#include "ui/main_window/unreadable_project.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/ui_text.h"
@@ -33,6 +34,8 @@ QStringList localFiles(const QMimeData* data) {
     return paths;
 }
 
+const QString kProjectFolder = QStringLiteral("Projects");
+
 std::string toPath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
@@ -42,13 +45,15 @@ bool MainWindow::readProjectFile(const QString& path) {
     try {
         ReadFromFile(mState.Model, toPath(path));
     } catch (const Error&) {
-        mPrompts.showMessage(this, MessageKind::Error, text("file.unable_to_read"));
+        mPrompts.showMessage(this, MessageKind::Error,
+                             unreadableProjectMessage(mState.language(), path));
         return false;
     }
     // Result series are not stored in project files, and those in memory belong to the
     // project that was there before.
     setFlag(mState.Model.ModelFlags, ModelFlag::ResultsValid, false);
     mState.Model.FileName = toPath(path);
+    restartUndo();
     showUnitSystem();
     setCaption();
     redrawSection(true);
@@ -72,7 +77,15 @@ QString MainWindow::askProjectFileName(const QString& title) {
     spec.title = title;
     spec.filters = {text("ui.main.filter.project")};
     spec.defaultSuffix = QStringLiteral("qbl");
-    return mPrompts.saveFileName(this, spec);
+    spec.directory = mSettings.readLastFolder(kProjectFolder);
+    const QString path = mPrompts.saveFileName(this, spec);
+    rememberFolder(kProjectFolder, path);
+    return path;
+}
+
+void MainWindow::rememberFolder(const QString& dialog, const QString& chosen) {
+    if (!chosen.isEmpty())
+        mSettings.writeLastFolder(dialog, QFileInfo(chosen).absolutePath());
 }
 
 bool MainWindow::confirmReplaceModel() {
@@ -89,18 +102,32 @@ bool MainWindow::confirmReplaceModel() {
     return false;
 }
 
+void MainWindow::newProject() {
+    if (mState.AnalysisRunning || !confirmReplaceModel())
+        return;
+    mState.Model = startupModel();
+    restartUndo();
+    setModelSaved(true);
+    showUnitSystem();
+    setCaption();
+    updateResultCommands();
+    redrawSection(true);
+}
+
 void MainWindow::openFile() {
     if (mState.AnalysisRunning || !confirmReplaceModel())
         return;
     FileDialogSpec spec;
     spec.title = text("ui.main.open").remove(QLatin1Char('&'));
     spec.filters = {text("ui.main.filter.all")};
+    spec.directory = mSettings.readLastFolder(kProjectFolder);
     const QString path = mPrompts.openFileName(this, spec);
+    rememberFolder(kProjectFolder, path);
     if (path.isEmpty() || !readProjectFile(path))
         return;
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
 }
 
 bool MainWindow::saveFile() {
@@ -121,7 +148,7 @@ bool MainWindow::saveFile() {
     mState.Model.FileName = toPath(path);
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     if (untitled)
         mState.CloseCancelled = false;
     setCaption();
@@ -135,7 +162,7 @@ bool MainWindow::saveFileAs() {
     mState.Model.FileName = toPath(path);
     mRecent.add(QString::fromStdString(mState.Model.FileName));
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     setCaption();
     return true;
 }
@@ -150,7 +177,7 @@ bool MainWindow::openRecentFile(const QString& path) {
     }
     mRecent.add(path);
     rebuildRecentMenu();
-    mState.ModelSaved = true;
+    setModelSaved(true);
     return true;
 }
 
@@ -162,7 +189,7 @@ void MainWindow::openDroppedFiles(const QStringList& paths) {
             continue;
         mRecent.add(QString::fromStdString(mState.Model.FileName));
         rebuildRecentMenu();
-        mState.ModelSaved = true;
+        setModelSaved(true);
     }
 }
 
@@ -227,6 +254,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     mSettings.writeRecentFiles(mRecent.entries());
+    mSettings.writeWindowGeometry(saveGeometry());
+    mSettings.writeWindowState(saveState());
     mSettings.writeEnglishLanguage(mState.EnglishLanguage);
     mSettings.sync();
     event->accept();

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibel {
@@ -105,10 +106,13 @@ ProgressDialog::ProgressDialog(ApplicationState& state, UserPrompts& prompts, QW
     mCommentsTitle = makeLabel(bevel, "CommentsTitle", true);
     mEnergyWarningLabel = makeLabel(bevel, "EnergyWarningLabel");
     mTimeStepAdviceLabel = makeLabel(bevel, "TimeStepAdviceLabel");
+    mStoppedLabel = makeLabel(bevel, "StoppedLabel");
+    mStoppedLabel->setWordWrap(true);
     auto* bevelLayout = new QVBoxLayout(bevel);
     bevelLayout->addWidget(mCommentsTitle);
     bevelLayout->addWidget(mEnergyWarningLabel);
     bevelLayout->addWidget(mTimeStepAdviceLabel);
+    bevelLayout->addWidget(mStoppedLabel);
 
     mStopButton = new QPushButton(this);
     mStopButton->setObjectName(QStringLiteral("StopButton"));
@@ -245,21 +249,47 @@ void ProgressDialog::runAnalysis() {
     mClock->stop();
     updateDisplay();
     if (mOutcome.end == RunEnd::ChecksFailed) {
-        // The button stays "Stop analysis" and closes nothing; the close box ends the window.
+        // The comments repeat what to correct; the button, and the close box, end the window.
+        QStringList lines{uiText(mState.language(), "ui.analysis.refused")};
+        lines.append(mRefusals);
+        mStoppedLabel->setText(lines.join(QLatin1Char('\n')));
+        mStopButton->setText(uiText(mState.language(), "ui.analysis.close_stopped"));
+        fitSize();
         if (mCloseAfterRun)
             QDialog::reject();
         return;
     }
     mFinished = true;
-    mProgressBar->setValue(0);
-    mStopButton->setText(uiText(mState.language(), "ui.analysis.done"));
+    showRunEnd();
     if (mCloseAfterRun)
         QDialog::reject();
+}
+
+void ProgressDialog::showRunEnd() {
+    const Language l = mState.language();
+    if (mOutcome.end == RunEnd::Completed) {
+        mProgressBar->setValue(RunHost::kProgressMaximum);
+        mTimeLeftLabel->setText(QStringLiteral("0 sec"));
+        mStopButton->setText(uiText(l, "ui.analysis.done"));
+        return;
+    }
+    // A stopped run keeps what it reached, so that it cannot be taken for a whole one.
+    mProgressBar->setValue(mReached);
+    mTimeLeftLabel->clear();
+    QString time = QString::number(mStatus.time, 'f', 3);
+    time.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    mStoppedLabel->setText(uiText(l, "ui.analysis.stopped_at", {time}));
+    mStopButton->setText(uiText(l, "ui.analysis.close_stopped"));
+    fitSize();
 }
 
 void ProgressDialog::stopOrClose() {
     if (mFinished) {
         accept();
+        return;
+    }
+    if (analysisRefused()) {
+        QDialog::reject();
         return;
     }
     requestStop();
@@ -300,7 +330,10 @@ void ProgressDialog::showTimeLeft() {
 void ProgressDialog::showMessage(MessageKind kind, const Message& message) {
     const qint64 started = mRunClock.isValid() ? mRunClock.elapsed() : 0;
     updateDisplay();
-    mPrompts.showMessage(this, kind, renderMessage(mState.language(), message));
+    const QString text = renderMessage(mState.language(), message);
+    if (kind == MessageKind::Error)
+        mRefusals.append(text);
+    mPrompts.showMessage(this, kind, text);
     pauseClock(started);
 }
 
@@ -321,6 +354,7 @@ void ProgressDialog::pauseClock(qint64 startedMs) {
 
 void ProgressDialog::progress(int position) {
     mPosition = position;
+    mReached = std::max(mReached, position);
     mProgressDirty = true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -33,10 +34,13 @@ using AnalysisStepFactory = std::function<std::unique_ptr<AnalysisStep>(Analysis
 /// flag (YieldTicker), so the window costs the run next to nothing.
 ///
 /// Button ("Stop analysis") asks the run to stop; it closes nothing while the run proceeds.
-/// When the run has ended it reads "Analysis Done" and closes the window with OK. Closing the
+/// When the run has completed the bar is full, the estimate reads "0 sec" and the button reads
+/// "Analysis Done"; when it was stopped the bar stays where the run got to, the comments say
+/// at which time it stopped and the button reads "Close". Either way the button closes the
+/// window with OK. Closing the
 /// window while the run proceeds stops the run first and closes when it has ended. When the
-/// checks refuse the run, the window stays open with "Stop analysis" until its close box is
-/// used.
+/// checks refuse the run, the window stays open, its comments repeat what to correct and its
+/// button, reading "Close", closes it (as the close box does).
 class ProgressDialog final : public QDialog, public RunHost {
     Q_OBJECT
 public:
@@ -79,6 +83,7 @@ private:
     void updateDisplay();
     void requestStop();
     void pauseClock(qint64 startedMs);
+    void showRunEnd();
 
     ApplicationState& mState;
     UserPrompts& mPrompts;
@@ -101,6 +106,7 @@ private:
     QLabel* mCommentsTitle = nullptr;
     QLabel* mEnergyWarningLabel = nullptr;
     QLabel* mTimeStepAdviceLabel = nullptr;
+    QLabel* mStoppedLabel = nullptr;
     QPushButton* mStopButton = nullptr;
     QTimer* mClock = nullptr;
 
@@ -111,9 +117,11 @@ private:
     bool mStopRequested = false; // stop button, close box or Escape
     bool mCloseAfterRun = false;
     RunOutcome mOutcome;
+    QStringList mRefusals; // the errors shown, which the comments repeat when the run is refused
 
     // Values the run reported and the display has not shown yet.
     int mPosition = 0;
+    int mReached = 0; // the furthest position reported (the run sets 0 as it ends)
     bool mProgressDirty = false;
     RunStatus mStatus;
     bool mStatusDirty = false;

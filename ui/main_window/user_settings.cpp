@@ -9,6 +9,9 @@ namespace quibel {
 namespace {
 const QString kLanguageKey = QStringLiteral("version");
 const QString kRecentGroup = QStringLiteral("MRU");
+const QString kGeometryKey = QStringLiteral("Window/Geometry");
+const QString kStateKey = QStringLiteral("Window/State");
+const QString kFoldersGroup = QStringLiteral("Folders/");
 
 QString recentKey(int i) {
     return QStringLiteral("File%1").arg(i);
@@ -57,6 +60,26 @@ void UserSettings::writeRecentFiles(const QStringList& paths) {
     for (int i = 0; i < n; ++i)
         mSettings->setValue(recentKey(i + 1), paths[i]);
     mSettings->endGroup();
+}
+
+QByteArray UserSettings::readWindowGeometry() const {
+    return mSettings->value(kGeometryKey).toByteArray();
+}
+void UserSettings::writeWindowGeometry(const QByteArray& geometry) {
+    mSettings->setValue(kGeometryKey, geometry);
+}
+QByteArray UserSettings::readWindowState() const {
+    return mSettings->value(kStateKey).toByteArray();
+}
+void UserSettings::writeWindowState(const QByteArray& state) {
+    mSettings->setValue(kStateKey, state);
+}
+
+QString UserSettings::readLastFolder(const QString& dialog) const {
+    return mSettings->value(kFoldersGroup + dialog).toString();
+}
+void UserSettings::writeLastFolder(const QString& dialog, const QString& folder) {
+    mSettings->setValue(kFoldersGroup + dialog, folder);
 }
 
 void UserSettings::sync() {

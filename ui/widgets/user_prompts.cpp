@@ -89,6 +89,8 @@ QString QtUserPrompts::openFileName(QWidget* parent, const FileDialogSpec& spec)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(spec.filters);
+    if (!spec.directory.isEmpty())
+        dialog.setDirectory(spec.directory);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -101,6 +103,8 @@ QString QtUserPrompts::saveFileName(QWidget* parent, const FileDialogSpec& spec,
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(spec.filters);
     dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (!spec.directory.isEmpty())
+        dialog.setDirectory(spec.directory);
     // A name typed without extension gets the extension of the filter in use.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
         const qsizetype star = f.indexOf(QLatin1String("*."));

@@ -18,6 +18,7 @@ struct FileDialogSpec final {
     QString title;
     QStringList filters;
     QString defaultSuffix;
+    QString directory{}; ///< the folder the dialog opens in; empty: the dialog's own choice
 };
 
 /// The answer to the three-button question of the close prompt.

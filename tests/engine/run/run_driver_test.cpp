@@ -557,3 +557,51 @@ TEST(RunDriverTest, RunLengthComesFromTheLongestDefinedHistory) {
     EXPECT_EQ(length.ratio, 1);
     EXPECT_EQ(length.samples, 668);
 }
+
+// Sample 1 is the block at rest at time 0 under the loads of that instant: no motion and no
+// energy, but the safety values it has there, never a factor of 0 it never had.
+TEST(RunDriverTest, FirstSampleHoldsTheSafetyValuesOfTheBlockAtRest) {
+    const double xcOverB = 5.301 / 16 * 100; // weight over the base, % from the heel
+    struct Case {
+        const char* what;
+        AnalysisKind kind;
+        double beta;
+        double groundAtZero; // g
+        double sliding;      // NaN: not filled
+        double overturning;
+        double position;
+    };
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        // Friction over the weight's pull down a 15° plane: tan 45° / tan 15°.
+        {"sliding on a 15 degree plane", AnalysisKind::Sliding, 15, 0,
+         1 / std::tan(15 * std::numbers::pi / 180), none, none},
+        // A record that starts at 0.3 g: friction over the inertia load, 1 / 0.3.
+        {"sliding under 0.3 g at time 0", AnalysisKind::Sliding, 0, 0.3, 1 / 0.3, none, none},
+        // Nothing drives a rotation (the factor's cap); the weight acts at Xc.
+        {"rocking", AnalysisKind::Rocking, 0, 0, none, 10, xcOverB},
+        // No load along the plane (the sliding cap), the weight at Xc.
+        {"sliding and rocking", AnalysisKind::SlidingAndRocking, 0, 0, 10, none, xcOverB},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TBlocStatic m = dryBlockUnderSine(45, 0, 0.5, 0.1);
+        m.AnalysisKind = c.kind;
+        m.Beta = c.beta;
+        if (c.groundAtZero != 0)
+            sampled(m.history(HistoryKind::HorizontalAcceleration), {c.groundAtZero, 0, 0}, 0.05);
+        RecordingHost host;
+        ASSERT_EQ(AnalysisRun(m, host).run().end, RunEnd::Completed);
+        ASSERT_TRUE(m.AbsInputEnergy);
+        EXPECT_EQ(m.AbsInputEnergy->get(1), 0.0);
+        if (!std::isnan(c.sliding)) {
+            EXPECT_NEAR(m.SlidingSF->get(1), c.sliding, 1e-9);
+        }
+        if (!std::isnan(c.overturning)) {
+            EXPECT_NEAR(m.OverturningSF->get(1), c.overturning, 1e-9);
+        }
+        if (!std::isnan(c.position)) {
+            EXPECT_NEAR(m.ResultantPosition->get(1), c.position, 1e-9);
+        }
+    }
+}

@@ -67,16 +67,81 @@ TEST(GeometryDialogTest, MillimetreSystemShowsKilogramMasks) {
     EXPECT_EQ(field(dialog, "im_edit")->text(), "15473200000000 kg·mm²");
 }
 
-TEST(GeometryDialogTest, DamLowerThanTheBlockIsAcceptedButNotComplete) {
+// Values that contradict each other keep the dialog open on the first one to correct, with
+// a message that names every contradiction; the model keeps its geometry.
+TEST(GeometryDialogTest, ContradictoryValuesKeepTheDialogOpenOnTheFirstOne) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> typed;
+        const char* focused;
+        std::vector<const char*> lines;
+    } cases[] = {
+        {{{"hd_edit", "15"}}, // H is 20
+         "h_edit",
+         {"- h is greater than hd: the block would be taller than the dam."}},
+        {{{"xu_edit", "17"}},
+         "xu_edit",
+         {"- xu is greater than b: the uplift would act beyond the base."}},
+        {{{"hr_edit", "1300"}},
+         "hr_edit",
+         {"- hr is more than twice hd: the reservoir would stand higher above the crest than the "
+          "dam is tall."}},
+        {{{"hd_edit", "100000000000000000000"}}, "hd_edit", {"- hd is larger than 10000 m."}},
+        {{{"beta_edit", "-95"}},
+         "beta_edit",
+         {"- with this β the toe of the plane lies below the foundation or above the crest."}},
+        {{{"hd_edit", "15"}, {"xu_edit", "17"}},
+         "h_edit",
+         {"- h is greater than hd: the block would be taller than the dam.",
+          "- xu is greater than b: the uplift would act beyond the base."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.focused);
+        TBlocStatic model = startupModel();
+        const TBlocStatic before = model;
+        NoticeLog notices;
+        GeometryDialog dialog(model, Language::English);
+        dialog.setNoticeHandler(notices.handler());
+        ASSERT_TRUE(showActive(dialog));
+        for (const auto& [name, text] : c.typed)
+            typeInto(field(dialog, name), QString::fromUtf8(text));
+        click(dialog, "ok_button");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(QApplication::focusWidget(), field(dialog, c.focused));
+        ASSERT_EQ(notices.shown.size(), 1u);
+        QStringList expected{QStringLiteral("These values contradict each other:")};
+        for (const char* line : c.lines)
+            expected.append(QString::fromUtf8(line));
+        EXPECT_EQ(notices.shown[0].second, expected.join(QLatin1Char('\n')));
+        EXPECT_TRUE(sameInputs(model, before));
+    }
+}
+
+TEST(GeometryDialogTest, FrenchContradictionIsWrittenInFrench) {
+    NoticeLog notices;
+    GeometryDialog dialog(startupModel(), Language::French);
+    dialog.setNoticeHandler(notices.handler());
+    ASSERT_TRUE(showActive(dialog));
+    typeInto(field(dialog, "hd_edit"), QStringLiteral("15"));
+    click(dialog, "ok_button");
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(
+        notices.shown[0].second,
+        QString::fromUtf8("Ces valeurs se contredisent :\n- h dépasse hd : le bloc serait plus "
+                          "haut que le barrage."));
+}
+
+// A zero value is no contradiction: the geometry is kept, incomplete.
+TEST(GeometryDialogTest, ZeroHeightIsAcceptedButNotComplete) {
     TBlocStatic model = startupModel();
     setFlag(model.ModelFlags, ModelFlag::ResultsValid, true);
     GeometryDialog dialog(model, Language::English);
     ASSERT_TRUE(showActive(dialog));
-    typeInto(field(dialog, "hd_edit"), QStringLiteral("15")); // H is 20
+    typeInto(field(dialog, "hd_edit"), QStringLiteral("0"));
     click(dialog, "ok_button");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     dialog.applyTo(model);
-    EXPECT_EQ(model.Hd, 15);
+    EXPECT_EQ(model.Hd, 0);
     EXPECT_FALSE(hasFlag(model.ModelFlags, ModelFlag::GeometryComplete));
     EXPECT_TRUE(hasFlag(model.ModelFlags, ModelFlag::ReservoirPresent));
     EXPECT_FALSE(hasFlag(model.ModelFlags, ModelFlag::ResultsValid));

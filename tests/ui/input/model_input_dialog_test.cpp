@@ -1,9 +1,9 @@
 #include "dialog_test_support.h"
 
 #include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
 #include "model/model_flags.h"
 #include "scripted_prompts.h"
-#include "tests/support/silent_run_host.h"
 #include "ui/input/analysis_options_dialog.h"
 #include "ui/input/force_edit_dialog.h"
 #include "ui/input/forces_dialog.h"

@@ -418,3 +418,20 @@ TEST(DamSectionDrawingTest, DemonstrationRendersToPngSvgAndMetafile) {
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(QSvgRenderer(out.filePath(QStringLiteral("from_wmf.svg"))).isValid());
 }
+
+TEST(DamSectionDrawingTest, FullViewRecoversAfterAThousandMetreModel) {
+    DamChart d;
+    TBlocStatic tall = confirmedStartupModel();
+    for (double* v : {&tall.H, &tall.Hd, &tall.Hr, &tall.B})
+        *v *= 1000.0 / 30;
+    d.draw(tall);
+    d.draw(confirmedStartupModel());
+    // The same view as drawn on a fresh chart: -3 to 33 up, the section inside the plot.
+    EXPECT_NEAR(d.chart.RangeLoX(), kLeft, 1e-9);
+    EXPECT_NEAR(d.chart.RangeLoY(), -3, 1e-12);
+    EXPECT_NEAR(d.chart.RangeHiY(), 33, 1e-9);
+    const QRect plot = d.chart.scale().plotArea();
+    for (QPointF corner : {QPointF(0, 0), QPointF(kXf, 0), QPointF(0, 30), QPointF(16, 10)})
+        EXPECT_TRUE(plot.contains(d.chart.DataToPixel(corner.x(), corner.y())))
+            << corner.x() << "," << corner.y();
+}

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -137,22 +138,19 @@ void dropFiles(QWidget& target, const QStringList& paths) {
 
 TEST(MainWindowTest, StartsWithTheStartUpModelAndTheResultCommandsDisabled) {
     Fixture f;
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL"));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL[*]"));
     EXPECT_TRUE(f.state.ModelSaved);
     EXPECT_TRUE(f.state.EnglishLanguage); // no setting yet
     EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentIndex(), 1);
     EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentText(), QStringLiteral("m - kN - ton"));
     EXPECT_EQ(f.child<QLabel>("LabelUnits")->text(), QStringLiteral("units:"));
     EXPECT_EQ(f.state.Model.M, startupModel().M);
-    for (const char* name : {"ActionComputedData", "ActionResultHistories", "ActionAnimation"})
+    // The Results menu and the result tool buttons follow one rule.
+    for (const char* name : {"ActionComputedData", "ActionResultHistories", "ActionAnimation",
+                             "ButtonComputedData", "ButtonResultHistories", "ButtonAnimation"})
         EXPECT_FALSE(f.action(name)->isEnabled()) << name;
-    for (const char* name : {"ButtonComputedData", "ButtonResultHistories", "ButtonAnimation"})
-        EXPECT_TRUE(f.action(name)->isEnabled()) << name;
-
     f.trigger("ButtonComputedData");
-    ASSERT_EQ(f.prompts.messages.size(), 1u);
-    EXPECT_EQ(f.prompts.messages[0].kind, MessageKind::Information);
-    EXPECT_EQ(f.lastMessage(), QStringLiteral("Please start an analysis first."));
+    EXPECT_TRUE(f.prompts.messages.empty());
 }
 
 // The start-up geometry is complete in itself, but "Analyse" waits until the geometry and a
@@ -162,12 +160,17 @@ TEST(MainWindowTest, AnalyseReportsModelIncompleteUntilGeometryAndAHistoryAreCon
     f.trigger("ActionAnalyse");
     ASSERT_EQ(f.prompts.messages.size(), 1u);
     EXPECT_EQ(f.prompts.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(f.lastMessage(), QStringLiteral("Model incomplete"));
+    const QString noGeometry =
+        QStringLiteral("- the geometry was not confirmed (Parameters > Geometry)");
+    const QString noHistory = QStringLiteral(
+        "- no acceleration or force history is defined (Parameters > Time histories)");
+    EXPECT_EQ(f.lastMessage(),
+              QStringLiteral("Model incomplete\n%1\n%2").arg(noGeometry, noHistory));
 
     setFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete, true);
     f.trigger("ActionAnalyse");
     EXPECT_EQ(f.prompts.messages.size(), 2u);
-    EXPECT_EQ(f.lastMessage(), QStringLiteral("Model incomplete"));
+    EXPECT_EQ(f.lastMessage(), QStringLiteral("Model incomplete\n%1").arg(noHistory));
 
     struct Case {
         std::uint16_t flags;
@@ -191,11 +194,11 @@ TEST(MainWindowTest, AnalyseReportsModelIncompleteUntilGeometryAndAHistoryAreCon
 TEST(MainWindowTest, LanguageSwitchSetsTheTextsAndClearsTheFileFromTheCaption) {
     Fixture f;
     f.window->openDroppedFiles({kExample});
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ]").arg(kExample));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ][*]").arg(kExample));
 
     f.trigger("ActionFrench");
     EXPECT_FALSE(f.state.EnglishLanguage);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL"));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL[*]"));
     EXPECT_EQ(f.child<QMenu>("MenuFile")->title(), QStringLiteral("&Fichier"));
     EXPECT_EQ(f.child<QMenu>("MenuRecent")->title(), QStringLiteral("Fichiers récents"));
     EXPECT_EQ(f.child<QLabel>("LabelUnits")->text(), QStringLiteral("unités:"));
@@ -252,14 +255,16 @@ TEST(MainWindowTest, RecentFileIsOpenedAndOneThatFailsLeavesTheList) {
     f.trigger("ActionRecent1");
     ASSERT_EQ(f.prompts.messages.size(), 1u);
     EXPECT_EQ(f.prompts.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(f.lastMessage(), QStringLiteral("Unable to read file."));
+    EXPECT_EQ(
+        f.lastMessage(),
+        QStringLiteral("Unable to read file.\n/nonexistent/gone.qbl: the file does not exist"));
     EXPECT_EQ(f.window->recentFiles().entries(), QStringList{kImperialExample});
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL"));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL[*]"));
 
     f.trigger("ActionRecent1");
     EXPECT_EQ(f.prompts.messages.size(), 1u);
     EXPECT_EQ(QString::fromStdString(f.state.Model.FileName), kImperialExample);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ]").arg(kImperialExample));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ][*]").arg(kImperialExample));
     // The selector shows the file's system; the values are those of the file, unconverted.
     EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentIndex(), 3);
     TBlocStatic fromFile;
@@ -277,7 +282,8 @@ TEST(MainWindowTest, FailedRecentFileInFrenchShowsTheFrenchMessage) {
         s.writeRecentFiles({QStringLiteral("/nonexistent/a.qbl")});
     });
     f.trigger("ActionRecent1");
-    EXPECT_EQ(f.lastMessage(), QStringLiteral("Impossible de lire correctement le fichier."));
+    EXPECT_EQ(f.lastMessage(), QString::fromUtf8("Impossible de lire correctement le fichier.\n"
+                                                 "/nonexistent/a.qbl : le fichier n'existe pas"));
     EXPECT_FALSE(f.child<QMenu>("MenuRecent")->isEnabled());
 }
 
@@ -316,8 +322,9 @@ TEST(MainWindowTest, DroppedFilesAreReadInTurnAndTheLastGoodOneStays) {
     bad.close();
     dropFiles(*f.window, {kImperialExample, bad.fileName(), kExample, f.path("missing.qbl")});
     ASSERT_EQ(f.prompts.messages.size(), 2u);
-    EXPECT_EQ(f.prompts.messages[0].text, QStringLiteral("Unable to read file."));
-    EXPECT_EQ(f.prompts.messages[1].text, QStringLiteral("Unable to read file."));
+    EXPECT_TRUE(f.prompts.messages[0].text.startsWith(
+        QStringLiteral("Unable to read file.\n%1: it is not a QUIBEL").arg(bad.fileName())));
+    EXPECT_TRUE(f.prompts.messages[1].text.endsWith(QStringLiteral("the file does not exist")));
     EXPECT_EQ(QString::fromStdString(f.state.Model.FileName), kExample);
     EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentIndex(), 1);
     EXPECT_EQ(f.window->recentFiles().entries(), (QStringList{kExample, kImperialExample}));
@@ -384,7 +391,7 @@ TEST(MainWindowTest, SaveAsWritesTheProjectAndNamesItInTheCaption) {
     ASSERT_EQ(f.prompts.fileDialogs.size(), 1u);
     EXPECT_EQ(f.prompts.fileDialogs[0].title, QStringLiteral("Save as..."));
     EXPECT_TRUE(f.state.ModelSaved);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ]").arg(f.path("copy.qbl")));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL [ %1 ][*]").arg(f.path("copy.qbl")));
     TBlocStatic back;
     ReadFromFile(back, f.path("copy.qbl").toStdString());
     EXPECT_EQ(back.M, f.state.Model.M);
@@ -412,7 +419,8 @@ TEST(MainWindowTest, ResultCommandsAreEnabledAfterAStoppedRun) {
     ProgressWindowCloser closer;
     f.trigger("ActionAnalyse");
     EXPECT_TRUE(hasFlag(f.state.Model.ModelFlags, ModelFlag::ResultsValid));
-    for (const char* name : {"ActionComputedData", "ActionResultHistories", "ActionAnimation"})
+    for (const char* name : {"ActionComputedData", "ActionResultHistories", "ActionAnimation",
+                             "ButtonComputedData", "ButtonResultHistories", "ButtonAnimation"})
         EXPECT_TRUE(f.action(name)->isEnabled()) << name;
     ASSERT_TRUE(f.state.Model.SlidingDisp.has_value());
     EXPECT_EQ(f.state.Model.SlidingDisp->size(), 1); // the block at rest at time 0
@@ -463,6 +471,13 @@ TEST(MainWindowTest, UnitSelectorConvertsTheModel) {
     emit units->activated(0);
     EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MmNKg);
     EXPECT_DOUBLE_EQ(f.state.Model.H, h * 1000.0);
+    // A unit change is a change of the project: the caption marks it until it is saved.
+    EXPECT_FALSE(f.state.ModelSaved);
+    EXPECT_TRUE(f.window->isWindowModified());
+    f.prompts.saveNames = {f.path("units.qbl")};
+    f.trigger("ActionSave");
+    EXPECT_TRUE(f.state.ModelSaved);
+    EXPECT_FALSE(f.window->isWindowModified());
 }
 
 TEST(MainWindowTest, MouseReadoutShowsModelCoordinates) {
@@ -601,4 +616,126 @@ TEST(MainWindowTest, HelpOpensTheContentsAndF1OnAMenuItsTopic) {
 
     f.trigger("ActionHelpHowTo");
     EXPECT_TRUE(help->currentPage().toString().endsWith(QLatin1String("/fr/how_to_use_help.html")));
+}
+
+TEST(MainWindowTest, DrawingHasTheSectionChartSetUp) {
+    Fixture f;
+    const auto* chart = f.child<ChartWidget>("DamSection");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(chart->XAxisPos(), XAxisPosition::Both);
+    EXPECT_EQ(chart->YAxisPos(), YAxisPosition::Both);
+    EXPECT_EQ(chart->gridStyle(), GridStyle::DotLines);
+    EXPECT_EQ(chart->TextAlignment(), Qt::AlignHCenter);
+    EXPECT_EQ(QList<int>({chart->LRim(), chart->RRim(), chart->TRim(), chart->BRim()}),
+              QList<int>({40, 40, 32, 32}));
+}
+
+// Quit is the platform's Ctrl+Q, not Ctrl+X (Cut in every other program); About gives up
+// Ctrl+A (Select All); no two commands share a key.
+TEST(MainWindowTest, ShortcutsFollowThePlatform) {
+    Fixture f;
+    EXPECT_TRUE(
+        f.action("ActionExit")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
+    EXPECT_TRUE(f.action("ActionAbout")->shortcuts().isEmpty());
+    EXPECT_FALSE(f.action("ActionSaveAs")->shortcuts().isEmpty());
+    QSet<QString> seen;
+    for (QAction* a : f.window->findChildren<QAction*>())
+        for (const QKeySequence& k : a->shortcuts()) {
+            EXPECT_NE(k, QKeySequence(QStringLiteral("Ctrl+X"))) << a->objectName().toStdString();
+            EXPECT_NE(k, QKeySequence(QStringLiteral("Ctrl+A"))) << a->objectName().toStdString();
+            EXPECT_FALSE(seen.contains(k.toString())) << k.toString().toStdString();
+            seen.insert(k.toString());
+        }
+}
+
+// File > New offers to save unsaved work; Cancel keeps it, No gives the start-up model.
+TEST(MainWindowTest, NewProjectAsksToSaveAndResetsToTheStartUpModel) {
+    Fixture f;
+    f.window->openDroppedFiles({kImperialExample});
+    ASSERT_EQ(f.state.Model.UnitSystem, UnitSystem::FtKipKip);
+    f.state.Model.H = 7;
+    f.state.ModelSaved = false;
+    EXPECT_EQ(f.action("ActionNew")->shortcuts().value(0), QKeySequence(QKeySequence::New));
+
+    f.prompts.yesNoCancelAnswers = {YesNoCancel::Cancel};
+    f.trigger("ActionNew");
+    ASSERT_EQ(f.prompts.questions.size(), 1u);
+    EXPECT_EQ(f.state.Model.H, 7);
+
+    f.prompts.yesNoCancelAnswers = {YesNoCancel::No};
+    f.trigger("ActionNew");
+    EXPECT_EQ(f.prompts.questions.size(), 2u);
+    EXPECT_EQ(f.state.Model.H, startupModel().H);
+    EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MKnTon);
+    EXPECT_TRUE(f.state.Model.FileName.empty());
+    EXPECT_TRUE(f.state.ModelSaved);
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("QUIBEL[*]"));
+    EXPECT_EQ(f.child<QComboBox>("ComboBoxUnits")->currentIndex(), 1);
+}
+
+// The next window opens as the user left the last one: its size, its tool bars, the folder
+// of each file dialog.
+TEST(MainWindowTest, WindowStateAndFoldersAreRemembered) {
+    Fixture f;
+    EXPECT_GE(f.window->width(), 640);
+    f.window->resize(900, 700);
+    f.child<QToolBar>("ToolBarFiles")->hide();
+    f.prompts.saveNames = {f.path("kept.qbl")};
+    f.trigger("ActionSaveAs");
+    f.prompts.saveNames = {f.path("drawing.svg")};
+    f.trigger("ActionExportImage");
+    ASSERT_TRUE(f.window->close());
+
+    MainWindow next(f.state, f.prompts, *f.settings);
+    next.show();
+    EXPECT_EQ(next.size(), QSize(900, 700));
+    EXPECT_FALSE(next.findChild<QToolBar*>(QStringLiteral("ToolBarFiles"))->isVisible());
+    EXPECT_TRUE(next.findChild<QToolBar*>(QStringLiteral("ToolBarAnalysis"))->isVisible());
+    f.prompts.openNames = {};
+    next.findChild<QAction*>(QStringLiteral("ActionOpen"))->trigger();
+    EXPECT_EQ(f.prompts.fileDialogs.back().directory, QFileInfo(f.dir.path()).absoluteFilePath());
+}
+
+// Qt's own dialogs (file and print dialogs, standard buttons) follow the chosen language.
+TEST(MainWindowTest, QtDialogsFollowTheChosenLanguage) {
+    Fixture f;
+    f.trigger("ActionFrench");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    f.trigger("ActionEnglish");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Every confirmed edit and unit change can be undone and redone; reading a project starts
+// the history anew.
+TEST(MainWindowTest, UndoAndRedoTakeBackModelEdits) {
+    Fixture f;
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
+    auto* units = f.child<QComboBox>("ComboBoxUnits");
+    units->setCurrentIndex(0);
+    emit units->activated(0);
+    {
+        ModalDialogCloser user(true);
+        f.trigger("ActionGeometry");
+    }
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Geometry"));
+    f.trigger("ActionUndo");
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Unit system"));
+    EXPECT_EQ(f.action("ActionRedo")->text(), QStringLiteral("&Redo Geometry"));
+    EXPECT_FALSE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    f.trigger("ActionUndo");
+    EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MKnTon);
+    EXPECT_EQ(f.state.Model.H, startupModel().H);
+    EXPECT_EQ(units->currentIndex(), 1);
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    f.trigger("ActionRedo");
+    EXPECT_EQ(f.state.Model.UnitSystem, UnitSystem::MmNKg);
+    EXPECT_DOUBLE_EQ(f.state.Model.H, startupModel().H * 1000);
+    EXPECT_FALSE(f.state.ModelSaved);
+
+    f.state.ModelSaved = true;
+    f.window->openDroppedFiles({kExample});
+    EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
+    EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
 }

@@ -118,7 +118,11 @@ TEST(ProgressDialogTest, CompletedRunShowsTheLastSampleAndAnalysisDone) {
         EXPECT_TRUE(dlg.analysisStarted());
         EXPECT_FALSE(f.state.AnalysisRunning);
         EXPECT_EQ(button(dlg)->text(), QStringLiteral("Analysis Done"));
-        EXPECT_EQ(dlg.findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->value(), 0);
+        // A whole run ends on a full bar and no time left.
+        EXPECT_EQ(dlg.findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->value(),
+                  RunHost::kProgressMaximum);
+        EXPECT_EQ(labelText(dlg, "TimeLeftLabel"), QStringLiteral("0 sec"));
+        EXPECT_TRUE(labelText(dlg, "StoppedLabel").isEmpty());
         EXPECT_EQ(labelText(dlg, "TimeLabel"), QStringLiteral("     1.000 sec"));
         EXPECT_EQ(labelText(dlg, "SlidingLabel"), QString::fromLatin1(c.sliding));
         EXPECT_EQ(labelText(dlg, "AbsoluteErrorLabel"), QStringLiteral("     1.500 %"));
@@ -168,27 +172,45 @@ TEST(ProgressDialogTest, HighEnergyErrorShowsTheWarningInTheUsersLanguage) {
 }
 
 // A click on "Stop analysis" during step 400 ends the run after that step: samples every
-// 10 steps, so 41 samples (t = 0 .. 0.4 s) remain, the last one at u = 0.4 m.
+// 10 steps, so 41 samples (t = 0 .. 0.4 s) remain, the last one at u = 0.4 m. The window
+// then says so, keeps the bar where the run got to and offers to close.
 TEST(ProgressDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
-    Fixture f;
-    ProgressDialog* dialog = nullptr;
-    ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([&dialog](ScriptedAnalysisStep& s) {
-                           s.onStep = [&dialog](std::int64_t i, RunControl&) {
-                               if (i == 400)
-                                   QTest::mouseClick(button(*dialog), Qt::LeftButton);
-                           };
-                       }));
-    dialog = &dlg;
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.analysisFinished(); }, 30000));
-    EXPECT_EQ(dlg.outcome().end, RunEnd::Stopped);
-    EXPECT_EQ(dlg.outcome().steps, 400);
-    EXPECT_TRUE(dlg.isVisible()); // the click stopped the run; it closed nothing
-    EXPECT_TRUE(dlg.analysisStarted());
-    ASSERT_TRUE(f.state.Model.SlidingDisp.has_value());
-    EXPECT_EQ(f.state.Model.SlidingDisp->size(), 41);
-    EXPECT_DOUBLE_EQ(f.state.Model.SlidingDisp->get(41), 0.4);
-    EXPECT_EQ(button(dlg)->text(), QStringLiteral("Analysis Done"));
+    struct Case {
+        bool english;
+        const char* comment;
+        const char* button;
+    } cases[] = {
+        {true, "Analysis stopped at t = 0.400 s: the results end there.", "Close"},
+        {false, "Analyse arrêtée à t = 0.400 s : les résultats s'arrêtent là.", "Fermer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        Fixture f;
+        f.state.EnglishLanguage = c.english;
+        ProgressDialog* dialog = nullptr;
+        ProgressDialog dlg(f.state, f.prompts, nullptr,
+                           scripted([&dialog](ScriptedAnalysisStep& s) {
+                               s.onStep = [&dialog](std::int64_t i, RunControl&) {
+                                   if (i == 400)
+                                       QTest::mouseClick(button(*dialog), Qt::LeftButton);
+                               };
+                           }));
+        dialog = &dlg;
+        dlg.show();
+        ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.analysisFinished(); }, 30000));
+        EXPECT_EQ(dlg.outcome().end, RunEnd::Stopped);
+        EXPECT_EQ(dlg.outcome().steps, 400);
+        EXPECT_TRUE(dlg.isVisible()); // the click stopped the run; it closed nothing
+        EXPECT_TRUE(dlg.analysisStarted());
+        ASSERT_TRUE(f.state.Model.SlidingDisp.has_value());
+        EXPECT_EQ(f.state.Model.SlidingDisp->size(), 41);
+        EXPECT_DOUBLE_EQ(f.state.Model.SlidingDisp->get(41), 0.4);
+        EXPECT_EQ(labelText(dlg, "StoppedLabel"), QString::fromUtf8(c.comment));
+        EXPECT_EQ(button(dlg)->text(), QString::fromUtf8(c.button));
+        // 400 of the 1000 steps: the bar stays at 40 %.
+        const QProgressBar* bar = dlg.findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+        EXPECT_NEAR(bar->value(), 0.4 * RunHost::kProgressMaximum, 1);
+    }
 }
 
 // The run yields to the event loop while it goes on: a click queued by a timer reaches the
@@ -225,7 +247,7 @@ TEST(ProgressDialogTest, RemainingTimeIsShownInSeconds) {
         << seen.toStdString();
 }
 
-TEST(ProgressDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
+TEST(ProgressDialogTest, FailedCheckSaysWhatToCorrectAndTheButtonCloses) {
     Fixture f;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([](ScriptedAnalysisStep& s) {
                            s.checks = {{MessageKind::Error, Message("ui.main.model_incomplete")}};
@@ -238,10 +260,12 @@ TEST(ProgressDialogTest, FailedCheckKeepsTheWindowOpenUntilItsCloseBox) {
     EXPECT_EQ(f.prompts.messages[0].text, QStringLiteral("Model incomplete"));
     EXPECT_FALSE(dlg.analysisStarted());
     EXPECT_FALSE(f.state.Model.SlidingDisp.has_value());
-    EXPECT_EQ(button(dlg)->text(), QStringLiteral("Stop analysis"));
-    QTest::mouseClick(button(dlg), Qt::LeftButton);
+    EXPECT_TRUE(dlg.analysisRefused());
     EXPECT_TRUE(dlg.isVisible());
-    dlg.close();
+    EXPECT_EQ(labelText(dlg, "StoppedLabel"),
+              QStringLiteral("The analysis was not started. Correct first:\nModel incomplete"));
+    EXPECT_EQ(button(dlg)->text(), QStringLiteral("Close"));
+    QTest::mouseClick(button(dlg), Qt::LeftButton);
     EXPECT_FALSE(dlg.isVisible());
 }
 

@@ -1,0 +1,32 @@
+#include "ui/widgets/help_key.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QKeyEvent>
+
+namespace quibel {
+
+namespace {
+QAbstractButton* helpButton(const QWidget& dialog) {
+    for (const char* name : {"help_button", "HelpBtn"})
+        if (auto* b = dialog.findChild<QAbstractButton*>(QLatin1String(name)))
+            return b;
+    return nullptr;
+}
+} // namespace
+
+bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+        return false;
+    auto* dialog = qobject_cast<QDialog*>(static_cast<QWidget*>(watched)->window());
+    QAbstractButton* help = dialog ? helpButton(*dialog) : nullptr;
+    if (!help || !help->isEnabled())
+        return false;
+    help->click();
+    return true;
+}
+
+} // namespace quibel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+namespace quibel {
+
+/// F1 in a dialog presses the dialog's Help button (named "help_button" or "HelpBtn"), so that
+/// every dialog opens its own help page from the keyboard, as the main window does. Installed
+/// once on the application; windows that give F1 a shortcut of their own keep it.
+class HelpKeyFilter final : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace quibel
