@@ -36,14 +36,7 @@ void SlidingAnalysis::step(const StepInput& input, const BlockMotion& previous, 
 }
 
 SafetyFactors SlidingAnalysis::restFactors(const StepInput& atStart) const {
-    // A step from rest on scratch values: its factor is formed before the block moves.
-    auto state = static_cast<std::uint8_t>(SlidingMotionState::Stuck);
-    BlockMotion next;
-    EnergyTerms energy;
-    SafetyFactors factors;
-    SlidingStep(mSetup, state, BlockMotion{}, next, energy, factors.sliding, atStart.ground,
-                atStart.Fh, atStart.Fv, atStart.dt, nullptr);
-    return factors;
+    return mStep->restFactors(atStart);
 }
 
 EnergyErrors SlidingAnalysis::energyErrors(const EnergyTerms& e) const noexcept {

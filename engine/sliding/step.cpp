@@ -174,4 +174,17 @@ void SlidingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     energy.E7 = massV * g * d * sb;
 }
 
+SafetyFactors SlidingStep::restFactors(const StepInput& atStart) const {
+    SlidingStep probe = *this;
+    probe.mDebug = nullptr;
+    probe.mMotion = SlidingMotionState::Stuck;
+    SilentRunHost host;
+    RunControl control(host);
+    BlockMotion next;
+    EnergyTerms energy;
+    SafetyFactors factors;
+    probe.step(atStart, BlockMotion{}, next, energy, factors, control);
+    return factors;
+}
+
 } // namespace quibel

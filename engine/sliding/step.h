@@ -62,6 +62,10 @@ public:
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept;
 
+    /// The safety factor of the block at rest under the loads of atStart, from a step on a
+    /// copy that writes no debug line: the factor is formed before the block moves.
+    SafetyFactors restFactors(const StepInput& atStart) const;
+
     SlidingMotionState motion() const noexcept { return mMotion; }
     /// Goes on from a block in motion m, as a step that left it there would.
     void setMotion(SlidingMotionState m) noexcept { mMotion = m; }

@@ -43,16 +43,7 @@ void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& pre
 }
 
 SafetyFactors SlidingRockingAnalysis::restFactors(const StepInput& atStart) const {
-    // Nothing is shown or asked here: the real first step asks its questions itself.
-    SilentRunHost host;
-    RunControl control(host);
-    SlidingRockingRunFlags flags = mFlags;
-    BlockMotion next;
-    EnergyTerms energy;
-    SafetyFactors factors;
-    SlidingRockingStep(*mContext, flags, atStart, BlockMotion{}, next, energy, factors, control,
-                       nullptr);
-    return factors;
+    return mStep->restFactors(atStart);
 }
 
 void SlidingRockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {

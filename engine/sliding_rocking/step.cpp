@@ -196,4 +196,17 @@ void SlidingRockingStep::step(const StepInput& input, const BlockMotion& previou
     next.alpha = s.alpha;
 }
 
+SafetyFactors SlidingRockingStep::restFactors(const StepInput& atStart) const {
+    SlidingRockingStep probe = *this;
+    probe.mDebug = nullptr;
+    probe.mMode = MotionMode::Stop;
+    SilentRunHost host;
+    RunControl control(host);
+    BlockMotion next;
+    EnergyTerms energy;
+    SafetyFactors factors;
+    probe.step(atStart, BlockMotion{}, next, energy, factors, control);
+    return factors;
+}
+
 } // namespace quibel

@@ -31,6 +31,11 @@ public:
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept;
 
+    /// The safety factors and resultant of the block at rest under the loads of atStart, from a
+    /// step on a copy that writes no debug line and shows or asks nothing: the real first step
+    /// asks its questions itself.
+    SafetyFactors restFactors(const StepInput& atStart) const;
+
     MotionMode mode() const noexcept { return mMode; }
     /// Goes on from a block in mode m, as a step that left it there would.
     void setMode(MotionMode m) noexcept { mMode = m; }

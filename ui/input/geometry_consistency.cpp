@@ -20,8 +20,12 @@ QString fromView(std::string_view s) {
 
 } // namespace
 
-std::vector<GeometryContradiction> geometryContradictions(const GeometryValues& v, UnitSystem units,
-                                                          Language language) {
+std::vector<GeometryContradiction> geometryContradictions(const GeometryValues& values,
+                                                          UnitSystem units, Language language) {
+    const struct {
+        double H, Hd, Hr, B, Xu, Beta;
+    } v{values.value("H"), values.value("Hd"), values.value("Hr"),
+        values.value("B"), values.value("Xu"), values.value("Beta")};
     std::vector<GeometryContradiction> found;
     auto add = [&](std::string_view field, std::string_view key, const QStringList& args = {}) {
         found.push_back({field, uiText(language, key, args)});

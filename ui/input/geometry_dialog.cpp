@@ -282,7 +282,7 @@ void GeometryDialog::okClicked() {
         lines.append(c.text);
     mNotices(this, MessageKind::Warning, lines.join(QLatin1Char('\n')));
     for (int i = 0; i < FieldCount; ++i)
-        if (kFields[i].field == found.front().field) {
+        if (kGeometryFields[static_cast<std::size_t>(i)] == found.front().field) {
             mFields[static_cast<std::size_t>(i)]->setFocus();
             mFields[static_cast<std::size_t>(i)]->selectAll();
         }

@@ -22,4 +22,11 @@ void applyGeometry(const GeometryValues& v, TBlocStatic& m) {
     setFlag(m.ModelFlags, ModelFlag::ResultsValid, false);
 }
 
+double GeometryValues::value(std::string_view field) const noexcept {
+    for (std::size_t i = 0; i < kGeometryFields.size(); ++i)
+        if (kGeometryFields[i] == field)
+            return values[i];
+    return 0.0;
+}
+
 } // namespace quibel

@@ -20,6 +20,8 @@ struct GeometryValues final {
     std::array<double, kGeometryFields.size()> values{}; ///< in the order of kGeometryFields
 
     static GeometryValues of(const TBlocStatic& model);
+    /// The value of the record field named field, one of kGeometryFields.
+    double value(std::string_view field) const noexcept;
 };
 
 /// Writes values into model: the analysis type, the seventeen values, then the flags they
