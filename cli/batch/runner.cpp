@@ -2,6 +2,7 @@
 
 #include "cli/atomic_text_file.h"
 #include "cli/batch/case_model.h"
+#include "cli/batch/run_figures.h"
 #include "cli/batch/run_host.h"
 #include "engine/run/run_driver.h"
 #include "engine/run/run_length.h"
@@ -18,38 +19,6 @@
 namespace quibel::cli {
 
 namespace {
-
-// Largest |x| over a series; the last value.
-void peakAndLast(const TVector& series, std::optional<double>& peak,
-                 std::optional<double>* last = nullptr) {
-    double p = 0.0;
-    for (int i = 1; i <= series.size(); ++i)
-        p = std::max(p, std::fabs(series.get(i)));
-    peak = p;
-    if (last)
-        *last = series.get(series.size());
-}
-
-// Smallest factor after the first sample, which is the block at rest before any step.
-std::optional<double> smallestAfterStart(const TVector& series) {
-    if (series.size() < 2)
-        return std::nullopt;
-    double m = series.get(2);
-    for (int i = 3; i <= series.size(); ++i)
-        m = std::min(m, series.get(i));
-    return m;
-}
-
-void collectSeries(const TBlocStatic& model, CaseResult& r) {
-    if (model.SlidingDisp)
-        peakAndLast(*model.SlidingDisp, r.peakSliding, &r.residualSliding);
-    if (model.Rotation)
-        peakAndLast(*model.Rotation, r.peakRotation);
-    if (model.SlidingSF)
-        r.minSlidingSF = smallestAfterStart(*model.SlidingSF);
-    if (model.OverturningSF)
-        r.minOverturningSF = smallestAfterStart(*model.OverturningSF);
-}
 
 CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {
     CaseResult r;
@@ -101,9 +70,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     r.steps = outcome.steps;
     r.samples = outcome.samples;
     r.endTime = (outcome.samples - 1) * SampleInterval(model.Options);
-    r.maxAbsoluteEnergyError = host.largestAbsoluteEnergyError();
-    r.maxRelativeEnergyError = host.largestRelativeEnergyError();
-    collectSeries(model, r);
+    CollectRunFigures(model, host, r);
     if (outcome.end == RunEnd::Stopped) {
         r.end = outcome.cause == StopCause::StepFailure ? CaseEnd::StepFailure : CaseEnd::Stopped;
         r.message = outcome.stopMessage;

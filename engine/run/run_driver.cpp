@@ -135,6 +135,8 @@ private:
         if (mDebug)
             writeDriverColumns(*mDebug, mInput);
         mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
+        mHost.stepDone(
+            {mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
     }
 
     void storeSample(std::int64_t s) {
