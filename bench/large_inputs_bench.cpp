@@ -87,7 +87,7 @@ void BM_Import3MillionSamples(benchmark::State& state) {
     const std::string text = threeMillionSamples();
     for (auto _ : state) {
         const SignalSamples s = ImportHistoryText(text, HistoryFileFormat::TimeAndAmplitude);
-        benchmark::DoNotOptimize(s.times.data());
+        benchmark::DoNotOptimize(s.Values.data());
     }
     state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
 }
