@@ -207,7 +207,7 @@ TEST_F(RunCommandTest, CtrlCEndsTheRunKeepingItsSamples) {
     // The steep plane for 1000 s at 0.1 ms: 10^7 steps, 100 001 samples when complete.
     TBlocStatic m = test::steepPlane();
     TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
-    h.Terms[0].End = h.Duration = 1000.0;
+    h.Terms[0].EndTime = h.Duration = 1000.0;
     m.Options.TimeStep = 0.0001;
     m.Options.SaveStep = 0.01;
     const std::string project = save(m);
