@@ -1,6 +1,7 @@
 // Large inputs: a 3-million-sample record read from its text, a run of 10^7 steps with the
 // memory it holds at its peak (counted by the allocator: it follows the stored samples, not
 // the steps), and how soon Ctrl+C ends such a run in the command-line tool.
+#include "bench/silent_host.h"
 #include "bench/synthetic_records.h"
 #include "cli/command_line.h"
 #include "engine/run/run_driver.h"
@@ -61,15 +62,6 @@ using namespace quibel;
 
 namespace {
 
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 // 3 million "time amplitude" lines, 0.005 s apart.
 std::string threeMillionSamples() {
     std::string text;
@@ -109,7 +101,7 @@ void BM_RunTenMillionStepsPeakMemory(benchmark::State& state) {
     std::size_t peakDuringRun = 0;
     for (auto _ : state) {
         TBlocStatic m = tenMillionSteps(saveStep);
-        SilentHost host;
+        bench::SilentHost host;
         const std::size_t before = gHeld.load();
         gPeak = before;
         outcome = AnalysisRun(m, host).run();

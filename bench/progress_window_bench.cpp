@@ -2,6 +2,7 @@
 // 40-second synthetic horizontal record at the default time step (400 001 steps), once with a
 // host that shows nothing and once inside the progress window, shown and yielding to the event
 // loop as it does for the user. The window is opened and closed in every iteration.
+#include "bench/silent_host.h"
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
@@ -27,15 +28,6 @@ using namespace quibel;
 
 namespace {
 
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 // A user who is never asked anything during these runs.
 class SilentPrompts final : public UserPrompts {
 public:
@@ -52,7 +44,7 @@ public:
 
 void BM_SlidingRun40sSilentHost(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    bench::SilentHost host;
     for (auto _ : state) {
         AnalysisRun run(model, host);
         benchmark::DoNotOptimize(run.run().steps);
@@ -102,7 +94,7 @@ double median(std::vector<double> v) {
 }
 void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    bench::SilentHost host;
     ApplicationState app;
     app.Model = model;
     SilentPrompts prompts;

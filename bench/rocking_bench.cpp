@@ -1,6 +1,7 @@
 // The rocking analysis of the start-up dam (398 t block, 28 m reservoir, uplift 1330 kN,
 // restitution 1.0 upstream and 0.3 downstream) under a 20-second synthetic horizontal record
 // sampled at 0.01 s, at the default time step of 0.0001 s: 200 001 integration steps per run.
+#include "bench/silent_host.h"
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
@@ -15,19 +16,10 @@ using namespace quibel;
 namespace {
 
 // A host that shows nothing and goes on at every question: the cost measured is the run's own.
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 void BM_RockingRun20s(benchmark::State& state) {
     TBlocStatic model =
         quibel::bench::startupUnderRecord(quibel::bench::kRockingRecord, AnalysisKind::Rocking);
-    SilentHost host;
+    bench::SilentHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {
         AnalysisRun run(model, host);

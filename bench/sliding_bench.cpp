@@ -1,6 +1,7 @@
 // The sliding analysis of the start-up dam (confirmed complete: 398 t block, 28 m reservoir,
 // uplift 1330 kN, friction 45°) under a 40-second synthetic horizontal record sampled at
 // 0.01 s, at the default time step of 0.0001 s: 400 001 integration steps per run.
+#include "bench/silent_host.h"
 #include "bench/synthetic_records.h"
 #include "engine/run/run_driver.h"
 #include "model/model_flags.h"
@@ -14,18 +15,9 @@ using namespace quibel;
 namespace {
 
 // A host that shows nothing: the cost measured is the run's own.
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
-
 void BM_SlidingRun40s(benchmark::State& state) {
     TBlocStatic model = quibel::bench::startupUnderRecord(quibel::bench::kSlidingRecord);
-    SilentHost host;
+    bench::SilentHost host;
     std::int64_t steps = 0;
     double slide = 0;
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 // Speed of the sliding-and-rocking analysis: whole runs of the start-up model on a 20-second
 // record at the default time step (200 001 integration steps), reported per step.
+#include "bench/silent_host.h"
 #include "engine/run/run_driver.h"
 #include "engine/run/run_host.h"
 
@@ -11,15 +12,6 @@
 namespace {
 
 using namespace quibel;
-
-class SilentHost final : public RunHost {
-public:
-    void showMessage(MessageKind, const Message&) override {}
-    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
-    void progress(int) override {}
-    void status(const RunStatus&) override {}
-    bool stopRequested() override { return false; }
-};
 
 // A 20-second record sampled every 5 ms: three sines under a rising and decaying envelope,
 // peak about peakG (in g).
@@ -51,7 +43,7 @@ void runStartupModel(benchmark::State& state, double peakG, bool dry) {
         model.Options.Translational = 1;
     }
     earthquakeLikeRecord(model.history(HistoryKind::HorizontalAcceleration), peakG);
-    SilentHost host;
+    bench::SilentHost host;
     std::int64_t steps = 0;
     for (auto _ : state) {
         TBlocStatic m = model;
