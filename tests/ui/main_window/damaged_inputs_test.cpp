@@ -75,7 +75,7 @@ TEST(DamagedInputsTest, DamagedProjectFilesAreRefusedAndTheModelStays) {
     window.show();
     window.openDroppedFiles({kExample});
     ASSERT_TRUE(prompts.messages.empty());
-    const std::string before = serializeProject(state.Model);
+    const std::vector<unsigned char> before = serializeProject(state.Model);
 
     auto corpus = damagedCopies(contents(kExample));
     for (const char* name : {"truncated-in-history.qbl", "huge-sample-count.qbl"})
@@ -102,7 +102,7 @@ TEST(DamagedInputsTest, DamagedTextRecordsAreRefusedAndTheHistoryStays) {
     for (const auto& [name, bytes] : corpus) {
         SCOPED_TRACE(name);
         TBlocStatic model = startupModel();
-        const std::string before = serializeProject(model);
+        const std::vector<unsigned char> before = serializeProject(model);
         ScriptedPrompts prompts;
         prompts.openNames.push_back(write(dir, QStringLiteral("record.txt"), bytes));
         TimeHistoryDialog dialog(model, HistoryKind::HorizontalAcceleration, Language::English,
@@ -131,7 +131,7 @@ TEST(DamagedInputsTest, DamagedWorkbooksAreRefusedAndTheHistoryStays) {
         write(folder, QStringLiteral("Earthquakes - horizontal.xls"), bytes);
         write(folder, QStringLiteral("Earthquakes - vertical.xls"), bytes);
         TBlocStatic model = startupModel();
-        const std::string before = serializeProject(model);
+        const std::vector<unsigned char> before = serializeProject(model);
         ScriptedPrompts prompts;
         TimeHistoryDialog dialog(model, HistoryKind::HorizontalAcceleration, Language::English,
                                  prompts);
