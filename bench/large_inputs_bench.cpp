@@ -69,7 +69,7 @@ std::string threeMillionSamples() {
     char line[64];
     for (int i = 0; i < 3'000'000; ++i) {
         const int n = std::snprintf(line, sizeof line, "%.3f %.6f\n", i * 0.005,
-                                    0.3 * ((i * 7919) % 2001 - 1000) / 1000.0);
+                                    0.3 * ((i * 7919LL) % 2001 - 1000) / 1000.0);
         text.append(line, static_cast<std::size_t>(n));
     }
     return text;
