@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -131,6 +133,36 @@ void BM_SlidingRun40sSilentThenWindow(benchmark::State& state) {
 BENCHMARK(BM_SlidingRun40sSilentThenWindow)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 BENCHMARK(BM_ProgressWindowOpenAndClose)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A run of 10^7 steps (1000 s at 0.1 ms) stopped with the window's button 100 ms after it
+// started (the whole run takes about 0.3 s): the time from the click to the end of the run.
+void BM_ProgressWindowStopLatency(benchmark::State& state) {
+    bench::EnvelopedSines record = bench::kSlidingRecord;
+    record.durationS = 1000.0;
+    ApplicationState app;
+    app.Model = bench::startupUnderRecord(record);
+    app.Model.Options.TimeStep = 0.0001;
+    app.Model.Options.SaveStep = 0.01;
+    SilentPrompts prompts;
+    std::vector<double> latencies;
+    for (auto _ : state) {
+        ProgressDialog dialog(app, prompts);
+        QElapsedTimer sinceClick;
+        QTimer::singleShot(100, &dialog, [&] {
+            sinceClick.start();
+            dialog.findChild<QPushButton*>(QStringLiteral("StopButton"))->click();
+        });
+        dialog.show();
+        while (!dialog.analysisFinished())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        latencies.push_back(sinceClick.nsecsElapsed() / 1e6);
+        benchmark::DoNotOptimize(dialog.outcome().steps);
+        dialog.close();
+    }
+    state.counters["stop_latency_ms_median"] = median(latencies);
+    state.counters["stop_latency_ms_max"] = *std::max_element(latencies.begin(), latencies.end());
+}
+BENCHMARK(BM_ProgressWindowStopLatency)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

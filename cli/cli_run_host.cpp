@@ -1,5 +1,7 @@
 #include "cli/cli_run_host.h"
 
+#include "cli/interrupt.h"
+
 #include "engine/run/number_text.h"
 
 #include <cmath>
@@ -64,6 +66,10 @@ void CliRunHost::status(const RunStatus& s) {
                                     std::string(text(mLang, "engine.reduce_time_step"));
         mErr << render(mLang, Message("cli.run.warning", {warning})) << "\n";
     }
+}
+
+bool CliRunHost::stopRequested() {
+    return InterruptRequested();
 }
 
 void CliRunHost::endProgressLine() {

@@ -21,7 +21,8 @@ public:
     QuestionAnswer ask(const RunQuestion& question) override;
     void progress(int position) override;
     void status(const RunStatus& status) override;
-    bool stopRequested() override { return false; }
+    /// True once Ctrl+C came (see InterruptGuard).
+    bool stopRequested() override;
 
 private:
     void endProgressLine();

@@ -13,6 +13,9 @@ enum ExitCode : int {
     PreconditionFailed = 2, ///< a run's checks refused to start it
     ReadFailed = 3,         ///< a file could not be read
     WriteFailed = 4,        ///< a file could not be written
+    /// Ctrl+C ended a run early; its samples so far were written (128 + SIGINT, as shells
+    /// report a process ended by it).
+    Interrupted = 130,
 };
 
 /// Runs one invocation of the tool: args without the program name; output to out and err.

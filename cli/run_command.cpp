@@ -3,6 +3,7 @@
 #include "cli/atomic_text_file.h"
 #include "cli/cli_run_host.h"
 #include "cli/command_line.h"
+#include "cli/interrupt.h"
 #include "engine/run/run_driver.h"
 #include "model/project_file.h"
 #include "numeric/error.h"
@@ -88,22 +89,30 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) != 0;
     CliRunHost host(err, lang, options.policy, terminal);
     AnalysisRun run(model, host, std::move(step));
-    const RunOutcome outcome = run.run();
+    RunOutcome outcome;
+    {
+        const InterruptGuard ctrlC;
+        outcome = run.run();
+    }
     if (outcome.end == RunEnd::ChecksFailed)
         return PreconditionFailed;
-    if (outcome.end == RunEnd::Stopped)
-        err << render(lang, Message("cli.run.stopped", {std::to_string(outcome.samples)})) << "\n";
+    const bool interrupted = outcome.end == RunEnd::Stopped && outcome.cause == StopCause::Host;
+    if (outcome.end == RunEnd::Stopped) {
+        const char* key = interrupted ? "cli.run.interrupted" : "cli.run.stopped";
+        err << render(lang, Message(key, {std::to_string(outcome.samples)})) << "\n";
+    }
 
     const std::string csv = ResultGridCsv(ResultGridFor(model, lang), options.precision);
+    const int done = interrupted ? Interrupted : Success;
     if (!options.output) {
         out << csv;
-        return Success;
+        return done;
     }
     if (const std::optional<std::string> failure = WriteTextAtomically(*options.output, csv)) {
         err << render(lang, Message("file.unable_to_write", {*options.output, *failure})) << "\n";
         return WriteFailed;
     }
-    return Success;
+    return done;
 }
 
 } // namespace quibel::cli

@@ -20,9 +20,12 @@ namespace quibel::cli {
 /// directory. When err is a terminal a progress line is shown there. `args` are the words
 /// after "run", --lang already removed.
 ///
+/// Ctrl+C during the run ends it after the current step: the samples computed so far are
+/// written as for a stopped run and err says the run was interrupted.
+///
 /// Exit codes: 0 the run was made (completed or stopped); 1 usage error, or an analysis this
 /// version cannot run; 2 a check refused to start the run; 3 the project cannot be read; 4 the
-/// results cannot be written.
+/// results cannot be written; 130 Ctrl+C interrupted the run (its results were written).
 int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                   quibel::Language lang);
 

@@ -66,6 +66,10 @@ constexpr TextEntry kTexts[] = {
     {"cli.run.stopped",
      "The analysis was stopped; the results hold the %1 samples computed so far.",
      "L'analyse a été arrêtée ; les résultats contiennent les %1 valeurs calculées jusque-là."},
+    {"cli.run.interrupted",
+     "The analysis was interrupted (Ctrl+C); the results hold the %1 samples computed so far.",
+     "L'analyse a été interrompue (Ctrl+C) ; les résultats contiennent les %1 valeurs calculées "
+     "jusque-là."},
     // batch
     {"cli.help.batch",
      "batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--shard I/N] "

@@ -5,15 +5,6 @@
 
 namespace quibel::cli {
 
-namespace {
-
-// The larger of two errors; a NaN (a balance that diverged) stays for the rest of the run.
-double larger(double sofar, double error) {
-    return std::isnan(sofar) || std::isnan(error) ? std::nan("") : std::max(sofar, error);
-}
-
-} // namespace
-
 void BatchRunHost::showMessage(MessageKind kind, const Message& message) {
     if (kind == MessageKind::Error)
         mErrors.push_back(message);
@@ -27,8 +18,15 @@ QuestionAnswer BatchRunHost::ask(const RunQuestion& question) {
 }
 
 void BatchRunHost::status(const RunStatus& s) {
-    mAbsolute = larger(mAbsolute, s.absoluteEnergyError);
-    mRelative = larger(mRelative, s.relativeEnergyError);
+    mStatuses.push_back(s);
+}
+
+void BatchRunHost::stepDone(const StepFigures& f) {
+    mAnyStep = true;
+    mPeakSliding = std::max(mPeakSliding, std::fabs(f.slidingDisplacement));
+    mPeakRotation = std::max(mPeakRotation, std::fabs(f.rotation));
+    mMinSliding = std::min(mMinSliding, f.slidingSafetyFactor);
+    mMinOverturning = std::min(mMinOverturning, f.overturningSafetyFactor);
 }
 
 void BatchRunHost::remark(const Message& message) {

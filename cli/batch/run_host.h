@@ -2,6 +2,7 @@
 
 #include "engine/run/run_host.h"
 
+#include <limits>
 #include <vector>
 
 namespace quibel::cli {
@@ -16,16 +17,24 @@ public:
     QuestionAnswer ask(const RunQuestion& question) override;
     void progress(int) override {}
     void status(const RunStatus& status) override;
+    void stepDone(const StepFigures& figures) override;
     bool stopRequested() override { return false; }
 
     /// The first error message (a check that refused the run), if any.
     const Message* firstError() const noexcept { return mErrors.empty() ? nullptr : &mErrors[0]; }
     /// Warnings and questions in the order they came, each once.
     const std::vector<Message>& remarks() const noexcept { return mRemarks; }
-    /// Largest absolute and relative energy errors of the progress display over the run, %;
-    /// NaN once an error was NaN.
-    double largestAbsoluteEnergyError() const noexcept { return mAbsolute; }
-    double largestRelativeEnergyError() const noexcept { return mRelative; }
+    /// The energy errors of the progress display at each output sample, in the order reported.
+    const std::vector<RunStatus>& statuses() const noexcept { return mStatuses; }
+
+    /// Extremes over every step of the run: largest |sliding displacement| (project length
+    /// unit) and |rotation| (rad), smallest sliding and overturning safety factors. 0 and
+    /// +infinity before the first step.
+    double peakSliding() const noexcept { return mPeakSliding; }
+    double peakRotation() const noexcept { return mPeakRotation; }
+    double smallestSlidingFactor() const noexcept { return mMinSliding; }
+    double smallestOverturningFactor() const noexcept { return mMinOverturning; }
+    bool anyStep() const noexcept { return mAnyStep; }
 
 private:
     void remark(const Message& message);
@@ -33,8 +42,12 @@ private:
     QuestionAnswer mPolicy;
     std::vector<Message> mErrors;
     std::vector<Message> mRemarks;
-    double mAbsolute = 0.0;
-    double mRelative = 0.0;
+    std::vector<RunStatus> mStatuses;
+    double mPeakSliding = 0.0;
+    double mPeakRotation = 0.0;
+    double mMinSliding = std::numeric_limits<double>::infinity();
+    double mMinOverturning = std::numeric_limits<double>::infinity();
+    bool mAnyStep = false;
 };
 
 } // namespace quibel::cli

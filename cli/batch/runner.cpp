@@ -2,6 +2,7 @@
 
 #include "cli/atomic_text_file.h"
 #include "cli/batch/case_model.h"
+#include "cli/batch/run_figures.h"
 #include "cli/batch/run_host.h"
 #include "engine/run/run_driver.h"
 #include "engine/run/run_length.h"
@@ -21,44 +22,6 @@
 namespace quibel::cli {
 
 namespace {
-
-// Largest |x| over a series; the last value.
-void peakAndLast(const TVector& series, std::optional<double>& peak,
-                 std::optional<double>* last = nullptr) {
-    double p = 0.0;
-    for (int i = 1; i <= series.size(); ++i)
-        p = std::max(p, std::fabs(series.get(i)));
-    peak = p;
-    if (last)
-        *last = series.get(series.size());
-}
-
-// Smallest factor after the first sample, which is the block at rest before any step.
-std::optional<double> smallestAfterStart(const TVector& series) {
-    if (series.size() < 2)
-        return std::nullopt;
-    double m = series.get(2);
-    for (int i = 3; i <= series.size(); ++i)
-        m = std::min(m, series.get(i));
-    return m;
-}
-
-// The series the case's kind fills and the run stored.
-const TVector* filledSeries(const TBlocStatic& model, ResultSeries s) {
-    const std::optional<TVector>& slot = seriesSlot(model, s);
-    return contains(seriesFilledBy(model.AnalysisKind), s) && slot ? &*slot : nullptr;
-}
-
-void collectSeries(const TBlocStatic& model, CaseResult& r) {
-    if (const TVector* sliding = filledSeries(model, ResultSeries::SlidingDisp))
-        peakAndLast(*sliding, r.peakSliding, &r.residualSliding);
-    if (const TVector* rotation = filledSeries(model, ResultSeries::Rotation))
-        peakAndLast(*rotation, r.peakRotation);
-    if (const TVector* factor = filledSeries(model, ResultSeries::SlidingSF))
-        r.minSlidingSF = smallestAfterStart(*factor);
-    if (const TVector* factor = filledSeries(model, ResultSeries::OverturningSF))
-        r.minOverturningSF = smallestAfterStart(*factor);
-}
 
 std::optional<IntensityMeasures> horizontalMeasures(const TBlocStatic& model) {
     const std::optional<SignalSamples> s =
@@ -121,9 +84,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     r.steps = outcome.steps;
     r.samples = outcome.samples;
     r.endTime = (outcome.samples - 1) * SampleInterval(model.Options);
-    r.maxAbsoluteEnergyError = host.largestAbsoluteEnergyError();
-    r.maxRelativeEnergyError = host.largestRelativeEnergyError();
-    collectSeries(model, r);
+    CollectRunFigures(model, host, r);
     if (outcome.end == RunEnd::Stopped) {
         r.end = outcome.cause == StopCause::StepFailure ? CaseEnd::StepFailure : CaseEnd::Stopped;
         r.message = outcome.stopMessage;

@@ -39,14 +39,17 @@ struct CaseResult final {
     std::int64_t steps = 0; ///< integration steps made
     int samples = 0;        ///< output samples stored, the block at rest at time 0 included
     double endTime = 0.0;   ///< time of the last sample, s
-    /// Largest |SlidingDisp| and the last SlidingDisp (length); analyses that slide.
+    /// Largest |sliding displacement| over every step and the last SlidingDisp (length);
+    /// analyses that slide.
     std::optional<double> peakSliding, residualSliding;
-    /// Largest |Rotation|, rad; analyses that rock.
+    /// Largest |rotation| over every step, rad; analyses that rock.
     std::optional<double> peakRotation;
-    /// Smallest SlidingSF and OverturningSF after time 0 (sample 1, the block at rest before
-    /// the first step, holds no factor); the analyses that compute them, with at least one step.
+    /// Smallest sliding and overturning safety factors over every step (time 0, the block at
+    /// rest before the first step, holds no factor); the analyses that compute them, with at
+    /// least one step.
     std::optional<double> minSlidingSF, minOverturningSF;
-    /// Largest energy errors of the progress display over the run, %.
+    /// Largest energy errors of the progress display over the samples whose input energy is
+    /// not negligible (see CollectRunFigures), %.
     double maxAbsoluteEnergyError = 0.0, maxRelativeEnergyError = 0.0;
     double seconds = 0.0; ///< wall time of the run itself, s
     /// Intensity measures of the horizontal base acceleration as run (scale and offset

@@ -164,6 +164,8 @@ private:
         if (mDebug)
             writeDriverColumns(*mDebug, mInput);
         mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
+        mHost.stepDone(
+            {mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
     }
 
     // The block at rest at time 0: motion and energy 0, the safety values under the loads of

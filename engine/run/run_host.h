@@ -41,6 +41,14 @@ struct RunStatus final {
     int sample = 1; ///< index of the sample in the result series (1 = time 0)
 };
 
+/// The figures of one integration step, in the units of the result series (the project's).
+struct StepFigures final {
+    double slidingDisplacement = 0.0; ///< length unit of the project
+    double rotation = 0.0;            ///< rad
+    double slidingSafetyFactor = 0.0;
+    double overturningSafetyFactor = 0.0;
+};
+
 /// The side of a run that talks to the user: a progress window, the command-line tool, a batch
 /// of runs. The run calls it on the thread that runs the analysis and never keeps any of the
 /// references it passes.
@@ -65,6 +73,10 @@ public:
     /// The status values after every output sample stored by a step (once per
     /// Options.SaveStep of analysis time; the sample at time 0 is not reported).
     virtual void status(const RunStatus& status) = 0;
+
+    /// After every integration step, stored or not: for the hosts that sum up a run over all
+    /// its steps (extremes that fall between two samples). Does nothing unless overridden.
+    virtual void stepDone(const StepFigures& /*figures*/) {}
 
     /// Polled once between every two integration steps; true ends the run after the step just
     /// completed, keeping the samples stored so far (the stop button). A desktop host may process

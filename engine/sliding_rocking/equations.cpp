@@ -102,12 +102,19 @@ double RockingAcceleration(const SlidingRockingContext& c, SlidingRockingState& 
     return finiteOrZero(num / den);
 }
 
-CoupledResult CoupledAccelerations(const SlidingRockingContext& c, SlidingRockingState& s,
-                                   MotionMode mode, double av, double ag, double u, double omega,
-                                   double theta) noexcept {
+namespace {
+// The coupled accelerations with the friction coefficient mu (signed by the sliding direction),
+// and the normal force on the plane they imply.
+struct CoupledSolution final {
+    CoupledResult r;
+    double normal = 0.0; ///< kN, positive while the block presses on the plane
+};
+
+CoupledSolution coupledWithFriction(const SlidingRockingContext& c, SlidingRockingState& s,
+                                    MotionMode mode, double av, double ag, double u, double omega,
+                                    double theta, double mu) noexcept {
     const SiModel& si = c.loads.si;
     const bool heel = isHeelMode(mode);
-    const double mu = (slidesUpstream(mode) ? 1.0 : -1.0) * c.muD;
     const MassProperties& mp = PivotMassProperties(c, s, heel, u);
     const ForceLoads fl =
         heel ? c.pivots.HeelForceLoads(u, s.Fh, s.Fv) : c.pivots.ToeForceLoads(u, s.Fh, s.Fv);
@@ -173,10 +180,25 @@ CoupledResult CoupledAccelerations(const SlidingRockingContext& c, SlidingRockin
         ax = (w2 * sp - r.alpha * cp) * R;
         ay = (-r.alpha * sp - w2 * cp) * R;
     }
-    r.a = ((wl.Fx + sumFh - (mh + M) * ag - M * ax + Fq * r.alpha * ct) * along +
-           (sumFv + wl.Fy - (av + c.g + ay) * M + Fq * r.alpha * st) * across) /
-          meff;
-    return r;
+    const double Hx = wl.Fx + sumFh - (mh + M) * ag - M * ax + Fq * r.alpha * ct;
+    const double Vy = sumFv + wl.Fy - (av + c.g + ay) * M + Fq * r.alpha * st;
+    r.a = (Hx * along + Vy * across) / meff;
+    // The sliding acceleration's own inertia (the water's added mass acts horizontally only).
+    const double normal = (Hx - (M + mh) * r.a * cb) * sb - (Vy - M * r.a * sb) * cb;
+    return {r, normal};
+}
+} // namespace
+
+CoupledResult CoupledAccelerations(const SlidingRockingContext& c, SlidingRockingState& s,
+                                   MotionMode mode, double av, double ag, double u, double omega,
+                                   double theta) noexcept {
+    const double mu = (slidesUpstream(mode) ? 1.0 : -1.0) * c.muD;
+    const CoupledSolution withFriction =
+        coupledWithFriction(c, s, mode, av, ag, u, omega, theta, mu);
+    if (withFriction.normal >= 0.0 || mu == 0.0)
+        return withFriction.r;
+    // The plane would have to pull the block: it has lost contact and nothing rubs.
+    return coupledWithFriction(c, s, mode, av, ag, u, omega, theta, 0.0).r;
 }
 
 } // namespace quibel

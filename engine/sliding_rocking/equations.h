@@ -38,7 +38,9 @@ struct CoupledResult final {
 /// The coupled angular and sliding accelerations of mode 4..7 at angular velocity omega
 /// (rad/s), rotation theta (rad) and sliding displacement u (m): the rotation about the moving
 /// pivot with the dynamic friction of the sliding direction, the translational added mass of
-/// the water and the rotational hydrodynamic load. An effective mass of exactly 0 is replaced
+/// the water and the rotational hydrodynamic load. Friction acts only while the block presses on
+/// the plane: when the normal force of that solution is negative, the accelerations are those
+/// without friction. An effective mass of exactly 0 is replaced
 /// by 0.01 t (0.0001 t in mode 6); an arithmetic failure in the angular acceleration gives 0.
 CoupledResult CoupledAccelerations(const SlidingRockingContext& c, SlidingRockingState& s,
                                    MotionMode mode, double av, double ag, double u, double omega,

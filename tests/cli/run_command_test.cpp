@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace quibel;
@@ -198,4 +201,39 @@ TEST(CliRunHostTest, EnergyWarningIsShownOnceAndLineBreaksBecomeNewLines) {
     host2.progress(117);
     host2.showMessage(MessageKind::Error, Message("engine.sliding.massless"));
     EXPECT_EQ(err2.str(), "\rProgress: 50 %, time      0.000 sec\nThe bloc is massless!\n");
+}
+
+TEST_F(RunCommandTest, CtrlCEndsTheRunKeepingItsSamples) {
+    // The steep plane for 1000 s at 0.1 ms: 10^7 steps, 100 001 samples when complete.
+    TBlocStatic m = test::steepPlane();
+    TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
+    h.Terms[0].EndTime = h.Duration = 1000.0;
+    m.Options.TimeStep = 0.0001;
+    m.Options.SaveStep = 0.01;
+    const std::string project = save(m);
+    const std::string results = path("results.csv");
+    test::CliResult r;
+    std::thread command([&] { r = run({project, "-o", results}); });
+    // Ctrl+C once the run has taken it over (before, it would end the test program).
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    struct sigaction current {};
+    while (sigaction(SIGINT, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::raise(SIGINT);
+    command.join();
+
+    EXPECT_EQ(r.code, cli::Interrupted);
+    const auto rows = test::semicolonCells(test::readFile(results));
+    ASSERT_GT(rows.size(), 2u + 1u);
+    EXPECT_LT(rows.size(), 2u + 100001u);
+    EXPECT_TRUE(r.err.ends_with("The analysis was interrupted (Ctrl+C); the results hold the " +
+                                std::to_string(rows.size() - 2) + " samples computed so far.\n"))
+        << r.err;
+    // Ctrl+C is the shell's again.
+    struct sigaction after {};
+    sigaction(SIGINT, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, SIG_DFL);
 }

@@ -189,19 +189,24 @@ TEST_F(BatchCommandTest, MixedKindsGiveTheNumbersOfSingleRuns) {
         EXPECT_EQ(std::stod(row.at("end_time_s")), time.back());
         const bool slides = m.AnalysisKind != AnalysisKind::Rocking;
         const bool rocks = m.AnalysisKind != AnalysisKind::Sliding;
+        // Peaks and smallest factors are taken at every step: never short of what the samples
+        // show, and the peaks within a step's reach of them.
         if (slides) {
             const std::vector<double> u = column(full, rocks ? "Sliding displacement" : "Sliding");
-            EXPECT_EQ(std::stod(row.at("peak_sliding")), peak(u));
+            EXPECT_GE(std::stod(row.at("peak_sliding")), peak(u));
+            EXPECT_LE(std::stod(row.at("peak_sliding")), 1.01 * peak(u));
             EXPECT_EQ(std::stod(row.at("residual_sliding")), u.back());
-            EXPECT_EQ(std::stod(row.at("min_sliding_sf")),
+            EXPECT_LE(std::stod(row.at("min_sliding_sf")),
                       smallestAfterStart(column(full, "Sliding safety factor")));
         } else {
             EXPECT_EQ(row.at("peak_sliding"), "");
             EXPECT_EQ(row.at("min_sliding_sf"), "");
         }
         if (rocks) {
-            EXPECT_EQ(std::stod(row.at("peak_rotation_rad")), peak(column(full, "Rotation")));
-            EXPECT_EQ(std::stod(row.at("min_overturning_sf")),
+            const double rotation = peak(column(full, "Rotation"));
+            EXPECT_GE(std::stod(row.at("peak_rotation_rad")), rotation);
+            EXPECT_LE(std::stod(row.at("peak_rotation_rad")), 1.01 * rotation);
+            EXPECT_LE(std::stod(row.at("min_overturning_sf")),
                       smallestAfterStart(column(full, "Overturning safety factor")));
         } else {
             EXPECT_EQ(row.at("peak_rotation_rad"), "");

@@ -215,6 +215,23 @@ TEST(SlidingRockingAnalysisTest, EnergyBalanceOfADryBlockUnderAModerateRecord) {
     EXPECT_FALSE(host.statuses.back().energyErrorHigh);
 }
 
+TEST(SlidingRockingAnalysisTest, BlockLiftedOffThePlaneFeelsNoFriction) {
+    // A 1.3 g vertical sine lifts the sliding and rocking block off the plane for part of each
+    // cycle; friction acting in the air would do work the friction energy never counts.
+    TBlocStatic m = slidingRockingBlock(40, 0.95, 0.5, 5);
+    generatedSine(m.history(HistoryKind::VerticalAcceleration), 1.3, 0.5, 5);
+    RecordingHost host;
+    ASSERT_EQ(run(m, host).end, RunEnd::Completed);
+    ASSERT_FALSE(host.questions.empty()); // the block did lose contact
+    const int n = m.Rotation->size();
+    ASSERT_GT(m.Rotation->max(1, n), 1e-4);
+    ASSERT_GT(m.FrictionEnergy->get(n), 0.0);
+    double worst = 0.0;
+    for (const RunStatus& s : host.statuses)
+        worst = std::max(worst, s.relativeEnergyError);
+    EXPECT_LT(worst, 1.0);
+}
+
 TEST(SlidingRockingAnalysisTest, SafetyFactorsOfABlockAtRestByHand) {
     // The dry start-up block at rest on a level plane (friction angle 30 degrees).
     TBlocStatic m = dryBlock();

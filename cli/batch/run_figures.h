@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cli/batch/run_host.h"
+#include "cli/batch/runner.h"
+#include "model/project_record.h"
+
+namespace quibel::cli {
+
+/// Share of the largest input energy of a run below which a sample's energy errors are left
+/// out of the summary: there the ratio is a difference of rounding errors over almost nothing.
+inline constexpr double kNegligibleInputShare = 1e-6;
+
+/// Sets the peaks, the residual sliding, the smallest safety factors and the largest energy
+/// errors of r from a run of model made with host. Peaks and factors are taken over every
+/// step (a reversal between two samples counts), for the series the analysis stores; the
+/// residual sliding is the last sample. The largest energy errors are those of the progress
+/// display over the samples whose input energy (the errors' denominator, absolute for the
+/// absolute error and relative for the relative one) is at least kNegligibleInputShare of its
+/// largest magnitude in the run; a NaN error stays NaN.
+void CollectRunFigures(const TBlocStatic& model, const BatchRunHost& host, CaseResult& r);
+
+} // namespace quibel::cli
