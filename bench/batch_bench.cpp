@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quibel-cli batch on 200 sliding cases of the start-up dam (confirmed complete: 398 t block,
 // 28 m reservoir, uplift 1330 kN) under a 20-second synthetic horizontal record sampled at
 // 0.01 s, at the default time step of 0.0001 s (200 000 steps per case), with one thread and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project file speed: serialising and parsing a model with a long sampled record.
 #include "model/project_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large inputs: a 3-million-sample record read from its text, a run of 10^7 steps with the
 // memory it holds at its peak (counted by the allocator: it follows the stored samples, not
 // the steps), and how soon Ctrl+C ends such a run in the command-line tool.

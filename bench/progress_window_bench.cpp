@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the progress window costs a run: the sliding analysis of the start-up dam under a
 // 40-second synthetic horizontal record at the default time step (400 001 steps), once with a
 // host that shows nothing and once inside the progress window, shown and yielding to the event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ground-motion records: reading a 100 000-sample record in agency formats (text to samples in
 // g), and its intensity measures, the predominant period's spectrum apart.
 #include "signals/records/intensity_measures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rocking analysis of the start-up dam (398 t block, 28 m reservoir, uplift 1330 kN,
 // restitution 1.0 upstream and 0.3 downstream) under a 20-second synthetic horizontal record
 // sampled at 0.01 s, at the default time step of 0.0001 s: 200 001 integration steps per run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sliding analysis of the start-up dam (confirmed complete: 398 t block, 28 m reservoir,
 // uplift 1330 kN, friction 45°) under a 40-second synthetic horizontal record sampled at
 // 0.01 s, at the default time step of 0.0001 s: 400 001 integration steps per run.

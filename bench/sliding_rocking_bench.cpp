@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the sliding-and-rocking analysis: whole runs of the start-up model on a 20-second
 // record at the default time step (200 001 integration steps), reported per step.
 #include "engine/run/run_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Response-spectrum speed: the default period sets and damping list on a 4000-sample record
 // at dt 0.01 s (about 23 million oscillator substeps), and the text import of a long record.
 #include "signals/history_text_import.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Synthetic base accelerations for the run benchmarks: three sines under a build-up and decay

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What an installation holds besides the programs and their data (the licence, the origin of
 # the records, the example projects), and the Debian package CPack builds from it:
 #   cmake --build build && (cd build && cpack -G DEB)    or    scripts/package.sh

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quibel_library(<name> SOURCES <files...> [DEPENDS <targets...>])
 # One static library of ours: quibel_<name> with its alias quibel::<name>, the sources' root as
 # its include folder, the libraries it builds on as public links and our warning flags.

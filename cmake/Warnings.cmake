@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One INTERFACE target carries the warning flags of every target of ours.
 add_library(quibel_warnings INTERFACE)
 target_compile_options(quibel_warnings INTERFACE -Wall -Wextra -Wpedantic

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/unit_change.h"
 
 #include "model/record_fields.h"

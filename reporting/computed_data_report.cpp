@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reporting/computed_data_report.h"
 
 #include "model/block_properties.h"

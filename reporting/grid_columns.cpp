@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reporting/grid_columns.h"
 
 #include "engine/run/run_length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reporting/rocking_result_grid.h"
 
 #include "reporting/grid_columns.h"

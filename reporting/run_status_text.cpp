@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reporting/run_status_text.h"
 
 #include "engine/run/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reporting/sliding_rocking_result_grid.h"
 
 #include "engine/sliding_rocking/centre_of_mass.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every tracked source file that lacks it:
 # "// SPDX-License-Identifier: GPL-3.0-or-later" in C++ files, "# ..." in CMake, shell and
 # Python files (after the "#!" line where there is one).

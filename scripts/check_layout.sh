@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cheap hygiene checks of the tree: each folder includes only from the folders below it, the core
 # stays free of Qt, message boxes live in ui/, no forbidden word appears, every source is
 # formatted, and no file has CRLF line endings.
@@ -90,5 +91,10 @@ fi
 if git grep -I -l $'\r' -- ':!tests/data/records' ; then
   echo "CRLF line endings"; fail=1
 fi
+# Every source, CMake, shell and Python file carries the licence's SPDX line.
+if ! "$root/scripts/add_spdx.sh" --check; then
+  echo "SPDX line missing (scripts/add_spdx.sh adds it)"; fail=1
+fi
+
 [ "$fail" -eq 0 ] && echo "layout checks passed"
 exit "$fail"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package as a user's machine would see it: lists it, extracts it into a
 # temporary root and runs the extracted programs there, so a file or a library the package
 # lacks fails here.  scripts/check_package.sh [PACKAGE.deb]  (default build/package/quibel_*.deb)

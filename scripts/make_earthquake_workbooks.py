@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the two earthquake workbooks of data/ and the small test workbooks of tests/data/.
 
 Layout of every worksheet (rows and columns from 1, column 1 = A):

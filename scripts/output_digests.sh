@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints a SHA-256 digest of everything quibel-cli writes for a fixed set of inputs: every
 # project under examples/ and tests/data/, each run as the three analysis kinds, with
 # run --precision full, report (both languages), spectrum, info and batch (summaries without

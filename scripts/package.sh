@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/package/quibel_<version>_<arch>.deb with CPack.
 #   scripts/package.sh            configures and builds build/package in Release (no tests)
 #   scripts/package.sh BUILD_DIR  packages a Release build that is already configured there

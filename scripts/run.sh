@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Command 1: installs what is missing, builds in Release and starts the desktop program.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Command 2: installs what is missing, builds everything in Release and runs every test, builds
 # and checks the Debian package, then builds the core again under AddressSanitizer +
 # UndefinedBehaviorSanitizer and runs its tests.

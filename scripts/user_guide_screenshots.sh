@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the screenshots of docs/user-guide.md (docs/images/user-guide/) from the current
 # program: builds quibel-guide-screenshots in Release and runs it under Xvfb, which walks
 # through the tutorial in the real windows and pictures each of them.

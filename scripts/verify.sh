@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every table and plot of the verification manual (docs/verification.md) from the
 # built program: quibel-cli runs the analyses and the spectra, quibel-verify compares its
 # output with the independent solutions, quibel-verify-plot draws the plots with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signals/generated_table.h"
 
 #include "signals/history_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signals/history_plot.h"
 
 #include "signals/effective_signal.h"

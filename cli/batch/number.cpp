@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch/number.h"
 
 #include "signals/number_stream_reader.h"

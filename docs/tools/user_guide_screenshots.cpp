@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quibel-guide-screenshots OUTDIR: walks through the tutorial of docs/user-guide.md in the real
 // desktop program and saves a picture of every window it opens as OUTDIR/<name>.png.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rocking/analysis.h"
 #include "engine/run/analysis_step.h"
 #include "engine/sliding/analysis.h"

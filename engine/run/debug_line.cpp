@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/run/debug_line.h"
 
 #include "engine/run/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/run/series_store.h"
 
 #include "model/unit_tables.h"

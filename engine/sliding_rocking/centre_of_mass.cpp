@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/centre_of_mass.h"
 
 #include "engine/sliding_rocking/kinematics.h"

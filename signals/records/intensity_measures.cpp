@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signals/records/intensity_measures.h"
 
 #include "signals/oscillator_step.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/pixel_clipping.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/wmf_paint_device.h"
 #include "chart/wmf_paint_engine.h"
 #include "chart/wmf_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quibel-cli run on rocking projects: the rocking grid, the questions of the run and its
 // checks, as users call the tool.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quibel-cli as a user would and checks its exit code and, when given, that its output
 # contains the expected text. Arguments: CLI, ARGS (;-list), EXIT, [STDOUT_HAS], [STDERR_HAS],
 # [WORKDIR].

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the batch tool's case table: the table is read and every row checked
 // (the files it names are not opened). It must be read or refused with its error, never crash,
 // hang or allocate far more than the input's size.

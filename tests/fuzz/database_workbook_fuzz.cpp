@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes, as an .xls file, to the workbook reader and the earthquake database:
 // the catalogue is listed and every record it lists is read. Each must be read or refused with
 // its error, never crash, hang or allocate far more than the input's size. The reader opens

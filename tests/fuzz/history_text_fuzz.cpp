@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the time-history text import, in both layouts: it must read them or
 // refuse them with its one error, never crash, hang or allocate far more than the input's size.
 #include "numeric/error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the project-file reader: it must either read them or refuse them
 // with its one error, never crash, hang or allocate far more than the input's size.
 #include "model/project_file.h"

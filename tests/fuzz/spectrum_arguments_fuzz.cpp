@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary words to the spectrum command's arguments (one word per line) and forms the
 // period and damping lists they ask for: each must be formed or refused with its message,
 // never crash, hang or allocate without bound.

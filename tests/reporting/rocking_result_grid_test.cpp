@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result grid of a rocking analysis: its 15 columns in both languages, the "%.10f" numbers
 // and the energy errors with the grid's own denominators.
 

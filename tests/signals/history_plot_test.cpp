@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signals/effective_signal.h"
 #include "signals/history_editing.h"
 #include "signals/history_plot.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the cells of the first worksheet of an .xlsx workbook, one row per line, cells
 separated by tabs: text cells as written, number cells as Python's repr of the float, each
 prefixed by its type (s: text, n: number)."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "in_process_runs.h"
 
 #include "engine/run/run_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quibel-verify-plot OUTDIR FILE.plot...: draws each plot of the verification manual with
 // the program's own chart and writes it as OUTDIR/<name>.png (800 x 480 pixels). Runs on the
 // offscreen platform unless another is chosen.

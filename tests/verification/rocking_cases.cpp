@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rocking_reference.h"
 #include "series_measures.h"
 #include "verification_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "series_measures.h"
 #include "sliding_block_reference.h"
 #include "verification_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core checks of the verification manual (docs/verification.md): every problem is run in
 // this process and compared with its independent solution, within the tolerance the manual
 // states. scripts/verify.sh makes the same comparisons on quibel-cli's output, with the full

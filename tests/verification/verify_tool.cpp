@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quibel-verify: the side of scripts/verify.sh that is not the program itself.
 //
 //   quibel-verify projects DIR            writes the project of every run of the manual into

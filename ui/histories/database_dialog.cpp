@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/database_dialog.h"
 
 #include "ui/widgets/help_topics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/record_processing_dialog.h"
 
 #include "chart/chart_widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/record_recognition_dialog.h"
 
 #include "ui/histories/record_dialog_buttons.h"

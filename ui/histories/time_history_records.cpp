@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-history dialog's commands that work through the record readers.
 #include "numeric/error.h"
 #include "signals/effective_signal.h"

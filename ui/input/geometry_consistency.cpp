@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/input/geometry_consistency.h"
 
 #include "model/unit_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/input/geometry_dialog.h"
 
 #include "model/record_fields.h"

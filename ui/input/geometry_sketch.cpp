@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/input/geometry_sketch.h"
 
 #include "ui/input/sketch_painting.h"

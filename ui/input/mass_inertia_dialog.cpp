@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/input/mass_inertia_dialog.h"
 
 #include "model/unit_labels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/analysis_gate.h"
 
 #include "model/model_flags.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/file_forwarding.h"
 
 #include "ui/main_window/single_instance.h"

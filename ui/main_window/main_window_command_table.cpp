@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window_command_table.h"
 
 #include "ui/main_window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window other than the file commands: pictures of the drawing,
 // the model dialogs' follow-up, the analysis and results gates, units, language and help.
 #include "ui/main_window/main_window.h"

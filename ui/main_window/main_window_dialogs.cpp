@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the main window's commands open. Each input dialog edits a copy of what it
 // shows and writes it back into the model only on OK, returning true; the command then marks
 // the model unsaved and redraws. A result view only reads the result series.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands of the main window: open, save, recent files, dropped files and the
 // close prompt.
 #include "ui/main_window/main_window.h"

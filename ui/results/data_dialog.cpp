@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/data_dialog.h"
 
 #include "reporting/computed_data_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/grid_text_export.h"
 
 #include "reporting/report_numbers.h"

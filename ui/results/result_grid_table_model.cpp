@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/result_grid_table_model.h"
 
 #include "ui/results/grid_text_export.h"

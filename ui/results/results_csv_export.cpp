@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/results_csv_export.h"
 
 #include "engine/run/run_length.h"

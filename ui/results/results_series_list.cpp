@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/results_series_list.h"
 
 #include "engine/sliding_rocking/centre_of_mass.h"

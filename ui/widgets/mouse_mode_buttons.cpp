@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/mouse_mode_buttons.h"
 
 #include "chart/chart_widget.h"

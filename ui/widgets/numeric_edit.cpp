@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/numeric_edit.h"
 
 #include "ui/widgets/calculator_popup.h"

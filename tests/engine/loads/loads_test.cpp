@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/loads/added_loads.h"
 #include "engine/loads/hydrodynamic_loads.h"
 #include "engine/loads/hydrostatic_loads.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariants of the physics over a table of blocks, records and the three analyses: a
 // symmetric block mirrors its motion under a negated record, a change of unit system changes
 // nothing but the units, and halving the time step converges at the method's order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Runge-Kutta integration of the rotation and the impact-time search.
 
 #include "engine/rocking/integration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rocking block against the physics of a dry rectangular block of base b and height h:
 // the static threshold tan(alpha) = b / h, conservation of energy between impacts, the
 // restitution of an impact, and Housner's closed-form solution of free rocking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole rocking runs through the run driver: the onset of rocking, a block that comes to rest,
 // the energy balance with a reservoir and with force histories, a block at rest on an inclined
 // plane and a reservoir over the crest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edge cases of the rocking step: the block at rest, the normal force, the restitution
 // question, the rotational hydrodynamic option and the consistency of the rotation.
 

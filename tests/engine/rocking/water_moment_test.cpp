@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moment of the reservoir on a rotated block (RockingWaterMoment) where the water leaves the
 // lifted heel or stands over the crest: integrals of the hydrostatic pressure worked out by
 // hand, and WaterLoads, which forms the same pressures from the rotated geometry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/kinematics.h"
 
 #include "model/block_properties.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/equations.h"
 #include "engine/sliding_rocking/event_rules.h"
 #include "engine/sliding_rocking/integrators.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intensity measures against closed forms, and against a second implementation written here
 // for two recorded motions of the program's earthquake database.
 #include "signals/earthquake_database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Processing of record samples: the band-pass against the closed form of its design, the
 // trend removal against planted polynomials, and the operations whose result is known by hand.
 #include "numeric/error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every agency file of tests/data/records read with its header's count and step, in g; the
 // peaks are checked against the values the headers state (converted by hand), and malformed
 // files are refused naming the file and line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/chart_widget.h"
 #include "dialog_test_support.h"
 #include "scripted_prompts.h"

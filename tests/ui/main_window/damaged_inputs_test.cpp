@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program never crashes on a bad file: damaged project files opened in the main
 // window, damaged text records imported and damaged workbooks opened in the time-history
 // dialog are each refused with a message, and the model stays exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/spreadsheet_dialog.h"
 
 #include "dialog_test_support.h"
