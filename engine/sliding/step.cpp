@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding/step.h"
 
+#include "engine/run/rest_step.h"
+
 #include "engine/loads/hydrostatic_loads.h"
 #include "engine/run/sliding_stop.h"
 
@@ -179,13 +181,7 @@ SafetyFactors SlidingStep::restFactors(const StepInput& atStart) const {
     SlidingStep probe = *this;
     probe.mDebug = nullptr;
     probe.mMotion = SlidingMotionState::Stuck;
-    SilentRunHost host;
-    RunControl control(host);
-    BlockMotion next;
-    EnergyTerms energy;
-    SafetyFactors factors;
-    probe.step(atStart, BlockMotion{}, next, energy, factors, control);
-    return factors;
+    return restStepFactors(probe, atStart);
 }
 
 } // namespace quibel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/step.h"
 
+#include "engine/run/rest_step.h"
+
 #include "engine/sliding_rocking/energy.h"
 #include "engine/sliding_rocking/start_loads.h"
 #include "engine/sliding_rocking/transitions.h"
@@ -201,13 +203,7 @@ SafetyFactors SlidingRockingStep::restFactors(const StepInput& atStart) const {
     SlidingRockingStep probe = *this;
     probe.mDebug = nullptr;
     probe.mMode = MotionMode::Stop;
-    SilentRunHost host;
-    RunControl control(host);
-    BlockMotion next;
-    EnergyTerms energy;
-    SafetyFactors factors;
-    probe.step(atStart, BlockMotion{}, next, energy, factors, control);
-    return factors;
+    return restStepFactors(probe, atStart);
 }
 
 } // namespace quibel
