@@ -2,6 +2,7 @@
 #include "signals/xls_workbook.h"
 
 #include "numeric/error.h"
+#include "signals/workbook_probe.h"
 
 #include <freexl.h>
 
@@ -10,6 +11,8 @@
 namespace quibel {
 
 std::unique_ptr<XlsWorkbook> XlsWorkbook::open(const std::string& path) {
+    if (!WorkbookReadsWithoutCrash(path))
+        throw Error(Message("signals.workbook_unreadable", {path, "damaged"}));
     const void* handle = nullptr;
     const int status = freexl_open(path.c_str(), &handle);
     if (status != FREEXL_OK) {
