@@ -69,4 +69,14 @@ inline SlidingRockingState stateOf(MotionMode mode, double h, double ag, double 
     return s;
 }
 
+/// The start-up block about its heel and toe, worked out by hand (t, m, t·m², rad).
+namespace startup_pivots {
+inline constexpr double kG = 9.807;
+inline constexpr double kM = 398, kXc = 5.301, kYc = 6.964, kIm = 15473.2, kB = 16;
+inline const double kRh = std::hypot(kXc, kYc), kTh = std::atan2(kXc, kYc);
+inline const double kIh = kIm + kM * kRh * kRh;
+inline const double kRt = std::hypot(kB - kXc, kYc), kTt = std::atan2(kB - kXc, kYc);
+inline const double kIt = kIm + kM * kRt * kRt;
+} // namespace startup_pivots
+
 } // namespace quibel::test

@@ -13,17 +13,9 @@
 using namespace quibel;
 using quibel::test::dryBlock;
 using quibel::test::stateOf;
+using namespace quibel::test::startup_pivots;
 
 namespace {
-
-constexpr double kG = 9.807;
-
-// The start-up block about its heel and toe, worked out by hand.
-constexpr double kM = 398, kXc = 5.301, kYc = 6.964, kIm = 15473.2, kB = 16;
-const double kRh = std::hypot(kXc, kYc), kTh = std::atan2(kXc, kYc);
-const double kIh = kIm + kM * kRh * kRh;
-const double kRt = std::hypot(kB - kXc, kYc), kTt = std::atan2(kB - kXc, kYc);
-const double kIt = kIm + kM * kRt * kRt;
 
 // Relative kinetic energy on a level plane about the heel or the toe at theta = 0: rotation
 // about the centre plus the translation of the centre, whose velocity is the sliding v plus
