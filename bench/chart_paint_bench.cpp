@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/chart_export.h"
 #include "chart/chart_widget.h"
+#include "documents/dam_section_drawing.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
-#include "ui/main_window/dam_section_drawing.h"
 
 #include <QApplication>
 #include <QImage>

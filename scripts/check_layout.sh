@@ -21,12 +21,13 @@ allowed_includes=(
   "engine: signals model texts numeric"
   "reporting: engine signals model texts numeric"
   "chart:"
-  "cli: reporting engine signals model texts version numeric"
-  "ui: chart reporting engine signals model texts version numeric"
-  "ui/widgets: chart reporting engine signals model texts version numeric"
-  "ui/input: ui/widgets chart reporting engine signals model texts version numeric"
-  "ui/histories: ui/widgets chart reporting engine signals model texts version numeric"
-  "ui/results: ui/widgets chart reporting engine signals model texts version numeric"
+  "documents: chart reporting engine signals model texts version numeric"
+  "cli: documents reporting engine signals model texts version numeric"
+  "ui: documents chart reporting engine signals model texts version numeric"
+  "ui/widgets: documents chart reporting engine signals model texts version numeric"
+  "ui/input: ui/widgets documents chart reporting engine signals model texts version numeric"
+  "ui/histories: ui/widgets documents chart reporting engine signals model texts version numeric"
+  "ui/results: ui/widgets documents chart reporting engine signals model texts version numeric"
   "app: ui"
 )
 
@@ -67,6 +68,9 @@ done < <(git grep -n -E '^\s*#\s*include\s*"' -- "${folders[@]}" |
 
 if grep -rnE '#include\s*[<"]Q' numeric version texts model signals engine reporting cli 2>/dev/null; then
   echo "Qt header included in the core or the command-line tool"; fail=1
+fi
+if grep -rnE '#include\s*[<"]Q' documents --include='*.h' 2>/dev/null; then
+  echo "Qt header included in a documents/ header, which quibel-cli includes"; fail=1
 fi
 if git grep -l 'QMessageBox' -- '*.cpp' '*.h' | grep -v -E '^(ui|tests/ui)/' ; then
   echo "QMessageBox used outside ui/"; fail=1

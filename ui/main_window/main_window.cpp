@@ -2,9 +2,9 @@
 #include "ui/main_window/main_window.h"
 
 #include "chart/chart_widget.h"
+#include "documents/dam_section_drawing.h"
 #include "model/unit_tables.h"
 #include "ui/main_window/analysis_gate.h"
-#include "ui/main_window/dam_section_drawing.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"
 #include "ui/widgets/help_topics.h"

@@ -5,11 +5,11 @@
 
 #include "chart/chart_export.h"
 #include "chart/chart_widget.h"
+#include "documents/dam_section_drawing.h"
 #include "model/model_flags.h"
 #include "model/unit_change.h"
 #include "ui/main_window/about_dialog.h"
 #include "ui/main_window/analysis_gate.h"
-#include "ui/main_window/dam_section_drawing.h"
 #include "ui/main_window/model_snapshot_command.h"
 #include "ui/main_window/user_settings.h"
 #include "ui/widgets/application_state.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/main_window/dam_section_drawing.h"
+#include "documents/dam_section_drawing.h"
 
 #include "chart/chart_export.h"
 #include "chart/chart_widget.h"
