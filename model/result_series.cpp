@@ -20,8 +20,8 @@ constexpr SeriesColumn kSlidingColumns[] = {
     {S::SlidingVel},
     {S::SlidingAcc},
     {S::SlidingSF},
-    {S::AbsInputEnergy, "engine.grid.absolute_input_energy"},
-    {S::RelInputEnergy, "engine.grid.relative_input_energy"},
+    {S::AbsInputEnergy},
+    {S::RelInputEnergy},
     {S::PreseismicWork},
     {S::AbsKineticEnergy},
     {S::RelKineticEnergy},
@@ -36,23 +36,11 @@ constexpr SeriesColumn kRockingColumns[] = {
 };
 
 constexpr SeriesColumn kCoupledColumns[] = {
-    {S::SlidingDisp},
-    {S::SlidingVel},
-    {S::SlidingAcc},
-    {S::Rotation},
-    {S::RotationVel},
-    {S::RotationAcc},
-    {S::SlidingSF},
-    {S::OverturningSF},
-    {S::ResultantPosition},
-    {S::AbsInputEnergy},
-    {S::AbsKineticEnergy},
-    {S::RelInputEnergy},
-    {S::RelKineticEnergy},
-    {S::PreseismicWork, "engine.grid.preseismic_work"},
-    {S::PotentialEnergy},
-    {S::FrictionEnergy, "engine.grid.friction_dissipated"},
-    {S::ImpactEnergy, "engine.grid.impact_dissipated"},
+    {S::SlidingDisp},       {S::SlidingVel},     {S::SlidingAcc},       {S::Rotation},
+    {S::RotationVel},       {S::RotationAcc},    {S::SlidingSF},        {S::OverturningSF},
+    {S::ResultantPosition}, {S::AbsInputEnergy}, {S::AbsKineticEnergy}, {S::RelInputEnergy},
+    {S::RelKineticEnergy},  {S::PreseismicWork}, {S::PotentialEnergy},  {S::FrictionEnergy},
+    {S::ImpactEnergy},
 };
 
 } // namespace

@@ -144,7 +144,7 @@ constexpr TextEntry kTexts[] = {
     {"records.ui.sa_g", "Sa (g)", "Sa (g)"},
     {"records.ui.preview", "Preview", "Aperçu"},
     {"records.ui.axis_acceleration", "Acceleration (g)", "Accélération (g)"},
-    {"records.ui.axis_velocity", "Velocity (m/s)", "Vitesse (m/s)"},
+    {"records.ui.axis_velocity", "Velocity (m/sec)", "Vitesse (m/sec)"},
     {"records.ui.axis_displacement", "Displacement (m)", "Déplacement (m)"},
     {"records.ui.processed_title", "%1 [processed: %2]", "%1 [traité : %2]"},
     {"records.ui.uneven_samples",

@@ -56,7 +56,7 @@ TEST_F(RockingRunCommandTest, WritesTheRockingGrid) {
     ASSERT_EQ(rows.size(), 2u + 301u);
     ASSERT_EQ(rows[0].size(), 15u);
     EXPECT_EQ(rows[0][1], "Rotation");
-    EXPECT_EQ(rows[0][12], "Impact energy");
+    EXPECT_EQ(rows[0][12], "Energy dissipated by impact");
     EXPECT_EQ(rows[1][1], "(rad)");
     EXPECT_EQ(rows[1][5], "(% of failure plane length)");
     EXPECT_EQ(rows[1][6], "(kN·m)");

@@ -56,7 +56,7 @@ TEST_F(SlidingRockingRunCommandTest, WritesTheTwentyOneColumnGrid) {
     ASSERT_EQ(rows.size(), 2u + 101u);
     ASSERT_EQ(rows[0].size(), 21u);
     EXPECT_EQ(rows[0][1], "Horizontal relative displacement at center of mass");
-    EXPECT_EQ(rows[0][20], "Impact energy");
+    EXPECT_EQ(rows[0][20], "Energy dissipated by impact");
     EXPECT_EQ(rows[1][4], "(m)");
     EXPECT_EQ(rows[1][13], "(kN·m)");
 

@@ -56,10 +56,10 @@ TEST(ResultGridTest, SlidingGridTitlesAndUnitsInBothLanguages) {
                                              "Sliding safety factor",
                                              "Absolute input energy",
                                              "Relative input energy",
-                                             "Pre-seismic loads energy",
+                                             "Work done by pre-seismic forces",
                                              "Absolute kinetic energy",
                                              "Relative kinetic energy",
-                                             "Friction energy",
+                                             "Energy dissipated by friction",
                                              "Potential energy",
                                              "Absolute energy error",
                                              "Relative energy error"};
@@ -136,8 +136,9 @@ TEST(ResultGridTest, CsvHasTitleUnitAndDataRows) {
         ResultGridCsv(SlidingResultGrid(slidingResult(), Language::English), GridPrecision::Grid);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "Time;Sliding;Sliding velocity;Sliding acceleration;Sliding safety factor;Absolute "
-              "input energy;Relative input energy;Pre-seismic loads energy;Absolute kinetic "
-              "energy;Relative kinetic energy;Friction energy;Potential energy;Absolute energy "
+              "input energy;Relative input energy;Work done by pre-seismic forces;Absolute kinetic "
+              "energy;Relative kinetic energy;Energy dissipated by friction;Potential "
+              "energy;Absolute energy "
               "error;Relative energy error");
     EXPECT_NE(csv.find("\n(sec);(m);(m/sec);(m/sec²);;(kN·m);"), std::string::npos);
     EXPECT_NE(csv.find("\n0.000;0.00000000;0.00000000;"), std::string::npos);

@@ -56,13 +56,13 @@ TEST(RockingResultGridTest, ColumnsTitlesAndUnitsInBothLanguages) {
                              "Rotational acceleration",
                              "Overturning safety factor",
                              "Resultant position (% from U/S)",
-                             "Absolute seismic energy",
-                             "Relative seismic energy",
-                             "Pre-seismic loads energy",
+                             "Absolute input energy",
+                             "Relative input energy",
+                             "Work done by pre-seismic forces",
                              "Absolute kinetic energy",
                              "Relative kinetic energy",
                              "Potential energy",
-                             "Impact energy",
+                             "Energy dissipated by impact",
                              "Absolute energy error",
                              "Relative energy error"};
     const char* french[] = {"Temps",
@@ -114,7 +114,8 @@ TEST(RockingResultGridTest, NumbersWithTenDecimalsAndGridEnergyErrors) {
     const std::string csv = ResultGridCsv(g, GridPrecision::Grid);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "Time;Rotation;Rotational velocity;Rotational acceleration;Overturning safety "
-              "factor;Resultant position (% from U/S);Absolute seismic energy;Relative seismic "
-              "energy;Pre-seismic loads energy;Absolute kinetic energy;Relative kinetic "
-              "energy;Potential energy;Impact energy;Absolute energy error;Relative energy error");
+              "factor;Resultant position (% from U/S);Absolute input energy;Relative input "
+              "energy;Work done by pre-seismic forces;Absolute kinetic energy;Relative kinetic "
+              "energy;Potential energy;Energy dissipated by impact;Absolute energy error;Relative "
+              "energy error");
 }

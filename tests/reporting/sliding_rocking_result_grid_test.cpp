@@ -44,10 +44,10 @@ TEST(SlidingRockingResultGridTest, TwentyOneColumnsWithTitlesAndUnits) {
         {9, "Rotational acceleration", "(rad/sec²)"},
         {10, "Sliding safety factor", ""},
         {12, "Resultant position (% from U/S)", "(% of failure plane length)"},
-        {13, "Absolute seismic energy", "(kN·m)"},
-        {17, "Work done by preseismic forces", "(kN·m)"},
-        {19, "Friction energy", "(kN·m)"},
-        {20, "Impact energy", "(kN·m)"},
+        {13, "Absolute input energy", "(kN·m)"},
+        {17, "Work done by pre-seismic forces", "(kN·m)"},
+        {19, "Energy dissipated by friction", "(kN·m)"},
+        {20, "Energy dissipated by impact", "(kN·m)"},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.column);

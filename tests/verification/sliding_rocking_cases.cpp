@@ -246,20 +246,22 @@ CaseReport EnergyBalanceReport(const RunResults& results, Scope) {
     const GridColumns& r = results.grid("sr-energy-r");
     std::vector<Row> rows = {
         {"sr-energy-sr", "sliding and rocking",
-         BalanceOf(sr["Absolute seismic energy"], sr["Relative seismic energy"],
-                   sr["Work done by preseismic forces"], sr["Absolute kinetic energy"],
-                   sr["Relative kinetic energy"], sr["Impact energy"], sr["Friction energy"],
-                   sr["Potential energy"]),
+         BalanceOf(sr["Absolute input energy"], sr["Relative input energy"],
+                   sr["Work done by pre-seismic forces"], sr["Absolute kinetic energy"],
+                   sr["Relative kinetic energy"], sr["Energy dissipated by impact"],
+                   sr["Energy dissipated by friction"], sr["Potential energy"]),
          LargestMagnitude(sr["Sliding displacement"]), LargestMagnitude(sr["Rotation"])},
         {"sr-energy-s", "sliding",
          BalanceOf(s["Absolute input energy"], s["Relative input energy"],
-                   s["Pre-seismic loads energy"], s["Absolute kinetic energy"],
-                   s["Relative kinetic energy"], none, s["Friction energy"], s["Potential energy"]),
+                   s["Work done by pre-seismic forces"], s["Absolute kinetic energy"],
+                   s["Relative kinetic energy"], none, s["Energy dissipated by friction"],
+                   s["Potential energy"]),
          LargestMagnitude(s["Sliding"]), 0.0},
         {"sr-energy-r", "rocking",
-         BalanceOf(r["Absolute seismic energy"], r["Relative seismic energy"],
-                   r["Pre-seismic loads energy"], r["Absolute kinetic energy"],
-                   r["Relative kinetic energy"], r["Impact energy"], none, r["Potential energy"]),
+         BalanceOf(r["Absolute input energy"], r["Relative input energy"],
+                   r["Work done by pre-seismic forces"], r["Absolute kinetic energy"],
+                   r["Relative kinetic energy"], r["Energy dissipated by impact"], none,
+                   r["Potential energy"]),
          0.0, LargestMagnitude(r["Rotation"])},
     };
     for (const Row& row : rows) {
@@ -279,12 +281,13 @@ CaseReport EnergyBalanceReport(const RunResults& results, Scope) {
     const std::vector<double>& t = sr["Time"];
     Plot plot{"sliding-rocking-energy", "Time (s)", "Energy relative to the base (kN·m)", {}};
     plot.series.push_back(
-        {"input Ir", "#000000", PlotSeries::Style::Line, t, sr["Relative seismic energy"]});
+        {"input Ir", "#000000", PlotSeries::Style::Line, t, sr["Relative input energy"]});
     plot.series.push_back(
         {"kinetic Kr", "#0050c0", PlotSeries::Style::Line, t, sr["Relative kinetic energy"]});
     plot.series.push_back(
-        {"friction F", "#e07000", PlotSeries::Style::Line, t, sr["Friction energy"]});
-    plot.series.push_back({"impact D", "#008000", PlotSeries::Style::Line, t, sr["Impact energy"]});
+        {"friction F", "#e07000", PlotSeries::Style::Line, t, sr["Energy dissipated by friction"]});
+    plot.series.push_back(
+        {"impact D", "#008000", PlotSeries::Style::Line, t, sr["Energy dissipated by impact"]});
     plot.series.push_back(
         {"potential P", "#7030a0", PlotSeries::Style::Line, t, sr["Potential energy"]});
     plot.series.push_back(

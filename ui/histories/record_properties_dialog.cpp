@@ -3,6 +3,7 @@
 
 #include "chart/chart_widget.h"
 #include "ui/histories/history_chart.h"
+#include "ui/histories/record_dialog_buttons.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -42,14 +43,14 @@ RecordPropertiesDialog::RecordPropertiesDialog(std::vector<double> accelerations
     const MeasureRow rows[] = {
         {"records.ui.im.pga", "PgaValue", m.Pga, "g"},
         {"records.ui.im.t_pga", "TPgaValue", m.TPga, "s"},
-        {"records.ui.im.pgv", "PgvValue", m.Pgv, "m/s"},
+        {"records.ui.im.pgv", "PgvValue", m.Pgv, "m/sec"},
         {"records.ui.im.t_pgv", "TPgvValue", m.TPgv, "s"},
         {"records.ui.im.pgd", "PgdValue", m.Pgd, "m"},
         {"records.ui.im.t_pgd", "TPgdValue", m.TPgd, "s"},
-        {"records.ui.im.arias", "AriasValue", m.Arias, "m/s"},
+        {"records.ui.im.arias", "AriasValue", m.Arias, "m/sec"},
         {"records.ui.im.d5_95", "D5_95Value", m.D5_95, "s"},
         {"records.ui.im.d5_75", "D5_75Value", m.D5_75, "s"},
-        {"records.ui.im.cav", "CavValue", m.Cav, "m/s"},
+        {"records.ui.im.cav", "CavValue", m.Cav, "m/sec"},
         {"records.ui.im.tm", "TmValue", m.Tm, "s"},
         {"records.ui.im.tp", "TpValue", m.Tp, "s"},
     };
@@ -85,6 +86,7 @@ RecordPropertiesDialog::RecordPropertiesDialog(std::vector<double> accelerations
     close->setObjectName(QStringLiteral("ButtonClose"));
     buttons->setCenterButtons(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    addRecordHelpButton(buttons, this, language);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);

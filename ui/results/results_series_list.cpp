@@ -73,9 +73,9 @@ std::string completion(const ItemSpec& spec, UnitSystem units) {
     case SeriesDimension::Length:
         return L + ")";
     case SeriesDimension::Velocity:
-        return L + "/s)";
+        return L + "/sec)";
     case SeriesDimension::Acceleration:
-        return L + "/s²)";
+        return L + "/sec²)";
     case SeriesDimension::Energy:
         return units::energyUnit(units) + ")";
     default:

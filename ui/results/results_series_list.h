@@ -30,7 +30,7 @@ struct ResultsListItem final {
 };
 
 /// The items the viewer offers after an analysis of kind, in its order, with the unit texts of
-/// units completed: lengths "(m)", "(m/s)", "(m/s²)", energies "(kN·m)". Sliding: 13 items,
+/// units completed: lengths "(m)", "(m/sec)", "(m/sec²)", energies "(kN·m)". Sliding: 13 items,
 /// rocking: 14, sliding and rocking: 22.
 std::vector<ResultsListItem> ResultsSeriesList(AnalysisKind kind, UnitSystem units,
                                                Language language);

@@ -173,8 +173,8 @@ TEST(ResultsDialogTest, ListsCarryTheUnitsOfTheProject) {
     ResultsDialog dlg(inch, Language::English, prompts);
     ASSERT_EQ(dlg.items().size(), 13u);
     EXPECT_EQ(dlg.items()[0].label, "Block relative displacement (in)");
-    EXPECT_EQ(dlg.items()[1].label, "Block relative velocity (in/s)");
-    EXPECT_EQ(dlg.items()[2].label, "Block relative acceleration (in/s²)");
+    EXPECT_EQ(dlg.items()[1].label, "Block relative velocity (in/sec)");
+    EXPECT_EQ(dlg.items()[2].label, "Block relative acceleration (in/sec²)");
     for (int i = 4; i <= 10; ++i)
         EXPECT_TRUE(dlg.items()[static_cast<std::size_t>(i)].label.ends_with("(lb·in)"))
             << dlg.items()[static_cast<std::size_t>(i)].label;
@@ -280,8 +280,8 @@ TEST(ResultsCsvTest, SlidingFileHasTheTwoHeaderLinesAndElevenColumns) {
               "\"Units : Length=m / Mass=ton / Force=kN\"\r\n"
               "\"Time\";\"Relative displacement\";\"Relative velocity\";\"Relative "
               "acceleration\";\"Sliding safety factor\";\"Absolute input energy\";\"Relative "
-              "input energy\";\"Pre-seismic loads energy\";\"Absolute kinetic energy\";\"Relative "
-              "kinetic energy\";\"Friction energy\"\r\n"
+              "input energy\";\"Work done by pre-seismic forces\";\"Absolute kinetic "
+              "energy\";\"Relative kinetic energy\";\"Energy dissipated by friction\"\r\n"
               "     0.00000;  0.000000E+000;  0.000000E+000;  0.000000E+000;  0.000000E+000;  "
               "0.000000E+000;  0.000000E+000;  0.000000E+000;  0.000000E+000;  0.000000E+000;  "
               "0.000000E+000\r\n"
@@ -305,7 +305,7 @@ TEST(ResultsCsvTest, RockingAndSlidingRockingFilesWriteTheirOwnSeries) {
                      "acceleration\";\"Overturning safety factor\";\"Resultant position\";"),
               std::string::npos)
         << r;
-    EXPECT_NE(r.find("\"Impact energy\"\r\n"), std::string::npos) << r;
+    EXPECT_NE(r.find("\"Energy dissipated by impact\"\r\n"), std::string::npos) << r;
     EXPECT_NE(r.find("     0.01000;  0.000000E+000;  0.000000E+000;  0.000000E+000;  "
                      "0.000000E+000;  8.750000E+001;"),
               std::string::npos)
@@ -319,9 +319,9 @@ TEST(ResultsCsvTest, RockingAndSlidingRockingFilesWriteTheirOwnSeries) {
                       "acceleration\";\"Rotation\";\"Angular velocity\";\"Angular "
                       "acceleration\";\"Sliding safety factor\";\"Overturning safety "
                       "factor\";\"Resultant position\";\"Absolute input energy\";\"Relative "
-                      "input energy\";\"Pre-seismic loads energy\";\"Absolute kinetic "
-                      "energy\";\"Relative kinetic energy\";\"Friction energy\";\"Impact "
-                      "energy\"");
+                      "input energy\";\"Work done by pre-seismic forces\";\"Absolute kinetic "
+                      "energy\";\"Relative kinetic energy\";\"Energy dissipated by "
+                      "friction\";\"Energy dissipated by impact\"");
 }
 
 TEST(ResultsDialogTest, SaveAsWritesTheCsvFile) {

@@ -106,7 +106,7 @@ TEST(SpreadsheetDialogTest, CsvAndTextExportsWriteEveryRow) {
     dlg.exportText();
     ASSERT_EQ(prompts.fileDialogs.size(), 2u);
     EXPECT_EQ(prompts.fileDialogs[0].title,
-              QStringLiteral("Save grid in a comma seperated values file:"));
+              QStringLiteral("Save grid in a semicolon-separated values file:"));
     EXPECT_EQ(prompts.fileDialogs[1].title, QStringLiteral("Save grid in a text file:"));
     const QList<QByteArray> lines = fileBytes(csv).split('\n');
     ASSERT_EQ(lines.size(), 6); // five rows and the empty rest after the last line end
