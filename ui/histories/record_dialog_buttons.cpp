@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/record_dialog_buttons.h"
 
+#include "ui/widgets/help_topics.h"
+#include "ui/widgets/help_window.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QDialog>
@@ -19,7 +21,17 @@ QDialogButtonBox* makeRecordButtons(QDialog* dialog, Language language, QPushBut
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     buttons->setCenterButtons(true);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    addRecordHelpButton(buttons, dialog, language);
     return buttons;
+}
+
+void addRecordHelpButton(QDialogButtonBox* buttons, QDialog* dialog, Language language) {
+    auto* help =
+        buttons->addButton(uiText(language, "desktop.records.help"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setAutoDefault(false);
+    QObject::connect(help, &QPushButton::clicked, dialog,
+                     [dialog, language] { showHelp(dialog, language, HelpContext::FileFormat); });
 }
 
 } // namespace quibel

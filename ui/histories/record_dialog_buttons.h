@@ -9,8 +9,12 @@ class QPushButton;
 
 namespace quibel {
 
-/// The centred OK ("ButtonOk", the default) and Cancel ("ButtonCancel", which rejects dialog)
-/// of the record dialogs; the caller connects OK.
+/// The centred OK ("ButtonOk", the default), Cancel ("ButtonCancel", which rejects dialog)
+/// and Help of the record dialogs; the caller connects OK.
 QDialogButtonBox* makeRecordButtons(QDialog* dialog, Language language, QPushButton*& ok);
+
+/// Adds the Help button ("HelpBtn") of the record dialogs to buttons: it opens the page on
+/// reading records.
+void addRecordHelpButton(QDialogButtonBox* buttons, QDialog* dialog, Language language);
 
 } // namespace quibel

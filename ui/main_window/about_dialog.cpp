@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/about_dialog.h"
 
+#include "ui/widgets/help_key.h"
+#include "ui/widgets/help_topics.h"
 #include "ui/widgets/ui_text.h"
 #include "version/program_version.h"
 
@@ -53,6 +55,7 @@ QStringList AboutDialog::credits(Language language) {
 AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(uiText(language, "ui.about.caption"));
+    addHelpShortcut(*this, language, HelpContext::About);
 
     auto* name = new QLabel(QStringLiteral("<h2>QUIBEL</h2>"), this);
     name->setObjectName(QStringLiteral("AboutName"));

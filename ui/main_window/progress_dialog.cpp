@@ -4,6 +4,8 @@
 #include "numeric/error.h"
 #include "reporting/run_status_text.h"
 #include "ui/widgets/application_state.h"
+#include "ui/widgets/help_key.h"
+#include "ui/widgets/help_topics.h"
 #include "ui/widgets/ui_text.h"
 #include "ui/widgets/user_prompts.h"
 
@@ -45,6 +47,8 @@ ProgressDialog::ProgressDialog(ApplicationState& state, UserPrompts& prompts, QW
       mState(state), mPrompts(prompts), mStepFactory(std::move(stepFactory)) {
     setObjectName(QStringLiteral("ProgressDialog"));
     setModal(true);
+    addHelpShortcut(*this, state.language(),
+                    menuHelpContext(HelpContext::AnalysisMenu, state.language()));
 
     mProgressTitle = makeLabel(this, "ProgressTitle", true);
     mProgressBar = new QProgressBar(this);

@@ -67,6 +67,7 @@ ResultsDialog::ResultsDialog(const TBlocStatic& model, Language language, UserPr
     QMenu* help = menuBar->addMenu(t("ui.results.menu.help"));
     QAction* helpItem = help->addAction(t("ui.results.help"), this, &ResultsDialog::showHelpPage);
     helpItem->setObjectName(QStringLiteral("ActionHelp"));
+    helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     for (QAction* a : {saveAs, exportGraphic, close, copy, helpItem})
         a->setShortcutContext(Qt::WindowShortcut);
 

@@ -4,6 +4,8 @@
 #include "ui/results/grid_text_export.h"
 #include "ui/results/result_grid_table_model.h"
 #include "ui/results/workbook_export.h"
+#include "ui/widgets/help_key.h"
+#include "ui/widgets/help_topics.h"
 #include "ui/widgets/regional_decimal.h"
 #include "ui/widgets/save_text_file.h"
 #include "ui/widgets/ui_text.h"
@@ -32,6 +34,7 @@ SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language
       mGrid(ResultGridFor(model, language)), mDecimalSeparator(regionalDecimalSeparator()) {
     setObjectName(QStringLiteral("SpreadsheetDialog"));
     setWindowTitle(uiText(language, "ui.sheet.caption"));
+    addHelpShortcut(*this, language, HelpContext::Results);
     resize(800, 500);
     const bool english = language == Language::English;
     auto t = [language](const char* key) { return uiText(language, key); };

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/help_key.h"
 
+#include "ui/widgets/help_window.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QShortcut>
 
 namespace quibel {
 
@@ -28,6 +31,13 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     help->click();
     return true;
+}
+
+void addHelpShortcut(QWidget& window, Language language, int context) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    key->setObjectName(QStringLiteral("HelpShortcut"));
+    QObject::connect(key, &QShortcut::activated, &window,
+                     [&window, language, context] { showHelp(&window, language, context); });
 }
 
 } // namespace quibel

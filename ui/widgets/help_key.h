@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "texts/text_catalogue.h"
+
 #include <QObject>
+
+class QWidget;
 
 namespace quibel {
 
@@ -16,5 +20,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+/// F1 in window opens the help page of context in language: for the windows that have no Help
+/// button to press.
+void addHelpShortcut(QWidget& window, Language language, int context);
 
 } // namespace quibel

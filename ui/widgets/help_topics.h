@@ -40,6 +40,7 @@ inline constexpr int Results = 570;
 inline constexpr int MassList = 600;
 inline constexpr int ComputedData = 640;
 inline constexpr int MassData = 670;
+inline constexpr int About = 700;
 } // namespace HelpContext
 
 /// The topic of a menu in language (English topics 210..270, French topics 320..380).

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/help_window.h"
 
+#include "model/model_flags.h"
+#include "model/project_record.h"
+#include "reporting/computed_data_report.h"
 #include "ui/widgets/help_topics.h"
 
 #include <QFile>
@@ -95,4 +98,30 @@ TEST(HelpWindowTest, ShowsTopicsAndSearchesEveryPage) {
 
     help->showTopic(12345); // no such topic: the contents, with a note
     EXPECT_TRUE(help->currentPage().toString().endsWith("/fr/contents.html"));
+}
+
+// The computed-data page says what the report of each language holds: the French report
+// lists the added masses and the values with them, under headings marked "(avec les masses
+// ajoutées)"; the English report holds the block alone, and its page says so.
+TEST(HelpTopicsTest, ComputedDataPageSaysWhatEachLanguagesReportHolds) {
+    TBlocStatic m = startupModel();
+    m.AnalysisKind = AnalysisKind::Rocking;
+    setFlag(m.ModelFlags, ModelFlag::HasMasses, true);
+    m.Masses.Items.push_back({8, 14, 2, 10});
+    auto joined = [&m](Language l) {
+        std::string s;
+        for (const std::string& line : ComputedDataReport(m, l))
+            s += line + "\n";
+        return QString::fromStdString(s);
+    };
+    const QString marker = QStringLiteral("(avec les masses ajoutées)");
+    ASSERT_TRUE(joined(Language::French).contains(marker));
+    ASSERT_FALSE(joined(Language::English).contains(QStringLiteral("14.000")));
+    const QString english = helpPagePlainText(helpPageUrl(Language::English, 640));
+    const QString french = helpPagePlainText(helpPageUrl(Language::French, 640));
+    EXPECT_TRUE(english.contains(marker));
+    EXPECT_TRUE(english.contains(QStringLiteral("nor any value with the added masses")));
+    EXPECT_TRUE(french.contains(QStringLiteral("« avec les masses ajoutées »")));
+    EXPECT_TRUE(french.contains(
+        QStringLiteral("ni les listes des forces et des masses ajoutées, ni les valeurs avec")));
 }
