@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/project_record.h"
+#include "scripted_prompts.h"
+#include "texts/text_catalogue.h"
+#include "ui/main_window/user_settings.h"
+#include "ui/widgets/application_state.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quibel::test {
+
+/// What the windows of the walk are made from: a confirmed start-up model, prompts that show
+/// nothing and a settings file of the test's own.
+struct WalkFixture {
+    WalkFixture();
+    ~WalkFixture();
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    ApplicationState state;
+    std::unique_ptr<UserSettings> settings;
+    TBlocStatic model;
+};
+
+/// One window of the program: its name, how it is made in a language and the help page F1
+/// opens in it (0: the window answers F1 some other way, or has no page).
+struct WalkWindow {
+    std::string name;
+    std::function<std::unique_ptr<QWidget>(WalkFixture&, Language)> make;
+    int helpContext = 0;
+};
+
+/// Every window the main window's commands open, and every window those open in turn.
+std::vector<WalkWindow> everyWindow();
+
+/// The texts of window's visible labels, buttons, check boxes, tabs and group titles that
+/// are wider than the room their widget gives them, or that reach past the window's edge,
+/// each described as "object (class): text needs N px, has M".
+std::vector<std::string> cutTexts(const QWidget& window);
+
+/// Sets the application's font to factor times its size for the lifetime of the object.
+class ScopedFontScale {
+public:
+    explicit ScopedFontScale(double factor);
+    ~ScopedFontScale();
+    ScopedFontScale(const ScopedFontScale&) = delete;
+    ScopedFontScale& operator=(const ScopedFontScale&) = delete;
+
+private:
+    QFont mSaved;
+};
+
+} // namespace quibel::test
