@@ -7,6 +7,7 @@
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -30,6 +31,11 @@ DatabaseDialog::DatabaseDialog(const DatabaseCatalogue& catalogue, Language lang
     mTree->setObjectName(QStringLiteral("RecordTree"));
     mTree->setHeaderHidden(true);
     mTree->setColumnCount(1);
+    // Long record titles are shown whole: the column takes the width of the longest and the
+    // tree scrolls sideways; each item's tool tip holds its title too.
+    mTree->header()->setStretchLastSection(false);
+    mTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    mTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QTreeWidgetItem* sheet = nullptr;
     for (std::size_t i = 0; i < mNodes.size(); ++i) {
         const DatabaseNode& node = mNodes[i];
@@ -41,6 +47,7 @@ DatabaseDialog::DatabaseDialog(const DatabaseCatalogue& catalogue, Language lang
             item = new QTreeWidgetItem(sheet);
         }
         item->setText(0, QString::fromStdString(node.Text));
+        item->setToolTip(0, item->text(0));
         item->setData(0, kNodeIndexRole, static_cast<int>(i));
     }
     mTree->setCurrentItem(nullptr);

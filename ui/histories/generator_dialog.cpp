@@ -120,7 +120,8 @@ GeneratorDialog::GeneratorDialog(const std::array<GeneratorTerm, 4>& terms, Lang
             b->setToolTip(uiText(language, hint));
             b->setIcon(shapeGlyph(shape));
             b->setCheckable(true);
-            b->setFocusPolicy(Qt::NoFocus);
+            // Reachable with Tab after the row's fields and pressed with Space.
+            b->setFocusPolicy(Qt::StrongFocus);
             b->setChecked(ShapeShownDown(term) == shape);
             connect(b, &QToolButton::clicked, this, [this, r, b] { chooseShape(r, b); });
             return b;
@@ -187,8 +188,8 @@ void GeneratorDialog::chooseShape(int r, QToolButton* clicked) {
         down = TermShape::Triangle;
     else if (row.impulse->isChecked())
         down = TermShape::Impulse;
-    // The shape buttons take no focus, so a value still being typed in the row would not have
-    // been taken: take the row first, so the rule sees what the row shows.
+    // A click (or a key) on a shape button may come before the field being typed has handed in
+    // its value: take the row first, so the rule sees what the row shows.
     takeRow(r);
     ShapeButtonClicked(mTerms[static_cast<std::size_t>(r)], down);
     // Redrawn whether the term came on or went off, so the preview never shows a term that is

@@ -77,7 +77,8 @@ MouseModeButtons::MouseModeButtons(ChartWidget* chart, const std::array<Mode, 4>
         b->setIcon(glyph(modes[i].action));
         b->setCheckable(true);
         b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reachable with Tab and chosen with Space, like the window's other buttons.
+        b->setFocusPolicy(Qt::StrongFocus);
         layout->addWidget(b);
         mGroup->addButton(b, static_cast<int>(i));
         mButtons[i] = b;

@@ -146,3 +146,24 @@ TEST(GeneratorDialogTest, LeavingAFieldTakesTheRowAndRedraws) {
     test::typeInto(child<NumericEdit>(dlg, "Phase4"), QStringLiteral("270"));
     EXPECT_EQ(dlg.terms()[3].Phase, 180.0);
 }
+
+// The shape buttons are reached with Tab from the row's last field and pressed with Space, so
+// a row can be filled and switched on without the mouse.
+TEST(GeneratorDialogTest, ShapeButtonsAreReachedAndPressedFromTheKeyboard) {
+    GeneratorDialog dlg(noTerms(), Language::English);
+    ASSERT_TRUE(quibel::test::showActive(dlg));
+    fillRow(dlg, 1, 1, 1, 0, 0, 1);
+    child<NumericEdit>(dlg, "End1")->setFocus(Qt::TabFocusReason);
+    const struct {
+        const char* button;
+        TermShape shape;
+    } steps[] = {{"SpeedSinus", TermShape::Sine}, {"SpeedTriangular", TermShape::Triangle}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.button);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), shapeButton(dlg, s.button, 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(dlg.terms()[0].Shape, s.shape);
+        EXPECT_TRUE(dlg.terms()[0].Active);
+    }
+}

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -672,4 +673,23 @@ TEST(TimeHistoryDialogTest, MainWindowCommandsOpenTheDialogOfTheirHistory) {
     EXPECT_EQ(shownCaption, QStringLiteral("Horizontal base acceleration (g)"));
     EXPECT_EQ(state.Model.history(HistoryKind::HorizontalAcceleration).Title, "From the menu");
     EXPECT_FALSE(state.ModelSaved);
+}
+
+// A record title longer than the tree is wide is shown whole: its column is as wide as the
+// text (the tree scrolls sideways to it) and its tool tip holds the title.
+TEST(TimeHistoryDialogTest, DatabaseTreeShowsWholeRecordTitles) {
+    const std::string title =
+        "A record title far longer than the tree of the database window is wide, 1988-11-25";
+    DatabaseCatalogue catalogue;
+    catalogue.Nodes = {{"Sheet", 0, 0}, {title, 1, 1}};
+    DatabaseDialog dialog(catalogue, Language::English);
+    ASSERT_TRUE(quibel::test::showActive(dialog));
+    QTreeWidget& tree = dialog.tree();
+    tree.expandAll();
+    QApplication::processEvents();
+    QTreeWidgetItem* record = tree.topLevelItem(0)->child(0);
+    const QString text = QString::fromStdString(title);
+    EXPECT_EQ(record->toolTip(0), text);
+    EXPECT_GE(tree.columnWidth(0), tree.fontMetrics().horizontalAdvance(text));
+    EXPECT_GT(tree.horizontalScrollBar()->maximum(), 0);
 }
