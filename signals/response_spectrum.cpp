@@ -228,7 +228,7 @@ OscillatorPeaks OscillatorResponsePeaks(const double* accelerations, int n, doub
 ResponseSpectra ComputeResponseSpectra(const SignalSamples& input,
                                        const std::vector<double>& periods,
                                        const std::vector<double>& dampings, UnitSystem units,
-                                       unsigned threads) {
+                                       unsigned threads, const std::atomic<bool>* cancel) {
     const double dt = inputStep(input);
     if (periods.empty())
         throw Error("signals.spectrum_no_periods");
@@ -262,6 +262,8 @@ ResponseSpectra ComputeResponseSpectra(const SignalSamples& input,
     std::atomic<int> next{0};
     auto work = [&](std::vector<OscillatorPeaks>& peaks) noexcept {
         for (int l = next++; l < m; l = next++) {
+            if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
+                return;
             periodPeaks(acc, n, dt, periods[static_cast<std::size_t>(l)], dampings.data(), q,
                         peaks.data());
             for (int d = 0; d < q; ++d) {

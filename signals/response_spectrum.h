@@ -6,6 +6,7 @@
 #include "numeric/tvector.h"
 #include "signals/signal_samples.h"
 
+#include <atomic>
 #include <vector>
 
 namespace quibel {
@@ -41,7 +42,8 @@ OscillatorPeaks OscillatorResponsePeaks(const double* accelerations, int n, doub
 /// The spectra of input (accelerations in g; only Times[1], Times[2] and the number of values
 /// are used: dt = Times[2] - Times[1]) for every period and damping ratio of the lists, in the
 /// length unit of units. The periods are spread over `threads` threads (0: one per core); the
-/// results do not depend on it.
+/// results do not depend on it. Once *cancel (when given) turns true, no further period is
+/// started: the rows of the periods not reached stay 0 and the caller discards the spectra.
 /// Throws Error("signals.spectrum_no_time_step") when the input has fewer than two samples or
 /// no positive step, Error("signals.spectrum_no_periods") / ("signals.spectrum_no_damping")
 /// for an empty list, Error("signals.spectrum_period_not_positive") for a period that is not
@@ -49,6 +51,7 @@ OscillatorPeaks OscillatorResponsePeaks(const double* accelerations, int n, doub
 ResponseSpectra ComputeResponseSpectra(const SignalSamples& input,
                                        const std::vector<double>& periods,
                                        const std::vector<double>& dampings, UnitSystem units,
-                                       unsigned threads = 0);
+                                       unsigned threads = 0,
+                                       const std::atomic<bool>* cancel = nullptr);
 
 } // namespace quibel

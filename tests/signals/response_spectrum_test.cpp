@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -240,4 +241,27 @@ TEST(ResponseSpectrumTest, InputsThatCannotBeAnalysedAreRefused) {
               "signals.spectrum_period_not_positive");
     EXPECT_EQ(errorKey([&] { ComputeResponseSpectra(ok, {1.0}, {1.0}, UnitSystem::MKnTon); }),
               "signals.spectrum_damping_range");
+}
+
+// A cancel flag already raised starts no period: every row stays 0 whatever the thread count;
+// a flag that stays down changes nothing.
+TEST(ResponseSpectrumTest, RaisedCancelFlagStartsNoPeriod) {
+    const std::vector<double> a = {0.0, 0.1, -0.2, 0.15, 0.05};
+    const std::vector<double> periods = {0.1, 0.2, 0.5, 1.0};
+    const auto plain =
+        ComputeResponseSpectra(samplesOf(a, 0.01), periods, {0.05}, UnitSystem::MKnTon, 1);
+    for (unsigned threads : {1u, 3u}) {
+        SCOPED_TRACE(threads);
+        const std::atomic<bool> raised{true}, lowered{false};
+        const auto cancelled = ComputeResponseSpectra(samplesOf(a, 0.01), periods, {0.05},
+                                                      UnitSystem::MKnTon, threads, &raised);
+        const auto kept = ComputeResponseSpectra(samplesOf(a, 0.01), periods, {0.05},
+                                                 UnitSystem::MKnTon, threads, &lowered);
+        for (int l = 1; l <= 4; ++l) {
+            EXPECT_EQ(cancelled.Sa.get(l, 1), 0.0);
+            EXPECT_EQ(cancelled.Sd.get(l, 1), 0.0);
+            EXPECT_GT(plain.Sa.get(l, 1), 0.0);
+            EXPECT_EQ(kept.Sa.get(l, 1), plain.Sa.get(l, 1));
+        }
+    }
 }

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 namespace quibel {
@@ -36,9 +37,10 @@ struct SpectrumDialog::Job {
     SignalSamples input;
     std::vector<double> periods;
     std::vector<double> dampings;
-    UnitSystem units;
+    UnitSystem units{};
     std::optional<ResponseSpectra> result;
     std::optional<Message> error;
+    std::atomic<bool> cancel{false};
 };
 
 namespace {
@@ -141,7 +143,8 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
     mSaveButton = new QPushButton(uiText(language, "ui.spectrum.save"), this);
     mSaveButton->setObjectName(QStringLiteral("SaveButton"));
     mSaveButton->setAutoDefault(false);
-    connect(mAnalyseButton, &QPushButton::clicked, this, &SpectrumDialog::computeSpectra);
+    connect(mAnalyseButton, &QPushButton::clicked, this,
+            [this] { analysisRunning() ? cancelAnalysis() : computeSpectra(); });
     connect(fullView, &QPushButton::clicked, this, &SpectrumDialog::showFullView);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
@@ -220,6 +223,7 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
 
 SpectrumDialog::~SpectrumDialog() {
     if (mThread != nullptr) {
+        mJob->cancel = true;
         mThread->wait();
         delete mThread;
     }
@@ -233,7 +237,9 @@ QString SpectrumDialog::lengthUnit() const {
 void SpectrumDialog::computeSpectra() {
     if (mThread != nullptr)
         return;
-    auto job = std::make_shared<Job>(Job{mInput, {}, {}, mUnits, std::nullopt, std::nullopt});
+    auto job = std::make_shared<Job>();
+    job->input = mInput;
+    job->units = mUnits;
     try {
         std::array<PeriodSet, 4> sets{};
         for (std::size_t i = 0; i < sets.size(); ++i) {
@@ -255,12 +261,13 @@ void SpectrumDialog::computeSpectra() {
         return;
     }
 
-    mAnalyseButton->setEnabled(false);
+    mAnalyseButton->setText(uiText(mLanguage, "desktop.spectrum.cancel"));
     mStatusPanels[2]->setText(uiText(mLanguage, "ui.spectrum.analysing"));
+    mJob = job;
     mThread = QThread::create([job] {
         try {
-            job->result =
-                ComputeResponseSpectra(job->input, job->periods, job->dampings, job->units);
+            job->result = ComputeResponseSpectra(job->input, job->periods, job->dampings,
+                                                 job->units, 0, &job->cancel);
         } catch (const Error& e) {
             job->error = e.message();
         } catch (const std::bad_alloc&) {
@@ -271,12 +278,26 @@ void SpectrumDialog::computeSpectra() {
     mThread->start();
 }
 
+void SpectrumDialog::cancelAnalysis() {
+    if (mJob == nullptr)
+        return;
+    mJob->cancel = true;
+    mAnalyseButton->setEnabled(false); // until the worker has stopped
+}
+
 void SpectrumDialog::analysisDone(const std::shared_ptr<Job>& job) {
     mThread->wait();
     delete mThread;
     mThread = nullptr;
+    mJob.reset();
+    mAnalyseButton->setText(uiText(mLanguage, "ui.spectrum.analyse"));
     mAnalyseButton->setEnabled(true);
     mStatusPanels[2]->clear();
+    if (job->cancel) {
+        mStatusPanels[2]->setText(uiText(mLanguage, "desktop.spectrum.cancelled"));
+        emit analysisFinished();
+        return;
+    }
     if (job->error) {
         mPrompts.showMessage(this, MessageKind::Error, renderMessage(mLanguage, *job->error));
         emit analysisFinished();

@@ -31,7 +31,9 @@ class UserPrompts;
 /// spectra of one damping ratio to a text file. Nothing is written back to the model.
 ///
 /// The analysis runs on a worker thread, so the window keeps repainting while it works; the
-/// results are shown when it ends (analysisFinished). Closing the window waits for it.
+/// results are shown when it ends (analysisFinished). While it runs, the Analyse button reads
+/// "Cancel analysis" and cancels it: the spectra shown before stay. Closing the window cancels
+/// it too and waits for the worker to stop.
 class SpectrumDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -44,6 +46,8 @@ public:
 
     /// Starts the analysis with the values of the boxes ("Analyse").
     void computeSpectra();
+    /// Asks the running analysis to stop; it ends, without results, after the period it is at.
+    void cancelAnalysis();
     /// Plots the chosen spectrum in full view ("Full view").
     void showFullView();
     /// Writes the spectra of the chosen damping ratio to a file the user names.
@@ -72,6 +76,7 @@ private:
     UserPrompts& mPrompts;
     std::optional<ResponseSpectra> mResults;
     QThread* mThread = nullptr;
+    std::shared_ptr<Job> mJob; ///< the running analysis
 
     std::array<NumericEdit*, 4> mPerStart{};
     std::array<NumericEdit*, 4> mPerEnd{};

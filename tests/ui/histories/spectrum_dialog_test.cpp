@@ -174,3 +174,25 @@ TEST(SpectrumDialogTest, SaveWritesTheChosenDampingRatio) {
     EXPECT_EQ(text.count(QStringLiteral("-------------  ------------- ------------ ------------")),
               2);
 }
+
+// While the spectra are computed the Analyse button cancels them: the run ends without
+// spectra or message box, the status bar says so and the button starts a new run again.
+TEST(SpectrumDialogTest, RunningAnalysisIsCancelledFromItsButton) {
+    ScriptedPrompts prompts;
+    SpectrumDialog dlg(sineInput(40000), UnitSystem::MKnTon, Language::French, prompts);
+    auto* button = child<QPushButton>(dlg, "AnalyseButton");
+    QSignalSpy done(&dlg, &SpectrumDialog::analysisFinished);
+    button->click();
+    ASSERT_TRUE(dlg.analysisRunning());
+    EXPECT_EQ(button->text(), QStringLiteral("Annuler l'analyse"));
+    button->click();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_FALSE(dlg.analysisRunning());
+    EXPECT_FALSE(dlg.results().has_value());
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(child<QLabel>(dlg, "StatusPanel3")->text(),
+              QStringLiteral("L'analyse des spectres a été annulée."));
+    EXPECT_EQ(button->text(), QStringLiteral("Analyse"));
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_FALSE(child<QWidget>(dlg, "SaveButton")->isVisibleTo(&dlg));
+}
