@@ -134,3 +134,25 @@ TEST(MassInertiaDialogTest, ZeroDensityIsDetected) {
     EXPECT_EQ(notices.shown[0].second, "Zero value detected");
     EXPECT_FALSE(okEnabled(dialog));
 }
+
+// The user guide's example block: a = 20, b = 16, c = d = 2, e = 0 m of concrete. By hand:
+// the 20 x 2 crest rectangle (40 m², centroid (1, 10)) and the 14 x 18 downstream triangle
+// (126 m², centroid (2 + 14/3, 6)) make 166 m², so M = 2.4 x 166 = 398.4 t,
+// xc = (40 + 126 x 20/3) / 166 = 5.3012 m, yc = (400 + 756) / 166 = 6.9639 m; the polar
+// moments 40 x (2² + 20²) / 12 + 126 x (14² + 18²) / 18 plus the parallel-axis terms
+// 40 x 27.7183 + 126 x 2.7937 give 6447.39 m⁴, Im = 2.4 x 6447.39 = 15473.7 t·m².
+TEST(MassInertiaDialogTest, UserGuideBlockGivesTheStartUpProperties) {
+    MassInertiaDialog dialog(1, UnitSystem::MKnTon, Language::English);
+    ASSERT_TRUE(showActive(dialog));
+    enterOutline(dialog, "20", "16", "2", "2", "0");
+    QTest::mouseClick(child<QPushButton>(dialog, "compute_button"), Qt::LeftButton);
+    EXPECT_EQ(label(dialog, "mass_result_label"), "398.4 ton");
+    EXPECT_EQ(label(dialog, "xc_result_label"), "5.301 m");
+    EXPECT_EQ(label(dialog, "yc_result_label"), "6.964 m");
+    EXPECT_EQ(label(dialog, "im_result_label"), "15473.7 ton·m²");
+    const RotationalProperties r = dialog.computedProperties();
+    EXPECT_NEAR(r.M, 398.4, 1e-9);
+    EXPECT_NEAR(r.Xc, 880.0 / 166.0, 1e-12);
+    EXPECT_NEAR(r.Yc, 1156.0 / 166.0, 1e-12);
+    EXPECT_NEAR(r.Im, 15473.73, 0.01);
+}
