@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -93,17 +94,23 @@ std::optional<Need> labelNeed(const QLabel& label) {
     if (label.text().isEmpty() || label.wordWrap())
         return std::nullopt;
     QString text = label.text();
+    int needs = 0;
     if (label.textFormat() == Qt::RichText ||
         (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        // Laid out as the label lays it out, subscripts and all.
         QTextDocument doc;
+        doc.setDefaultFont(label.font());
+        doc.setDocumentMargin(0);
         doc.setHtml(text);
         text = doc.toPlainText();
+        needs = static_cast<int>(std::ceil(doc.idealWidth()));
+    } else {
+        if (label.buddy() != nullptr)
+            text = shown(text);
+        needs = widestLine(label.fontMetrics(), text);
     }
-    if (label.buddy() != nullptr)
-        text = shown(text);
     const int indent = label.indent() > 0 ? label.indent() : 0;
-    return Need{text, widestLine(label.fontMetrics(), text),
-                label.contentsRect().width() - 2 * label.margin() - indent};
+    return Need{text, needs, label.contentsRect().width() - 2 * label.margin() - indent};
 }
 
 std::optional<Need> buttonNeed(const QAbstractButton& button) {
@@ -136,6 +143,18 @@ void addTabNeeds(const QTabBar& bar, std::vector<std::pair<QString, Need>>& out)
         out.emplace_back(QStringLiteral("tab %1").arg(i),
                          Need{text, bar.fontMetrics().horizontalAdvance(text) + frame, has});
     }
+}
+
+// A field shows its value whole: the text and the two-pixel margins inside the frame.
+std::optional<Need> editNeed(const QLineEdit& edit) {
+    if (edit.text().isEmpty() || edit.echoMode() != QLineEdit::Normal)
+        return std::nullopt;
+    const int frame = edit.hasFrame()
+                          ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit)
+                          : 0;
+    const QMargins m = edit.textMargins();
+    return Need{edit.text(), edit.fontMetrics().horizontalAdvance(edit.text()) + 4,
+                edit.width() - 2 * frame - m.left() - m.right()};
 }
 
 std::optional<Need> groupNeed(const QGroupBox& group) {
@@ -176,6 +195,9 @@ std::vector<std::string> cutTexts(const QWidget& window) {
             }
         } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
             addTabNeeds(*bar, needs);
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            if (auto n = editNeed(*edit))
+                needs.emplace_back(QString(), *n);
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
             if (auto n = groupNeed(*group))
                 needs.emplace_back(QString(), *n);

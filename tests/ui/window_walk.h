@@ -40,7 +40,7 @@ struct WalkWindow {
 /// Every window the main window's commands open, and every window those open in turn.
 std::vector<WalkWindow> everyWindow();
 
-/// The texts of window's visible labels, buttons, check boxes, tabs and group titles that
+/// The texts of window's visible labels, buttons, check boxes, tabs, fields and group titles that
 /// are wider than the room their widget gives them, or that reach past the window's edge,
 /// each described as "object (class): text needs N px, has M".
 std::vector<std::string> cutTexts(const QWidget& window);

@@ -25,8 +25,9 @@ const char* languageName(Language l) {
 
 // The progress window shows its texts once the run has ended.
 void settle(QWidget& window) {
-    if (auto* progress = qobject_cast<ProgressDialog*>(&window))
+    if (auto* progress = qobject_cast<ProgressDialog*>(&window)) {
         ASSERT_TRUE(QTest::qWaitFor([progress] { return progress->analysisFinished(); }, 30000));
+    }
     QApplication::processEvents();
 }
 

@@ -142,6 +142,8 @@ NumericEdit* RecordProcessingDialog::numberEdit(const char* name, double value) 
     e->setDecimals(9);
     e->setDisplayMask(QStringLiteral(",0.########"));
     e->setValue(value);
+    // Room for a value like "1234.5678" at any font size, however the grid shares its width.
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000.00000")) + 12);
     return e;
 }
 

@@ -29,11 +29,13 @@
 #include <algorithm>
 #include <atomic>
 #include <new>
+#include <utility>
 
 namespace quibel {
 
 /// One analysis, shared between the window and its worker thread.
 struct SpectrumDialog::Job {
+    Job(SignalSamples samples, UnitSystem system) : input(std::move(samples)), units(system) {}
     SignalSamples input;
     std::vector<double> periods;
     std::vector<double> dampings;
@@ -85,8 +87,6 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
       mPrompts(prompts) {
     setObjectName(QStringLiteral("SpectrumDialog"));
     setWindowTitle(uiText(language, "ui.spectrum.caption"));
-    setMinimumSize(640, 480);
-    resize(760, 560);
 
     const QString periodMask = uiText(language, "ui.spectrum.period_mask");
     const QString dampingMask = uiText(language, "ui.spectrum.damping_mask");
@@ -219,6 +219,7 @@ SpectrumDialog::SpectrumDialog(SignalSamples input, UnitSystem units, Language l
                        static_cast<QWidget*>(mDampingSelector), static_cast<QWidget*>(mPlotLabel),
                        static_cast<QWidget*>(mPlotSelector), static_cast<QWidget*>(mSaveButton)})
         w->hide();
+    resize(sizeHint().expandedTo(QSize(760, 560)));
 }
 
 SpectrumDialog::~SpectrumDialog() {
@@ -237,9 +238,7 @@ QString SpectrumDialog::lengthUnit() const {
 void SpectrumDialog::computeSpectra() {
     if (mThread != nullptr)
         return;
-    auto job = std::make_shared<Job>();
-    job->input = mInput;
-    job->units = mUnits;
+    auto job = std::make_shared<Job>(mInput, mUnits);
     try {
         std::array<PeriodSet, 4> sets{};
         for (std::size_t i = 0; i < sets.size(); ++i) {

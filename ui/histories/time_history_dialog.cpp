@@ -81,8 +81,6 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     if (isForce() && language == Language::English)
         caption += QStringLiteral(" (%1)").arg(qstr(units::forceUnit(model.UnitSystem)));
     setWindowTitle(caption);
-    setMinimumSize(640, 400);
-    resize(632, 423);
 
     auto button = [&](const char* name, const char* key) {
         auto* b = new QPushButton(uiText(language, key), this);
@@ -164,12 +162,17 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     mMemoTitle->installEventFilter(this);
     connect(mMemoTitle, &QPlainTextEdit::textChanged, this, &TimeHistoryDialog::titleChanged);
 
-    auto* commands = new QHBoxLayout;
-    for (QPushButton* b :
-         {loadButton, generatorButton, databaseButton, advancedButton, deleteButton, fullViewButton,
-          mButtonSpectrum, mButtonProperties, mButtonProcessing})
-        commands->addWidget(b);
-    commands->addStretch();
+    // Two rows of commands: where the history comes from, then what is done with it. The
+    // window is never narrower than they are, in either language.
+    auto* commands = new QGridLayout;
+    QPushButton* const rows[2][5] = {
+        {loadButton, generatorButton, databaseButton, advancedButton, deleteButton},
+        {fullViewButton, mButtonSpectrum, mButtonProperties, mButtonProcessing, nullptr}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 5; ++c)
+            if (rows[r][c] != nullptr)
+                commands->addWidget(rows[r][c], r, c);
+    commands->setColumnStretch(5, 1);
 
     auto* readouts = new QGridLayout;
     readouts->addWidget(mMouseButtons, 0, 0, 2, 1, Qt::AlignVCenter);
@@ -223,6 +226,7 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
                            static_cast<QWidget*>(labelYpos), static_cast<QWidget*>(mEditYPos)})
             w->hide();
     }
+    resize(sizeHint().expandedTo(QSize(640, 460)));
     PlotHistory();
 }
 

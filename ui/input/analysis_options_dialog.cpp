@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -123,6 +124,9 @@ AnalysisOptionsDialog::AnalysisOptionsDialog(const TBlocStatic& model, Language 
         mPages->addTab(page, uiText(language, titleKey));
         return page;
     };
+    // Every tab shows its title whole: the window is as wide as the row of tabs.
+    mPages->setUsesScrollButtons(false);
+    mPages->tabBar()->setElideMode(Qt::ElideNone);
     QWidget* integration = addPage("numerical_integration_page", "ui.options.page_integration");
     QWidget* sliding = addPage("sliding_page", "ui.options.page_sliding");
     QWidget* rocking = addPage("rocking_page", "ui.options.page_rocking");
