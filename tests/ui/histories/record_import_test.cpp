@@ -201,7 +201,7 @@ TEST(RecordImportTest, ThePropertiesPanelShowsTheCoreMeasuresOfTheHistoryAsRun) 
     const double g = 9.80665, a = 0.4 * g;
     EXPECT_NEAR(shown->Arias, kPi / (2 * g) * a * a * 2.0 / 2, 1e-3 * shown->Arias);
     EXPECT_EQ(pgaText, "0.4 g");
-    EXPECT_TRUE(ariasText.endsWith(" m/s"));
+    EXPECT_TRUE(ariasText.endsWith(" m/sec"));
 }
 
 TEST(RecordImportTest, ForceHistoriesHaveNoRecordProperties) {

@@ -78,7 +78,7 @@ TEST(SpectrumDialogTest, DefaultSetsGive71PeriodsAndFiveDampings) {
     // Full view: abscissa over the period list.
     EXPECT_DOUBLE_EQ(dlg.chart().RangeLoX(), 0.001);
     EXPECT_DOUBLE_EQ(dlg.chart().RangeHiX(), 5.0);
-    EXPECT_EQ(dlg.chart().IdOrdinate(), QStringLiteral("Absolute acceleration spectra (m/s²)"));
+    EXPECT_EQ(dlg.chart().IdOrdinate(), QStringLiteral("Absolute acceleration spectra (m/sec²)"));
     // A very stiff oscillator moves with the ground: Sa at 0.001 s is the peak ground
     // acceleration, 0.1 g = 0.981 m/s² (g taken as 9.81 m/s²).
     EXPECT_NEAR(dlg.results()->Sa.get(1, 1), 0.981, 0.981 * 0.01);
