@@ -81,7 +81,7 @@ TEST_F(SlidingRockingRunCommandTest, FrenchTitles) {
     const auto rows = test::semicolonCells(mOut);
     EXPECT_EQ(rows[0][0], "Temps");
     EXPECT_EQ(rows[0][4], "Glissement");
-    EXPECT_EQ(rows[0][17], "Énergie des forces pré-séismiques");
+    EXPECT_EQ(rows[0][17], "Énergie des forces pré-sismiques");
     EXPECT_EQ(rows[1][12], "(% du plan de rupture)");
 }
 

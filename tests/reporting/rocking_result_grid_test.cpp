@@ -77,7 +77,7 @@ TEST(RockingResultGridTest, ColumnsTitlesAndUnitsInBothLanguages) {
                             "Énergie cinétique absolue",
                             "Énergie cinétique relative",
                             "Énergie potentielle",
-                            "Énergie d'impact",
+                            "Énergie dissipée par impact",
                             "Erreur énergétique absolue",
                             "Erreur énergétique relative"};
     const char* units[] = {"(sec)",    "(rad)",    "(rad/sec)", "(rad/sec²)", "",

@@ -11,8 +11,8 @@
 
 using namespace quibel;
 
-// The mouse-mode buttons are reached with Tab and chosen with Space: each sets the chart's
-// mouse action as a click does.
+// The mouse-mode buttons are reached with Tab (the one down, as in any exclusive group) and
+// the arrow keys choose the next mode, setting the chart's mouse action as a click does.
 TEST(MouseModeButtonsTest, ModesAreChosenFromTheKeyboard) {
     QWidget window;
     auto* chart = new ChartWidget(&window);
@@ -26,16 +26,20 @@ TEST(MouseModeButtonsTest, ModesAreChosenFromTheKeyboard) {
     layout->addWidget(buttons);
     layout->addWidget(chart);
     ASSERT_TRUE(test::showActive(window));
+    EXPECT_TRUE(buttons->button(0)->focusPolicy() & Qt::TabFocus);
     buttons->button(0)->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(buttons->button(0)->hasFocus());
     for (const auto& [index, action] :
          {std::pair{1, MouseAction::Pan}, std::pair{2, MouseAction::ZoomDrag},
           std::pair{3, MouseAction::ZoomWindow}}) {
         SCOPED_TRACE(index);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         EXPECT_EQ(QApplication::focusWidget(), buttons->button(index));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         EXPECT_TRUE(buttons->button(index)->isChecked());
         EXPECT_EQ(chart->mouseAction(), action);
     }
+    // Left goes back a mode.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(buttons->button(2)->isChecked());
+    EXPECT_EQ(chart->mouseAction(), MouseAction::ZoomDrag);
 }
