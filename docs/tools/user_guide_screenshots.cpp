@@ -169,8 +169,6 @@ void tutorial(MainWindow& window, ApplicationState& state) {
             click(db, "ButtonOk");
         });
         click(d, "DatabaseButton");
-        // Wide enough for the labels of all seven command buttons.
-        d.resize(980, 520);
         settle();
         picture(d, "time-history-dialog");
         whenShown("SpectrumDialog", [](QWidget& s) {
