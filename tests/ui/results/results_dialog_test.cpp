@@ -292,7 +292,8 @@ TEST(ResultsCsvTest, SlidingFileHasTheTwoHeaderLinesAndElevenColumns) {
     EXPECT_TRUE(french.starts_with("Unités : Longueur=m / Masse=ton / Force=kN\r\n"
                                    "\"temps\";\"déplacement relatif\";"))
         << french;
-    EXPECT_NE(french.find("\"Énergie dissipée par friction\"\r\n     0,00000;"), std::string::npos) << french;
+    EXPECT_NE(french.find("\"Énergie dissipée par friction\"\r\n     0,00000;"), std::string::npos)
+        << french;
 }
 
 // A rocking run fills no sliding series: its own series are written instead.
