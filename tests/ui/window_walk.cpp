@@ -30,6 +30,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,7 +224,7 @@ namespace {
 using Make = std::function<std::unique_ptr<QWidget>(WalkFixture&, Language)>;
 
 WalkWindow window(std::string name, Make make, int help) {
-    return {std::move(name), std::move(make), help};
+    return {std::move(name), std::move(make), help, {}};
 }
 
 // A 2 Hz sine of 0.2 g sampled every 0.01 s for 4 s.
@@ -291,6 +292,17 @@ std::vector<WalkWindow> resultWindows() {
                 return std::make_unique<SpreadsheetDialog>(resultModel(kind, 11), l, f.prompts);
             },
             HelpContext::Results));
+        WalkWindow find = window(
+            "spreadsheet's find box" + suffix,
+            [kind](WalkFixture& f, Language l) {
+                return std::make_unique<SpreadsheetDialog>(resultModel(kind, 11), l, f.prompts);
+            },
+            HelpContext::Results);
+        find.open = [](QWidget& sheet) -> QWidget* {
+            static_cast<SpreadsheetDialog&>(sheet).findText();
+            return sheet.findChild<QDialog*>(QStringLiteral("FindBox"));
+        };
+        out.push_back(std::move(find));
         out.push_back(window(
             "animation" + suffix,
             [kind](WalkFixture&, Language l) {
@@ -451,6 +463,16 @@ std::vector<WalkWindow> programWindows() {
 }
 
 } // namespace
+
+QWidget& showWalkWindow(const WalkWindow& w, WalkFixture& fixture, Language language,
+                        std::unique_ptr<QWidget>& made) {
+    made = w.make(fixture, language);
+    made->show();
+    if (!w.open)
+        return *made;
+    QWidget* opened = w.open(*made);
+    return opened != nullptr ? *opened : *made;
+}
 
 std::vector<WalkWindow> everyWindow() {
     std::vector<WalkWindow> all = programWindows();

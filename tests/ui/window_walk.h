@@ -35,7 +35,15 @@ struct WalkWindow {
     std::string name;
     std::function<std::unique_ptr<QWidget>(WalkFixture&, Language)> make;
     int helpContext = 0;
+    /// For a window opened from the one made: opens it and gives it (the walk then checks it
+    /// instead of the one made).
+    std::function<QWidget*(QWidget&)> open;
 };
+
+/// Shows the window of w made in fixture, and the window it opens if it opens one; gives the
+/// window to check. made holds what was made.
+QWidget& showWalkWindow(const WalkWindow& w, WalkFixture& fixture, Language language,
+                        std::unique_ptr<QWidget>& made);
 
 /// Every window the main window's commands open, and every window those open in turn.
 std::vector<WalkWindow> everyWindow();

@@ -41,12 +41,12 @@ TEST(WindowWalkTest, EveryTextIsWholeInBothLanguagesAtBothFontSizes) {
                 SCOPED_TRACE(w.name + ", " + languageName(language) + ", font x" +
                              std::to_string(scale));
                 WalkFixture fixture;
-                const std::unique_ptr<QWidget> window = w.make(fixture, language);
-                window->show();
-                ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-                settle(*window);
+                std::unique_ptr<QWidget> made;
+                QWidget& window = showWalkWindow(w, fixture, language, made);
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+                settle(window);
                 std::string cut;
-                for (const std::string& c : cutTexts(*window))
+                for (const std::string& c : cutTexts(window))
                     cut += "\n  " + c;
                 EXPECT_TRUE(cut.empty()) << "cut texts:" << cut;
             }
@@ -63,13 +63,13 @@ TEST(WindowWalkTest, F1InEveryDialogOpensItsHelpPage) {
                 continue;
             SCOPED_TRACE(w.name + ", " + languageName(language));
             WalkFixture fixture;
-            const std::unique_ptr<QWidget> window = w.make(fixture, language);
-            ASSERT_TRUE(showActive(*window));
-            settle(*window);
-            QWidget* target =
-                QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+            std::unique_ptr<QWidget> made;
+            QWidget& window = showWalkWindow(w, fixture, language, made);
+            ASSERT_TRUE(activate(window));
+            settle(window);
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
             QTest::keyClick(target, Qt::Key_F1);
-            auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+            auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
             ASSERT_NE(help, nullptr) << "F1 opened no help window";
             EXPECT_EQ(help->currentPage(), helpPageUrl(language, w.helpContext));
         }

@@ -173,6 +173,7 @@ void SpreadsheetDialog::findText() {
         mFindBox = new QDialog(this);
         mFindBox->setObjectName(QStringLiteral("FindBox"));
         mFindBox->setWindowTitle(uiText(mLanguage, "ui.sheet.find_caption"));
+        addHelpShortcut(*mFindBox, mLanguage, HelpContext::Results);
         mFindEdit = new QLineEdit(mFindBox);
         mFindEdit->setObjectName(QStringLiteral("FindEdit"));
         auto* next = new QPushButton(uiText(mLanguage, "ui.sheet.find_next"), mFindBox);
