@@ -63,8 +63,8 @@ constexpr TextEntry kTexts[] = {
      "Rotation excessive: le bloc est probablement instable\nVoulez-vous terminer l'analyse "
      "maintenant?"},
     {"engine.grid.rotation", "Rotation", "Rotation"},
-    {"engine.grid.rotational_velocity", "Rotational velocity", "Vitesse angulaire"},
-    {"engine.grid.rotational_acceleration", "Rotational acceleration", "Acceleration angulaire"},
+    {"engine.grid.rotational_velocity", "Angular velocity", "Vitesse angulaire"},
+    {"engine.grid.rotational_acceleration", "Angular acceleration", "Accélération angulaire"},
     {"engine.grid.overturning_safety_factor", "Overturning safety factor",
      "Facteur de sécurité au renversement"},
     {"engine.grid.resultant_position", "Resultant position (% from U/S)",

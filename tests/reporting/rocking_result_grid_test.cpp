@@ -52,8 +52,8 @@ TEST(RockingResultGridTest, ColumnsTitlesAndUnitsInBothLanguages) {
     ASSERT_EQ(fr.columns.size(), 15u);
     const char* english[] = {"Time",
                              "Rotation",
-                             "Rotational velocity",
-                             "Rotational acceleration",
+                             "Angular velocity",
+                             "Angular acceleration",
                              "Overturning safety factor",
                              "Resultant position (% from U/S)",
                              "Absolute input energy",
@@ -68,7 +68,7 @@ TEST(RockingResultGridTest, ColumnsTitlesAndUnitsInBothLanguages) {
     const char* french[] = {"Temps",
                             "Rotation",
                             "Vitesse angulaire",
-                            "Acceleration angulaire",
+                            "Accélération angulaire",
                             "Facteur de sécurité au renversement",
                             "Position de la résultante (% de l'amont)",
                             "Énergie sismique absolue",
@@ -113,7 +113,7 @@ TEST(RockingResultGridTest, NumbersWithTenDecimalsAndGridEnergyErrors) {
     EXPECT_EQ(g.columns[14].values[0], 0.0);
     const std::string csv = ResultGridCsv(g, GridPrecision::Grid);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
-              "Time;Rotation;Rotational velocity;Rotational acceleration;Overturning safety "
+              "Time;Rotation;Angular velocity;Angular acceleration;Overturning safety "
               "factor;Resultant position (% from U/S);Absolute input energy;Relative input "
               "energy;Work done by pre-seismic forces;Absolute kinetic energy;Relative kinetic "
               "energy;Potential energy;Energy dissipated by impact;Absolute energy error;Relative "

@@ -41,7 +41,7 @@ TEST(SlidingRockingResultGridTest, TwentyOneColumnsWithTitlesAndUnits) {
         {3, "Horizontal relative acceleration at center of mass", "(m/sec²)"},
         {4, "Sliding displacement", "(m)"},
         {7, "Rotation", "(rad)"},
-        {9, "Rotational acceleration", "(rad/sec²)"},
+        {9, "Angular acceleration", "(rad/sec²)"},
         {10, "Sliding safety factor", ""},
         {12, "Resultant position (% from U/S)", "(% of failure plane length)"},
         {13, "Absolute input energy", "(kN·m)"},
