@@ -65,7 +65,7 @@ constexpr TextEntry kTexts[] = {
     {"signals.spectrum_file.units_m", "(sec.)         (m)           (m/s)        (m/s^2)",
      "(sec.)         (m)           (m/s)        (m/s^2)"},
     {"signals.spectrum_file.units_in", "(sec.)         (in)          (in/s)       (in/s^2)",
-     "(sec.)         (pouce)       (pouse/s)    (pouce/s^2)"},
+     "(sec.)         (pouce)       (pouce/s)    (pouce/s^2)"},
     {"signals.spectrum_file.units_ft", "(sec.)         (ft)          (ft/s)       (ft/s^2)",
      "(sec.)         (pied)        (pied/s)     (pied/s^2)"},
     {"signals.spectrum_file.rule", "-------------  ------------- ------------ ------------",

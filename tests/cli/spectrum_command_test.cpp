@@ -108,7 +108,7 @@ TEST_F(SpectrumCommandTest, FrenchTextInInches) {
         Language::French);
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find(" Fraction d'amortissement = 0.01 du critique\n"), std::string::npos);
-    EXPECT_NE(r.out.find("(sec.)         (pouce)       (pouse/s)    (pouce/s^2)\n"),
+    EXPECT_NE(r.out.find("(sec.)         (pouce)       (pouce/s)    (pouce/s^2)\n"),
               std::string::npos);
     EXPECT_NE(r.out.find("Période        Sd            Sv           Sa\n"), std::string::npos);
 }

@@ -69,7 +69,7 @@ TEST(SpectrumFileTest, LayoutInBothLanguagesAndEveryUnitSystem) {
         {UnitSystem::MKnTon, "(sec.)         (m)           (m/s)        (m/s^2)",
          "(sec.)         (m)           (m/s)        (m/s^2)"},
         {UnitSystem::InLbLb, "(sec.)         (in)          (in/s)       (in/s^2)",
-         "(sec.)         (pouce)       (pouse/s)    (pouce/s^2)"},
+         "(sec.)         (pouce)       (pouce/s)    (pouce/s^2)"},
         {UnitSystem::FtKipKip, "(sec.)         (ft)          (ft/s)       (ft/s^2)",
          "(sec.)         (pied)        (pied/s)     (pied/s^2)"},
     };

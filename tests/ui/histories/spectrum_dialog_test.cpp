@@ -169,7 +169,7 @@ TEST(SpectrumDialogTest, SaveWritesTheChosenDampingRatio) {
     const QString text = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(text.contains(QString::fromUtf8(" Fraction d'amortissement = 0.03 du critique")));
     EXPECT_TRUE(
-        text.contains(QStringLiteral("(sec.)         (pouce)       (pouse/s)    (pouce/s^2)")));
+        text.contains(QStringLiteral("(sec.)         (pouce)       (pouce/s)    (pouce/s^2)")));
     // One line per period, between the two rules.
     EXPECT_EQ(text.count(QStringLiteral("-------------  ------------- ------------ ------------")),
               2);
