@@ -73,10 +73,10 @@ constexpr TextEntry kTexts[] = {
      "jusque-là."},
     // batch
     {"cli.help.batch",
-     "batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--shard I/N] "
+     "batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--reports DIR] [--shard I/N] "
      "[--on-question continue|stop] [--precision grid|full]   run a table of cases in parallel "
      "and write their summary",
-     "batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] [--shard I/N] "
+     "batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] [--reports DOSSIER] [--shard I/N] "
      "[--on-question continue|stop] [--precision grid|full]   lance une table de cas en "
      "parallèle et écrit leur résumé"},
     {"cli.help.batch_merge",
@@ -85,9 +85,9 @@ constexpr TextEntry kTexts[] = {
      "batch-merge RÉSUMÉ-1.csv RÉSUMÉ-2.csv ... [-o RÉSUMÉ.csv] [--partial]   réunit les "
      "résumés des parties d'une étude"},
     {"cli.usage.batch",
-     "usage: quibel-cli batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] "
+     "usage: quibel-cli batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--reports DIR] "
      "[--shard I/N] [--on-question continue|stop] [--precision grid|full]",
-     "utilisation : quibel-cli batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] "
+     "utilisation : quibel-cli batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] [--reports DOSSIER] "
      "[--shard I/N] [--on-question continue|stop] [--precision grid|full]"},
     {"cli.usage.batch_merge",
      "usage: quibel-cli batch-merge SUMMARY-1.csv SUMMARY-2.csv ... [-o SUMMARY.csv] [--partial]",

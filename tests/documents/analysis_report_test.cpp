@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -148,6 +150,15 @@ TEST_F(AnalysisReport, EveryPageHasTheHeaderAndItsNumberOnA4WithEmbeddedFonts) {
             }
         EXPECT_GE(fonts, 1);
     }
+}
+
+TEST_F(AnalysisReport, LetterPagesWhereTheLocaleMeasuresInUsUnits) {
+    TBlocStatic m = quietBlock(AnalysisKind::Sliding);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Report r = write({.model = m, .run = nullptr, .language = Language::English, .date = {}});
+    QLocale::setDefault(before);
+    EXPECT_NE(r.info.find("612 x 792 pts (letter)"), std::string::npos) << r.info;
 }
 
 TEST_F(AnalysisReport, AStoppedRunSaysWhenItStopped) {
