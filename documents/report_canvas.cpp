@@ -152,9 +152,13 @@ void ReportCanvas::table(const std::vector<ReportRow>& rows, const std::vector<d
     space(6.0);
 }
 
-void ReportCanvas::chart(const ChartWidget& chart) {
+void ReportCanvas::chart(const ChartWidget& chart, const std::string& title) {
     const double scale = textWidth() / std::max(1, chart.width());
     const double height = chart.height() * scale;
+    if (!title.empty()) {
+        ensure(textHeight(title, kSubheadingPoints, true, textWidth()) + 8.0 + height);
+        subheading(title);
+    }
     ensure(height);
     if (mState.painter != nullptr) {
         mState.painter->save();

@@ -33,8 +33,9 @@ public:
     /// header is set, in bold with a rule under it. A row that does not fit on the page goes on
     /// the next one.
     void table(const std::vector<ReportRow>& rows, const std::vector<double>& shares, bool header);
-    /// The chart as its paint routine draws it, scaled to the text width and keeping its shape.
-    void chart(const ChartWidget& chart);
+    /// The chart as its paint routine draws it, scaled to the text width and keeping its shape;
+    /// with a title, the title above it on the same page.
+    void chart(const ChartWidget& chart, const std::string& title = {});
     void space(double points);
 
     /// Width of the text column, points.

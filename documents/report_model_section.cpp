@@ -18,7 +18,7 @@ namespace quibel {
 namespace {
 
 constexpr int kDrawingWidth = 900; // chart pixels of the dam drawing
-constexpr int kDrawingHeight = 600;
+constexpr int kDrawingHeight = 480;
 
 std::string trimmed(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
@@ -60,26 +60,39 @@ std::string kindText(const ReportContent& c) {
     return trimmed(text(c.language, kKeys[static_cast<int>(c.model.AnalysisKind)]));
 }
 
+// A label of the computed-data report without its closing " :".
+std::string rowLabel(std::string label) {
+    while (!label.empty() && (label.back() == ':' || label.back() == ' '))
+        label.pop_back();
+    return label;
+}
+
 // The computed-data report's lines as tables: a line with a value beyond its label's column
-// is a row; any other line is the title of the rows after it.
+// is a row; any other line is the title of the rows after it, and a title ending in ":" takes
+// the title line after it ("ANALYSIS TYPE: Sliding").
 void addComputedData(ReportCanvas& canvas, const ReportContent& c) {
     const std::size_t column = c.language == Language::English ? 32 : 43;
     std::vector<ReportRow> rows;
+    std::string title;
     const auto flush = [&] {
+        if (!title.empty())
+            canvas.subheading(title);
         if (!rows.empty())
             canvas.table(rows, {0.58, 0.42}, false);
         rows.clear();
+        title.clear();
     };
     for (const std::string& line : ComputedDataReport(c.model, c.language)) {
         const std::string value = line.size() > column ? trimmed(line.substr(column)) : "";
         const std::string label = trimmed(line.substr(0, std::min(column, line.size())));
-        if (value.empty()) {
+        if (!value.empty()) {
+            rows.push_back({rowLabel(label), value});
+        } else if (!label.empty() && !title.empty() && rows.empty() && title.back() == ':') {
+            title += " " + label;
+        } else if (!label.empty()) {
             flush();
-            if (!label.empty())
-                canvas.subheading(label);
-            continue;
+            title = label;
         }
-        rows.push_back({label, value});
     }
     flush();
 }
@@ -140,12 +153,11 @@ void addTitleBlock(ReportCanvas& canvas, const ReportContent& c) {
 void addModelSection(ReportCanvas& canvas, const ReportContent& c) {
     canvas.heading(reportText(c, "pdf.model"));
     addComputedData(canvas, c);
-    canvas.subheading(reportText(c, "pdf.model.drawing"));
     ChartWidget drawing;
     setUpDamSectionChart(drawing);
     drawing.resize(kDrawingWidth, kDrawingHeight);
     drawDamSection(drawing, c.model, true, c.language);
-    canvas.chart(drawing);
+    canvas.chart(drawing, reportText(c, "pdf.model.drawing"));
     canvas.subheading(reportText(c, "pdf.model.options"));
     addOptions(canvas, c);
 }
