@@ -6,7 +6,6 @@
 #include "reporting/result_grid.h"
 #include "version/program_version.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
@@ -43,17 +42,6 @@ QPageSize localePaper() {
                                                                       : QPageSize(QPageSize::A4);
 }
 
-bool writeWhole(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 } // namespace
 
 std::string reportText(const ReportContent& content, std::string_view key) {
@@ -80,19 +68,23 @@ void composeReport(ReportCanvas& canvas, const ReportContent& content) {
 }
 
 ReportWrite WriteAnalysisReport(const ReportContent& content, const std::string& path) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    // The pages go to a temporary file that replaces path only once the report is whole.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return ReportWrite::Unwritable;
     {
-        QPdfWriter pdf(&buffer);
+        QPdfWriter pdf(&file);
         pdf.setResolution(kPdfResolution);
         pdf.setPageSize(localePaper());
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QString::fromStdString(runningHeader(content)));
         pdf.setCreator(QString::fromStdString("QUIBEL " + std::string(programVersion())));
-        if (!paint(pdf, content))
+        if (!paint(pdf, content)) {
+            file.cancelWriting();
             return ReportWrite::Unwritable;
+        }
     }
-    return writeWhole(path, buffer.data()) ? ReportWrite::Written : ReportWrite::Unwritable;
+    return file.commit() ? ReportWrite::Written : ReportWrite::Unwritable;
 }
 
 bool PrintAnalysisReport(const ReportContent& content, QPrinter& printer) {

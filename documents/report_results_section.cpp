@@ -20,7 +20,7 @@ void addKeyFigures(ReportCanvas& canvas, const ReportContent& c) {
          reportText(c, "pdf.results.unit"), reportText(c, "pdf.results.time")}};
     for (const KeyFigure& f : ReportKeyFigures(c.model, c.language))
         rows.push_back({f.quantity, f.value, f.unit, f.time});
-    canvas.table(rows, {0.4, 0.32, 0.16, 0.12}, true);
+    canvas.table(rows, {0.46, 0.28, 0.14, 0.12}, true);
 }
 
 void plotSeries(ReportCanvas& canvas, const ReportContent& c, const ResultGrid& grid,

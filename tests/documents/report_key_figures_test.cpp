@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/report_key_figures.h"
+#include "tests/support/result_samples.h"
 
 #include <gtest/gtest.h>
 
 using namespace quibel;
+using quibel::test::series;
 
 namespace {
-
-TVector series(std::initializer_list<double> values) {
-    TVector v(static_cast<int>(values.size()));
-    int i = 1;
-    for (double x : values)
-        v.set(i++, x);
-    return v;
-}
 
 TBlocStatic resultsOf(AnalysisKind kind) {
     TBlocStatic m = startupModel();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/report_run_log.h"
+#include "tests/support/result_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <limits>
 
 using namespace quibel;
+using quibel::test::statusAt;
 
 namespace {
 
@@ -20,15 +22,6 @@ struct StoppingHost final : RunHost {
     bool stopRequested() override { return true; }
 };
 
-RunStatus status(int sample, double time, double absolute, double relative) {
-    RunStatus s;
-    s.sample = sample;
-    s.time = time;
-    s.absoluteEnergyError = absolute;
-    s.relativeEnergyError = relative;
-    return s;
-}
-
 } // namespace
 
 TEST(RecordingRunHost, KeepsMessagesQuestionsAnswersAndTheirTimesAndPassesThemOn) {
@@ -36,8 +29,8 @@ TEST(RecordingRunHost, KeepsMessagesQuestionsAnswersAndTheirTimesAndPassesThemOn
     ReportRunLog log;
     RecordingRunHost host(inner, log);
     host.showMessage(MessageKind::Warning, Message("engine.a"));
-    host.status(status(2, 0.01, 0, 0));
-    host.status(status(3, 0.02, 0, 0));
+    host.status(statusAt(2, 0, 0, 0.01));
+    host.status(statusAt(3, 0, 0, 0.02));
     EXPECT_EQ(host.ask({Message("engine.b"), QuestionButtons::OkCancel}), QuestionAnswer::Stop);
     EXPECT_TRUE(host.stopRequested());
 
@@ -63,14 +56,13 @@ TEST(LargestRunEnergyErrors, LeavesOutSamplesOfNegligibleInputAndKeepsNaN) {
         input.set(i, v);
     m.AbsInputEnergy = input;
     ReportRunLog log;
-    log.statuses = {status(2, 0.01, 90.0, 90.0), status(3, 0.02, 2.5, 0.5),
-                    status(4, 0.03, 1.0, 0.25)};
+    log.statuses = {statusAt(2, 90.0, 90.0), statusAt(3, 2.5, 0.5), statusAt(4, 1.0, 0.25)};
     // Without the relative input series every sample counts.
     LargestEnergyErrors e = LargestRunEnergyErrors(m, log);
     EXPECT_EQ(e.absolute, 2.5);
     EXPECT_EQ(e.relative, 90.0);
 
-    log.statuses.push_back(status(4, 0.04, std::numeric_limits<double>::quiet_NaN(), 0.0));
+    log.statuses.push_back(statusAt(4, std::numeric_limits<double>::quiet_NaN(), 0.0));
     e = LargestRunEnergyErrors(m, log);
     EXPECT_TRUE(std::isnan(e.absolute));
     EXPECT_EQ(e.relative, 90.0);
