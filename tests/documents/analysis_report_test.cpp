@@ -2,12 +2,14 @@
 #include "documents/analysis_report.h"
 
 #include "engine/run/run_driver.h"
+#include "model/model_flags.h"
 #include "pdf_tools.h"
 #include "reporting/computed_data_report.h"
 #include "verification_models.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLocale>
 
 #include <filesystem>
@@ -159,6 +161,34 @@ TEST_F(AnalysisReport, LetterPagesWhereTheLocaleMeasuresInUsUnits) {
     const Report r = write({.model = m, .run = nullptr, .language = Language::English, .date = {}});
     QLocale::setDefault(before);
     EXPECT_NE(r.info.find("612 x 792 pts (letter)"), std::string::npos) << r.info;
+}
+
+// The section drawing is painted into the first page, in the colours of the main window's:
+// the red analysis plane and the blue reservoir line of the start-up dam.
+TEST_F(AnalysisReport, TheFirstPageRendersWithTheSectionDrawing) {
+    TBlocStatic m = startupModel();
+    setFlag(m.ModelFlags, ModelFlag::GeometryComplete, true);
+    setFlag(m.ModelFlags, ModelFlag::ReservoirPresent, true);
+    write({.model = m, .run = nullptr, .language = Language::English, .date = {}});
+    const QString prefix = QString::fromStdString((folder / "page").string());
+    ASSERT_EQ(runTool(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                       QStringLiteral("1"), QStringLiteral("-r"), QStringLiteral("100"),
+                       QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                       QString::fromStdString((folder / "report.pdf").string()), prefix})
+                  .code,
+              0);
+    const QImage page(prefix + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+    int red = 0, blue = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            blue += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+        }
+    EXPECT_GT(red, 50);
+    EXPECT_GT(blue, 50);
 }
 
 TEST_F(AnalysisReport, AStoppedRunSaysWhenItStopped) {
