@@ -63,7 +63,7 @@ void addEvents(ReportCanvas& canvas, const ReportContent& c, const ReportRunLog&
                 ch = '\n';
         rows.push_back({seconds(e.time), kindText(c, e), message, answer});
     }
-    canvas.table(rows, {0.1, 0.14, 0.56, 0.2}, true);
+    canvas.table(rows, {0.09, 0.14, 0.52, 0.25}, true);
 }
 
 } // namespace

@@ -198,6 +198,37 @@ TEST_F(AnalysisReport, AStoppedRunSaysWhenItStopped) {
                   "Residual sliding displacement"});
 }
 
+// Every message and question of the run, at the time of the sample before it, with the answer
+// the user gave.
+TEST_F(AnalysisReport, TheRunsMessagesAndQuestionsWithTheAnswersTaken) {
+    TBlocStatic m = quietBlock(AnalysisKind::SlidingAndRocking);
+    SilentRunHost quiet;
+    ReportRunLog log;
+    RecordingRunHost host(quiet, log);
+    log.outcome = AnalysisRun(m, host).run();
+    log.events = {
+        {.message = Message("engine.energy_error_high"),
+         .kind = MessageKind::Warning,
+         .question = false,
+         .answer = QuestionAnswer::Continue,
+         .time = 0.01},
+        {.message = Message("engine.sliding_rocking.excessive_upstream"),
+         .kind = MessageKind::Warning,
+         .question = true,
+         .answer = QuestionAnswer::Stop,
+         .time = 0.04},
+    };
+    for (Language language : {Language::English, Language::French}) {
+        const Report r = write({.model = m, .run = &log, .language = language, .date = {}});
+        if (language == Language::English)
+            expectHas(r, {"Messages and questions", "0.010", "Warning", "Energy error is high.",
+                          "0.040", "Question", "OK: stop the analysis"});
+        else
+            expectHas(r, {"Erreur énergétique élevée.", "Rotation amont excessive",
+                          "OK : arrêter l'analyse"});
+    }
+}
+
 TEST_F(AnalysisReport, WithoutARunItShowsTheModelAndTheProcessedRecord) {
     TBlocStatic m = quietBlock(AnalysisKind::Sliding);
     // A record whose processing left its trace in the title; peak |-0.3| g at 0.02 s.
