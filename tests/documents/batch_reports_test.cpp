@@ -45,5 +45,16 @@ TEST(BatchReports, EveryCaseLeavesItsReportInItsLanguage) {
         EXPECT_NE(squeezed.find(kind), std::string::npos);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(reports), fs::directory_iterator()), 3);
+
+    // A reports folder that is a file: nothing runs, as for a results folder.
+    std::ofstream(folder / "plain-file") << "x";
+    const ToolOutput refused = runTool(
+        QStringLiteral(QUIBEL_CLI),
+        {QStringLiteral("batch"), QString::fromStdString((folder / "cases.csv").string()),
+         QStringLiteral("--reports"), QString::fromStdString((folder / "plain-file").string()),
+         QStringLiteral("-o"), QString::fromStdString((folder / "summary-2.csv").string())},
+        true);
+    EXPECT_EQ(refused.code, 4);
+    EXPECT_FALSE(fs::exists(folder / "summary-2.csv"));
     fs::remove_all(folder);
 }
