@@ -142,8 +142,8 @@ constexpr TextEntry kTexts[] = {
     {"pdf.unavailable", "This build of QUIBEL cannot make analysis reports.",
      "Cette version de QUIBEL ne peut pas produire de rapports d'analyse."},
     {"pdf.unwritable", "Unable to write the report %1.", "Impossible d'écrire le rapport %1."},
-    {"ui.main.export_report", "Export report (PDF)...", "Exporter le rapport (PDF)..."},
-    {"ui.main.print_report", "Print report...", "Imprimer le rapport..."},
+    {"ui.main.export_report", "Expor&t report (PDF)...", "Exporter le &rapport (PDF)..."},
+    {"ui.main.print_report", "Print r&eport...", "Imprimer le rappor&t..."},
 };
 } // namespace
 
