@@ -605,6 +605,10 @@ TEST(MainWindowTest, PrintPrintsTheDrawing) {
 // and its results; on paper, the same pages.
 TEST(MainWindowTest, ReportCommandsWriteAndPrintTheAnalysisReport) {
     Fixture f;
+    const QList<QAction*> file = f.child<QMenu>("MenuFile")->actions();
+    for (const char* name : {"ActionExportReport", "ActionPrintReport"})
+        EXPECT_TRUE(file.contains(f.action(name))) << name;
+    EXPECT_EQ(f.action("ActionExportReport")->text(), QStringLiteral("Expor&t report (PDF)..."));
     ASSERT_TRUE(f.window->openRecentFile(kExample));
     f.prompts.saveNames = {f.path("before.pdf")};
     f.trigger("ActionExportReport");
