@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev qt6-translations-l10n
   libfreexl-dev libxlsxwriter-dev libfftw3-dev nlohmann-json3-dev
   xvfb xauth
-  libwmf-bin fonts-urw-base35
+  libwmf-bin fonts-urw-base35 poppler-utils
   dpkg-dev file
 )
 missing=()

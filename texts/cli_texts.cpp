@@ -73,12 +73,12 @@ constexpr TextEntry kTexts[] = {
      "jusque-là."},
     // batch
     {"cli.help.batch",
-     "batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--shard I/N] "
-     "[--on-question continue|stop] [--precision grid|full]   run a table of cases in parallel "
-     "and write their summary",
-     "batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] [--shard I/N] "
-     "[--on-question continue|stop] [--precision grid|full]   lance une table de cas en "
-     "parallèle et écrit leur résumé"},
+     "batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--reports DIR] "
+     "[--shard I/N] [--on-question continue|stop] [--precision grid|full]   run a table of "
+     "cases in parallel and write their summary",
+     "batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] [--reports DOSSIER] "
+     "[--shard I/N] [--on-question continue|stop] [--precision grid|full]   lance une table de "
+     "cas en parallèle et écrit leur résumé"},
     {"cli.help.batch_merge",
      "batch-merge SUMMARY-1.csv SUMMARY-2.csv ... [-o SUMMARY.csv] [--partial]   merge the "
      "summaries of the shards of a study",
@@ -86,9 +86,9 @@ constexpr TextEntry kTexts[] = {
      "résumés des parties d'une étude"},
     {"cli.usage.batch",
      "usage: quibel-cli batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] "
-     "[--shard I/N] [--on-question continue|stop] [--precision grid|full]",
+     "[--reports DIR] [--shard I/N] [--on-question continue|stop] [--precision grid|full]",
      "utilisation : quibel-cli batch CAS.csv [-o RÉSUMÉ.csv] [--jobs N] [--results-dir DOSSIER] "
-     "[--shard I/N] [--on-question continue|stop] [--precision grid|full]"},
+     "[--reports DOSSIER] [--shard I/N] [--on-question continue|stop] [--precision grid|full]"},
     {"cli.usage.batch_merge",
      "usage: quibel-cli batch-merge SUMMARY-1.csv SUMMARY-2.csv ... [-o SUMMARY.csv] [--partial]",
      "utilisation : quibel-cli batch-merge RÉSUMÉ-1.csv RÉSUMÉ-2.csv ... [-o RÉSUMÉ.csv] "

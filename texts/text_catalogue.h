@@ -39,8 +39,11 @@ std::span<const TextEntry> signalsTexts();
 std::span<const TextEntry> engineTexts();
 std::span<const TextEntry> uiTexts();
 std::span<const TextEntry> cliTexts();
-std::span<const TextEntry> reportTexts();  ///< the computed-data report
-std::span<const TextEntry> recordTexts();  ///< ground-motion records in agency formats
-std::span<const TextEntry> desktopTexts(); ///< help everywhere, cancelling the spectra
+std::span<const TextEntry> reportTexts();    ///< the computed-data report
+std::span<const TextEntry> recordTexts();    ///< ground-motion records in agency formats
+std::span<const TextEntry> desktopTexts();   ///< help everywhere, cancelling the spectra
+std::span<const TextEntry> reportTexts();    ///< the computed-data report
+std::span<const TextEntry> recordTexts();    ///< ground-motion records in agency formats
+std::span<const TextEntry> pdfReportTexts(); ///< the analysis report
 
 } // namespace quibel

@@ -7,9 +7,11 @@
 #include "cli/batch/inputs.h"
 #include "cli/batch/merge.h"
 #include "cli/batch/progress.h"
+#include "cli/batch/reports.h"
 #include "cli/batch/runner.h"
 #include "cli/batch/summary.h"
 #include "cli/command_line.h"
+#include "documents/document_session.h"
 #include "numeric/error.h"
 
 #include <unistd.h>
@@ -39,6 +41,7 @@ struct BatchOptions {
     int shard = 1;
     int shards = 1;
     std::optional<std::string> resultsDir;
+    std::optional<std::string> reportsDir;
     QuestionAnswer policy = QuestionAnswer::Continue;
     GridPrecision precision = GridPrecision::Grid;
 };
@@ -64,6 +67,8 @@ bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
             o.jobs = *n;
         } else if (a == "--results-dir" && hasValue) {
             o.resultsDir = args[++i];
+        } else if (a == "--reports" && hasValue) {
+            o.reportsDir = args[++i];
         } else if (a == "--shard" && hasValue) {
             const std::string& v = args[++i];
             const std::size_t slash = v.find('/');
@@ -131,6 +136,17 @@ bool reported(CaseEnd end) {
            end == CaseEnd::WriteFailed;
 }
 
+// Creates folder (and its parents) when missing; false, said on err, when it cannot be had.
+bool makeFolder(const std::string& folder, std::ostream& err, Language lang) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!ec && !fs::is_directory(folder))
+        ec = std::make_error_code(std::errc::not_a_directory);
+    if (ec)
+        err << render(lang, Message("file.unable_to_write", {folder, ec.message()})) << "\n";
+    return !ec;
+}
+
 int writeOutput(const std::optional<std::string>& output, const std::string& text,
                 std::ostream& out, std::ostream& err, Language lang) {
     if (!output) {
@@ -151,6 +167,12 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     BatchOptions o;
     if (!parseBatchOptions(args, o)) {
         err << render(lang, Message("cli.usage.batch")) << "\n";
+        return UsageError;
+    }
+    // The reports are painted on this thread, in a session made before any case runs.
+    std::optional<DocumentSession> session;
+    if (o.reportsDir && !session.emplace().available()) {
+        err << render(lang, Message("pdf.unavailable")) << "\n";
         return UsageError;
     }
     std::string text;
@@ -182,16 +204,17 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
     }
     if (o.resultsDir) {
-        std::error_code ec;
-        fs::create_directories(*o.resultsDir, ec);
-        if (!ec && !fs::is_directory(*o.resultsDir))
-            ec = std::make_error_code(std::errc::not_a_directory);
-        if (ec) {
-            err << render(lang, Message("file.unable_to_write", {*o.resultsDir, ec.message()}))
-                << "\n";
+        if (!makeFolder(*o.resultsDir, err, lang))
             return WriteFailed;
-        }
         settings.resultsDir = fs::path(*o.resultsDir);
+    }
+    std::optional<BatchReports> reports;
+    if (o.reportsDir) {
+        if (!makeFolder(*o.reportsDir, err, lang))
+            return WriteFailed;
+        // A few reports per thread wait to be painted, no more.
+        reports.emplace(*o.reportsDir, lang, 2 * static_cast<std::size_t>(settings.jobs));
+        settings.reports = &*reports;
     }
 
     // Shard I of N takes every N-th case from the I-th: the parts stay alike in length and in
@@ -205,7 +228,8 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     BatchProgress progress(err, lang, static_cast<int>(cases.size()), terminal);
     BatchInputs inputs;
     std::vector<CaseResult> results;
-    try {
+    std::vector<std::string> unwrittenReports;
+    const auto runAll = [&] {
         results = RunBatchCases(cases, inputs, settings, [&](std::size_t i, const CaseResult& r) {
             if (reported(r.end))
                 progress.line(render(lang, Message("cli.batch.row_failed",
@@ -213,6 +237,12 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
                                                     CaseMessageText(r, lang)})));
             progress.caseDone(failed(r.end));
         });
+    };
+    try {
+        if (reports)
+            unwrittenReports = reports->writeWhile(runAll);
+        else
+            runAll();
     } catch (const std::exception& e) {
         // No thread could be started, for one.
         progress.finish();
@@ -220,6 +250,8 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError;
     }
     progress.finish();
+    for (const std::string& path : unwrittenReports)
+        err << render(lang, Message("pdf.unwritable", {path})) << "\n";
 
     const int count = static_cast<int>(table.cases.size());
     std::string summary = CsvLine(SummaryHeader(table.columns), kSummarySeparator);
@@ -233,7 +265,7 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         writeFailed = writeFailed || results[i].end == CaseEnd::WriteFailed;
     }
     const int written = writeOutput(o.output, summary, out, err, lang);
-    if (written != Success || writeFailed)
+    if (written != Success || writeFailed || !unwrittenReports.empty())
         return WriteFailed;
     return notRun ? PreconditionFailed : Success;
 }

@@ -9,21 +9,24 @@
 
 namespace quibel::cli {
 
-/// quibel-cli batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--shard I/N]
-///                  [--on-question continue|stop] [--precision grid|full]
+/// quibel-cli batch CASES.csv [-o SUMMARY.csv] [--jobs N] [--results-dir DIR] [--reports DIR]
+///                  [--shard I/N] [--on-question continue|stop] [--precision grid|full]
 ///
 /// Runs every case of the table (ReadBatchTable) on N threads (default: the number of cores),
 /// each on its own copy of its model, and writes the summary (summary.h) to SUMMARY.csv
 /// or to out. --shard I/N runs only the cases whose case_index is I, I + N, I + 2N...; with
-/// --results-dir each case leaves its project and its result grid there (BatchSettings).
+/// --results-dir each case leaves its project and its result grid there (BatchSettings); with
+/// --reports each case whose model could be built leaves its analysis report there,
+/// <name>.pdf (BatchReports).
 /// Questions of the runs are answered as `quibel-cli run --on-question` does. A row that cannot
 /// run is reported on err with its row number and the other rows still run; when err is a
 /// terminal a progress line is kept there. `args` are the words after "batch".
 ///
 /// Exit codes: 0 every case ran (completed, stopped or ended by a convergence error);
-/// 1 usage error; 2 at least one case could not run (its row, a file it names or the run's
-/// checks); 3 the case table cannot be read or has no meaning as a whole; 4 the summary or a
-/// file of the results folder cannot be written.
+/// 1 usage error, or --reports in a build without the desktop program (which has no reports);
+/// 2 at least one case could not run (its row, a file it names or the run's checks); 3 the
+/// case table cannot be read or has no meaning as a whole; 4 the summary, a file of the
+/// results folder or a report cannot be written.
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     quibel::Language lang);
 

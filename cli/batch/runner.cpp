@@ -3,6 +3,7 @@
 
 #include "cli/atomic_text_file.h"
 #include "cli/batch/case_model.h"
+#include "cli/batch/reports.h"
 #include "cli/batch/run_figures.h"
 #include "cli/batch/run_host.h"
 #include "engine/run/run_driver.h"
@@ -66,9 +67,19 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     }
 
     BatchRunHost host(settings.policy);
-    AnalysisRun run(model, host);
+    ReportRunLog log;
+    std::optional<RecordingRunHost> recorder;
+    if (settings.reports)
+        recorder.emplace(host, log);
+    AnalysisRun run(model, recorder ? static_cast<RunHost&>(*recorder) : host);
     const auto start = std::chrono::steady_clock::now();
     const RunOutcome outcome = run.run();
+    const auto report = [&] {
+        if (!settings.reports)
+            return;
+        log.outcome = outcome;
+        settings.reports->submit(c.name, std::move(model), std::move(log));
+    };
     r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     r.remarks = host.remarks();
 
@@ -79,6 +90,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
             host.firstError() ? *host.firstError() : Message("engine.analysis_not_available");
         if (writeFailure)
             r.end = CaseEnd::WriteFailed;
+        report();
         return r;
     }
     r.ran = true;
@@ -109,6 +121,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     }
     if (writeFailure)
         r.end = CaseEnd::WriteFailed;
+    report();
     return r;
 }
 

@@ -17,6 +17,8 @@
 
 namespace quibel::cli {
 
+class BatchReports;
+
 /// How a case of a batch ended.
 enum class CaseEnd {
     Completed,    ///< every step was made
@@ -69,6 +71,9 @@ struct BatchSettings final {
     /// `quibel-cli run -o` writes it.
     std::optional<std::filesystem::path> resultsDir;
     GridPrecision precision = GridPrecision::Grid;
+    /// When set, every case whose model was built hands it over after its run, with what the
+    /// run said, for its analysis report.
+    BatchReports* reports = nullptr;
 };
 
 /// Runs one case on its own copy of the model. Never throws: every failure is in the result.

@@ -3,6 +3,7 @@
 
 #include "numeric/error.h"
 #include "ui/main_window/file_forwarding.h"
+#include "ui/main_window/headless_report.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/single_instance.h"
 #include "ui/main_window/user_settings.h"
@@ -31,6 +32,7 @@ DesktopOptions parseDesktopCommandLine(const QStringList& arguments) {
                                       QStringLiteral("Keep the settings in FILE (INI format)."),
                                       QStringLiteral("FILE"));
     parser.addOption(settings);
+    addReportExportOptions(parser);
     parser.addPositionalArgument(QStringLiteral("project"),
                                  QStringLiteral("A project file (.qbl) to open."),
                                  QStringLiteral("[project]"));

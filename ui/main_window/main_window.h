@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -73,6 +74,9 @@ public slots:
     void exportImage();
     void printDrawing();
     void setUpPrinter();
+    /// The analysis report of the model and its last run as a PDF file, or on the printer.
+    void exportReport();
+    void printReport();
     void exitProgram();
     /// Reads a file of the recent-files list; a file that cannot be read leaves the list.
     bool openRecentFile(const QString& path);
@@ -180,6 +184,7 @@ private:
     bool mFirstShow = true;
     bool mRedrawAfterRun = false;
     std::unique_ptr<QPrinter> mPrinter;
+    std::optional<ReportRunLog> mLastRun; ///< the last run past its checks, for the report
     QUndoStack* mUndoStack = nullptr;
     TBlocStatic mCommitted; ///< the inputs the last edit left, the "before" of the next
 

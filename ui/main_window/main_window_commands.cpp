@@ -194,6 +194,8 @@ void MainWindow::runAnalysis() {
         ProgressDialog dialog(mState, mPrompts, this, mStepFactory);
         dialog.exec();
         started = dialog.analysisStarted();
+        if (started)
+            mLastRun = dialog.runLog();
     }
     if (started)
         setFlag(mState.Model.ModelFlags, ModelFlag::ResultsValid, true);

@@ -231,12 +231,14 @@ void ProgressDialog::runAnalysis() {
     mTicker.start(std::chrono::milliseconds(kYieldIntervalMs));
     mPausedMs = 0;
     mClock->start();
+    mLog = {};
+    RecordingRunHost recorder(*this, mLog);
     try {
         if (mStepFactory) {
-            AnalysisRun run(mState.Model, *this, mStepFactory(mState.Model.AnalysisKind));
+            AnalysisRun run(mState.Model, recorder, mStepFactory(mState.Model.AnalysisKind));
             mOutcome = run.run();
         } else {
-            AnalysisRun run(mState.Model, *this);
+            AnalysisRun run(mState.Model, recorder);
             mOutcome = run.run();
         }
     } catch (const Error& e) {
@@ -248,6 +250,7 @@ void ProgressDialog::runAnalysis() {
                              uiText(mState.language(), "ui.main.unexpected_error",
                                     {QString::fromLocal8Bit(e.what())}));
     }
+    mLog.outcome = mOutcome;
     mTicker.stop();
     mRunning = false;
     mState.AnalysisRunning = false;

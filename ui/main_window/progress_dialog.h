@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "documents/report_run_log.h"
 #include "engine/run/analysis_step.h"
 #include "engine/run/run_driver.h"
 #include "engine/run/run_host.h"
@@ -57,6 +58,8 @@ public:
     /// true once the checks refused the run: the window waits for its close box.
     bool analysisRefused() const noexcept { return mStarted && !mRunning && !mFinished; }
     const RunOutcome& outcome() const noexcept { return mOutcome; }
+    /// What the run said and asked, with the answers given, for the analysis report.
+    const ReportRunLog& runLog() const noexcept { return mLog; }
 
     // RunHost, called by the run on this thread.
     void showMessage(MessageKind kind, const Message& message) override;
@@ -118,6 +121,7 @@ private:
     bool mStopRequested = false; // stop button, close box or Escape
     bool mCloseAfterRun = false;
     RunOutcome mOutcome;
+    ReportRunLog mLog;
     QStringList mRefusals; // the errors shown, which the comments repeat when the run is refused
 
     // Values the run reported and the display has not shown yet.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch/run_figures.h"
+#include "tests/support/result_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -7,26 +8,8 @@
 
 using namespace quibel;
 using namespace quibel::cli;
-
-namespace {
-
-TVector series(std::initializer_list<double> values) {
-    TVector v(static_cast<int>(values.size()));
-    int i = 1;
-    for (double x : values)
-        v.set(i++, x);
-    return v;
-}
-
-RunStatus statusAt(int sample, double absolute, double relative) {
-    RunStatus s;
-    s.sample = sample;
-    s.absoluteEnergyError = absolute;
-    s.relativeEnergyError = relative;
-    return s;
-}
-
-} // namespace
+using quibel::test::series;
+using quibel::test::statusAt;
 
 TEST(BatchRunFiguresTest, PeaksAndFactorsComeFromEveryStepNotOnlyTheSamples) {
     // Two samples after the start; between them the block slid back further and rocked more

@@ -4,6 +4,7 @@
 #include "chart/chart_widget.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
+#include "pdf_tools.h"
 #include "scripted_analysis_step.h"
 #include "scripted_prompts.h"
 #include "ui/main_window/analysis_gate.h"
@@ -598,6 +599,47 @@ TEST(MainWindowTest, PrintPrintsTheDrawing) {
     f.prompts.acceptPrint = false;
     f.trigger("ActionPrint");
     EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+// The analysis report: before a run it has the model and records only; after one, the run
+// and its results; on paper, the same pages.
+TEST(MainWindowTest, ReportCommandsWriteAndPrintTheAnalysisReport) {
+    Fixture f;
+    const QList<QAction*> file = f.child<QMenu>("MenuFile")->actions();
+    for (const char* name : {"ActionExportReport", "ActionPrintReport"})
+        EXPECT_TRUE(file.contains(f.action(name))) << name;
+    EXPECT_EQ(f.action("ActionExportReport")->text(), QStringLiteral("Expor&t report (PDF)..."));
+    ASSERT_TRUE(f.window->openRecentFile(kExample));
+    f.prompts.saveNames = {f.path("before.pdf")};
+    f.trigger("ActionExportReport");
+    EXPECT_EQ(f.prompts.fileDialogs.back().defaultSuffix, QStringLiteral("pdf"));
+    const std::string before = pdfText(f.path("before.pdf").toStdString());
+    EXPECT_NE(before.find("No analysis was run"), std::string::npos);
+    EXPECT_EQ(before.find("Key figures"), std::string::npos);
+
+    ProgressWindowCloser closer;
+    f.trigger("ActionAnalyse");
+    f.prompts.saveNames = {f.path("after.pdf")};
+    f.trigger("ActionExportReport");
+    const std::string after = pdfText(f.path("after.pdf").toStdString());
+    EXPECT_NE(after.find("The analysis completed at 2.000 s."), std::string::npos);
+    EXPECT_NE(after.find("Key figures"), std::string::npos);
+
+    const QString printed = f.path("printed.pdf");
+    f.prompts.preparePrinter = [printed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+    };
+    f.trigger("ActionPrintReport");
+    const std::string paper = pdfText(printed.toStdString());
+    EXPECT_NE(paper.find("Page 1 of"), std::string::npos);
+    EXPECT_NE(paper.find("Key figures"), std::string::npos);
+    EXPECT_TRUE(f.prompts.messages.empty()) << f.lastMessage().toStdString();
+
+    f.prompts.saveNames = {QStringLiteral("/nonexistent/folder/report.pdf")};
+    f.trigger("ActionExportReport");
+    ASSERT_EQ(f.prompts.messages.size(), 1u);
+    EXPECT_EQ(f.prompts.messages[0].kind, MessageKind::Error);
 }
 
 TEST(MainWindowTest, HelpOpensTheContentsAndF1OnAMenuItsTopic) {

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/run/run_driver.h"
+#include "engine/run/run_host.h"
+
+#include <vector>
+
+namespace quibel {
+
+/// A message or a question of a run as the report tells it.
+struct ReportRunEvent final {
+    Message message;
+    MessageKind kind = MessageKind::Warning;
+    bool question = false;
+    QuestionAnswer answer = QuestionAnswer::Continue; ///< what the host answered a question
+    double time = 0.0; ///< s, the last output sample reported before it (0 before any)
+};
+
+/// What a run said and how it ended, for the report of its results.
+struct ReportRunLog final {
+    RunOutcome outcome;
+    double endTime = 0.0; ///< s, the last output sample reported
+    std::vector<ReportRunEvent> events;
+    std::vector<RunStatus> statuses; ///< the progress display's values at every output sample
+};
+
+/// A host that passes everything on to host and keeps in log what the run says, the answers
+/// host gives and the status of every sample. The caller sets log.outcome when the run ends.
+class RecordingRunHost final : public RunHost {
+public:
+    RecordingRunHost(RunHost& host, ReportRunLog& log) noexcept : mHost(host), mLog(log) {}
+
+    void showMessage(MessageKind kind, const Message& message) override;
+    QuestionAnswer ask(const RunQuestion& question) override;
+    void progress(int position) override { mHost.progress(position); }
+    void status(const RunStatus& status) override;
+    void stepDone(const StepFigures& figures) override { mHost.stepDone(figures); }
+    bool stopRequested() override { return mHost.stopRequested(); }
+
+private:
+    RunHost& mHost;
+    ReportRunLog& mLog;
+};
+
+/// The largest absolute and relative energy errors (%) of the progress display over the run,
+/// leaving out the samples whose input energy (the error's denominator: AbsInputEnergy,
+/// RelInputEnergy of model) is below a millionth of its largest magnitude, where the ratio is
+/// rounding over almost nothing. A NaN error (a balance that diverged) gives NaN.
+struct LargestEnergyErrors final {
+    double absolute = 0.0;
+    double relative = 0.0;
+};
+LargestEnergyErrors LargestRunEnergyErrors(const TBlocStatic& model, const ReportRunLog& log);
+
+} // namespace quibel
