@@ -115,6 +115,8 @@ StudyRecord readRecord(const toml::table& t, int index) {
     if (file) {
         onlyKeys(t, {"name", "file", "format", "step", "component"});
         r.file = text(*t.get("file"), "file");
+        if (r.file.empty())
+            fail(lineOf(*t.get("file")), "study.not_text", {"file"});
         if (const toml::node* n = t.get("format"))
             r.format = text(*n, "format");
         if (const toml::node* n = t.get("step")) {

@@ -41,5 +41,6 @@ std::span<const TextEntry> uiTexts();
 std::span<const TextEntry> cliTexts();
 std::span<const TextEntry> reportTexts(); ///< the computed-data report
 std::span<const TextEntry> recordTexts(); ///< ground-motion records in agency formats
+std::span<const TextEntry> studyTexts();  ///< studies and fragility curves
 
 } // namespace quibel
