@@ -99,6 +99,17 @@ constexpr TextEntry kTexts[] = {
      "%1 : médiane %2 g (erreur type %3), dispersion %4 (erreur type %5)."},
     {"study.summary_no_fit", "%1: no curve (no level has cases on both sides of the limit).",
      "%1 : pas de courbe (aucun niveau n'a de cas des deux côtés de la limite)."},
+    {"study.chart_fragility", "Fragility: %1", "Fragilité : %1"},
+    {"study.chart_incremental", "Responses of record %1 against intensity",
+     "Réponses de l'enregistrement %1 selon l'intensité"},
+    {"study.chart_histogram", "%1 at level %2", "%1 au niveau %2"},
+    {"study.chart_intensity", "Intensity (g)", "Intensité (g)"},
+    {"study.chart_probability", "Probability past the limit", "Probabilité de dépasser la limite"},
+    {"study.chart_cases", "Cases", "Cas"},
+    {"study.no_plots",
+     "The charts were not drawn: this build has no desktop program. The data are written.",
+     "Les graphiques n'ont pas été tracés : cette version n'a pas de programme de bureau. Les "
+     "données sont écrites."},
 };
 } // namespace
 

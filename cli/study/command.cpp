@@ -15,7 +15,10 @@
 #include "cli/study/case_table.h"
 #include "cli/study/journal.h"
 #include "cli/study/record_scales.h"
+#include "cli/study/study_charts.h"
 #include "cli/study/study_outputs.h"
+#include "documents/document_session.h"
+#include "documents/study_plots.h"
 #include "numeric/error.h"
 #include "study/study_plan.h"
 
@@ -214,12 +217,25 @@ int writeFindings(const fs::path& dir, const Prepared& p, const std::string& sum
     const StudyFindings f = AnalyseStudy(p.study, p.plan, summary);
     const std::string text = StudySummaryText(p.study, p.plan, f, lang);
     int code = Success;
+    std::error_code ec;
     for (const auto& [name, content] : {std::pair<std::string, std::string>{"summary.csv", summary},
                                         {"fractions.csv", FractionsCsv(p.study, f)},
                                         {"fragility.csv", FragilityCsv(p.study, f)},
                                         {"incremental.csv", IncrementalCsv(p.study, p.plan, f)},
                                         {"study.txt", text}})
         code = std::max(code, writeFile(dir / name, content, err, lang));
+    const fs::path charts = dir / "charts";
+    fs::create_directories(charts, ec);
+    const DocumentSession session;
+    const StudyPlotsOutcome drawn =
+        session.available() ? DrawStudyCharts(StudyCharts(p.study, p.plan, f, charts, lang))
+                            : StudyPlotsOutcome::Unavailable;
+    if (drawn == StudyPlotsOutcome::Unavailable)
+        err << render(lang, Message("study.no_plots")) << "\n";
+    if (drawn == StudyPlotsOutcome::WriteFailed) {
+        err << render(lang, Message("file.unable_to_write", {charts.string(), ""})) << "\n";
+        code = WriteFailed;
+    }
     out << text << std::flush;
     return code;
 }

@@ -186,6 +186,13 @@ TEST_F(StudyCommandTest, EveryCaseOfTheStudyIsASingleRunOfItsProject) {
     EXPECT_LT(std::abs(std::stod(fit[0].at("median_g")) - std::tan(pi / 6)),
               3 * std::stod(fit[0].at("median_se_g")));
     EXPECT_NE(r.out.find("200 cases: 2 records, 5 levels, 20 parameter sets."), std::string::npos);
+    for (const char* chart : {"fragility-onset", "incremental-b-onset", "histogram-onset-L5"}) {
+        EXPECT_NE(readFile(path("out/charts/" + std::string(chart) + ".svg")).find("<svg"),
+                  std::string::npos)
+            << chart;
+        EXPECT_EQ(readFile(path("out/charts/" + std::string(chart) + ".png")).substr(1, 3), "PNG")
+            << chart;
+    }
 }
 
 TEST_F(StudyCommandTest, ResumingAnInterruptedStudyGivesTheSameSummary) {
