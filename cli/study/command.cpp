@@ -197,17 +197,14 @@ int writeFile(const fs::path& path, const std::string& text, std::ostream& err, 
 
 // The rows of the merged summary whose case belongs to shard I of N.
 std::string shardRows(const std::string& merged, int shard, int shards) {
-    std::istringstream in(merged);
-    std::string line, text;
-    std::getline(in, line);
-    text = line + "\n";
-    while (std::getline(in, line)) {
-        const CsvTable t = ParseCsv("h\n" + line);
-        if (t.rows.empty() || t.rows[0].cells.size() <= kCaseIndexColumn)
-            continue;
-        const std::optional<double> index = ParseFiniteNumber(t.rows[0].cells[kCaseIndexColumn]);
+    const CsvTable t = ParseCsv(merged);
+    std::string text = CsvLine(t.header.cells, kSummarySeparator);
+    for (const CsvRow& row : t.rows) {
+        const std::optional<double> index = row.cells.size() > kCaseIndexColumn
+                                                ? ParseFiniteNumber(row.cells[kCaseIndexColumn])
+                                                : std::nullopt;
         if (index && (static_cast<int>(*index) - 1) % shards == shard - 1)
-            text += line + "\n";
+            text += CsvLine(row.cells, kSummarySeparator);
     }
     return text;
 }

@@ -41,6 +41,9 @@ StudyJournal ReadStudyJournals(const fs::path& dir, const std::string& header) {
             continue;
         if (text.compare(0, header.size(), header) != 0)
             throw Error(Message("study.other_study", {path.string()}));
+        // A journal without rows tells the merge nothing (and no count of cases).
+        if (text.size() == header.size())
+            continue;
         for (std::size_t start = header.size(); start < text.size();) {
             const std::size_t end = text.find('\n', start);
             const std::string line = text.substr(start, end - start);

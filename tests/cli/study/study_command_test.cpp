@@ -217,6 +217,27 @@ TEST_F(StudyCommandTest, ResumingAnInterruptedStudyGivesTheSameSummary) {
     EXPECT_EQ(rowsOf(readFile(path("out/journal/all.csv"))).size(), 200u);
 }
 
+// As a job array and its merge run it: three shards into one folder, then the study without
+// a shard, which runs nothing more and merges.
+TEST_F(StudyCommandTest, ShardsAndTheirMergeGiveTheUnshardedSummary) {
+    writeStudy(kStudy);
+    ASSERT_EQ(test::runCli(cli::runStudyCommand, {path("s.toml"), "-o", path("whole")}).code,
+              cli::Success);
+    for (const char* shard : {"1/3", "2/3", "3/3"})
+        ASSERT_EQ(study({"--shard", shard}).code, cli::Success) << shard;
+    EXPECT_FALSE(fs::exists(path("out/summary.csv")));
+    const CliResult dry = study({"--dry-run"});
+    EXPECT_NE(dry.out.find("200 cases, 200 done, 0 to run"), std::string::npos) << dry.out;
+    ASSERT_EQ(study().code, cli::Success);
+    const std::string whole = withoutRunTimes(readFile(path("whole/summary.csv")));
+    EXPECT_EQ(withoutRunTimes(readFile(path("out/summary.csv"))), whole);
+    EXPECT_EQ(readFile(path("out/fragility.csv")), readFile(path("whole/fragility.csv")));
+    const CliResult merged = test::runCli(
+        cli::runBatchMergeCommand, {path("out/summary-1-of-3.csv"), path("out/summary-2-of-3.csv"),
+                                    path("out/summary-3-of-3.csv")});
+    EXPECT_EQ(withoutRunTimes(merged.out), whole);
+}
+
 TEST_F(StudyCommandTest, BadStudiesNameTheirLineAndRunNothing) {
     const std::string head = "project = \"project.qbl\"\n[intensity]\nmeasure = \"pga\"\n";
     const std::string levels = "levels = [0.2, 0.4]\n";
