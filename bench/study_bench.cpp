@@ -5,18 +5,16 @@
 // record scaled to 10 peak accelerations from 0.1 to 1 g, each with 100 Latin-hypercube samples
 // of the friction angles. Each iteration starts from an empty folder, so it runs every case,
 // then counts, fits and draws the charts.
+#include "bench/synthetic_records.h"
 #include "cli/study/command.h"
-#include "model/model_flags.h"
 #include "model/project_file.h"
 
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numbers>
 #include <sstream>
 #include <string>
 
@@ -28,23 +26,19 @@ namespace fs = std::filesystem;
 
 constexpr int kCases = 1000;
 
+// Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope over 20 s.
+constexpr bench::EnvelopedSines kRecord{20.0, 4.0, 10.0, 5.0, {0.35, 0.25, 0.15}, {1.3, 2.9, 6.1}};
+
 std::string writeStudy(const fs::path& folder) {
     fs::create_directories(folder);
-    TBlocStatic m = startupModel();
-    m.ModelFlags =
-        ModelFlag::GeometryComplete | ModelFlag::ReservoirPresent | ModelFlag::HorizontalAccDefined;
+    const TBlocStatic m = bench::startupUnderRecord(kRecord);
     WriteToFile(m, (folder / "dam.qbl").string());
-
-    // Three sines of 1.3, 2.9 and 6.1 Hz under a build-up and decay envelope.
+    // The suite's record is the project's own, as time and amplitude pairs.
+    const TimeHistoryRecord& h = m.history(HistoryKind::HorizontalAcceleration);
     std::ofstream record(folder / "record-20s.txt");
-    const double pi = std::numbers::pi;
-    for (int i = 0; i <= 2000; ++i) {
-        const double t = i * 0.01;
-        const double envelope = std::min(1.0, t / 4.0) * std::exp(-std::max(0.0, t - 10.0) / 5.0);
-        const double a = 0.35 * std::sin(2 * pi * 1.3 * t) + 0.25 * std::sin(2 * pi * 2.9 * t + 1) +
-                         0.15 * std::sin(2 * pi * 6.1 * t + 2);
-        record << t << ' ' << envelope * a << '\n';
-    }
+    record.precision(17);
+    for (int i = 1; i <= h.Times->size(); ++i)
+        record << h.Times->get(i) << ' ' << h.Values->get(i) << '\n';
     const fs::path study = folder / "study.toml";
     std::ofstream(study) << R"(project = "dam.qbl"
 [intensity]

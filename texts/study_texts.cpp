@@ -110,6 +110,21 @@ constexpr TextEntry kTexts[] = {
      "The charts were not drawn: this build has no desktop program. The data are written.",
      "Les graphiques n'ont pas été tracés : cette version n'a pas de programme de bureau. Les "
      "données sont écrites."},
+    {"ui.main.study", "&Study...", "É&tude..."},
+    {"ui.study.title", "Study", "Étude"},
+    {"ui.study.open", "Open a study", "Ouvrir une étude"},
+    {"ui.study.filter", "Studies (*.toml)", "Études (*.toml)"},
+    {"ui.study.starting", "Reading the study and its records...",
+     "Lecture de l'étude et de ses enregistrements..."},
+    {"ui.study.progress", "%1 of %2 cases done.", "%1 cas faits sur %2."},
+    {"ui.study.stopped",
+     "Stopped after %1 of %2 cases. Running the study again goes on from there.",
+     "Arrêtée après %1 cas sur %2. Exécuter l'étude à nouveau reprend à partir de là."},
+    {"ui.study.failed", "The study could not run: %1", "L'étude n'a pas pu s'exécuter : %1"},
+    {"ui.study.no_cli", "quibel-cli, which runs studies, was not found beside the program.",
+     "quibel-cli, qui exécute les études, est introuvable à côté du programme."},
+    {"ui.study.stop", "Stop", "Arrêter"},
+    {"ui.study.close", "Close", "Fermer"},
 };
 } // namespace
 

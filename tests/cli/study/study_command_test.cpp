@@ -22,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::CliResult;
 using test::readFile;
+using test::withoutRunTimes;
 
 using Row = std::map<std::string, std::string>;
 std::vector<Row> rowsOf(const std::string& text) {
@@ -34,14 +35,6 @@ std::vector<Row> rowsOf(const std::string& text) {
         rows.push_back(row);
     }
     return rows;
-}
-
-std::string withoutRunTimes(const std::string& text) {
-    std::istringstream in(text);
-    std::string line, kept;
-    while (std::getline(in, line))
-        kept += line.substr(0, line.rfind(';')) + "\n";
-    return kept;
 }
 
 // A block on a level plane: it slides once the ground acceleration passes tan(PhiS) g, so
