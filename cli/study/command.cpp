@@ -269,8 +269,15 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << render(lang, Message("study.other_study", {tablePath.string()})) << "\n";
         return ReadFailed;
     }
-    if (existing.empty() && !o.dryRun && writeFile(tablePath, p.caseTable, err, lang) != Success)
-        return WriteFailed;
+    // Shards starting together write the same table at once, through one temporary file: a
+    // shard that finds it failed or not whole writes it once more.
+    if (existing.empty() && !o.dryRun) {
+        std::string written;
+        if ((WriteTextAtomically(tablePath.string(), p.caseTable) ||
+             readWhole(tablePath.string(), written) || written != p.caseTable) &&
+            writeFile(tablePath, p.caseTable, err, lang) != Success)
+            return WriteFailed;
+    }
 
     const BatchTable table = ReadBatchTable(p.caseTable, dir);
     const std::string header = CsvLine(SummaryHeader(table.columns), kSummarySeparator);
