@@ -8,6 +8,7 @@
 #include "cli/batch/inputs.h"
 #include "cli/batch/merge.h"
 #include "cli/batch/number.h"
+#include "cli/batch/options.h"
 #include "cli/batch/progress.h"
 #include "cli/batch/runner.h"
 #include "cli/batch/summary.h"
@@ -48,14 +49,6 @@ struct StudyOptions {
     bool dryRun = false;
 };
 
-std::optional<int> whole(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < 1)
-        return std::nullopt;
-    return value;
-}
-
 bool parseOptions(const std::vector<std::string>& args, StudyOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -63,23 +56,16 @@ bool parseOptions(const std::vector<std::string>& args, StudyOptions& o) {
         if (a == "-o" && hasValue) {
             o.dir = args[++i];
         } else if (a == "--jobs" && hasValue) {
-            const std::optional<int> n = whole(args[++i]);
+            const std::optional<int> n = PositiveWhole(args[++i]);
             if (!n)
                 return false;
             o.jobs = *n;
         } else if (a == "--shard" && hasValue) {
-            const std::string& v = args[++i];
-            const std::size_t slash = v.find('/');
-            const std::optional<int> part = slash == std::string::npos
-                                                ? std::nullopt
-                                                : whole(std::string_view(v).substr(0, slash));
-            const std::optional<int> parts = slash == std::string::npos
-                                                 ? std::nullopt
-                                                 : whole(std::string_view(v).substr(slash + 1));
-            if (!part || !parts || *part > *parts)
+            const std::optional<Shard> shard = ParseShard(args[++i]);
+            if (!shard)
                 return false;
-            o.shard = *part;
-            o.shards = *parts;
+            o.shard = shard->part;
+            o.shards = shard->parts;
         } else if (a == "--dry-run") {
             o.dryRun = true;
         } else if (!a.starts_with("-") && o.study.empty()) {
@@ -89,17 +75,6 @@ bool parseOptions(const std::vector<std::string>& args, StudyOptions& o) {
         }
     }
     return !o.study.empty();
-}
-
-std::optional<std::string> readWhole(const std::string& path, std::string& text) {
-    std::error_code ec;
-    std::ifstream in(path, std::ios::binary);
-    if (fs::is_directory(path, ec) || !in)
-        return std::generic_category().message(fs::is_directory(path, ec) ? EISDIR : errno);
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return std::nullopt;
 }
 
 // The study, checked as a whole before anything runs: its fields and its records.
@@ -115,7 +90,7 @@ std::optional<Prepared> prepare(const StudyOptions& o, BatchInputs& inputs, std:
         err << render(lang, Message("study.bad_study", {o.study, render(lang, m)})) << "\n";
     };
     std::string text;
-    if (const std::optional<std::string> failure = readWhole(o.study, text)) {
+    if (const std::optional<std::string> failure = ReadWholeFile(o.study, text)) {
         err << render(lang, Message("cli.batch.cannot_read", {o.study, *failure})) << "\n";
         return std::nullopt;
     }
@@ -264,7 +239,7 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     // The case table of the folder must be this study's: resuming into another's would mix them.
     const fs::path tablePath = dir / "cases.csv";
     std::string existing;
-    if (fs::exists(tablePath, ec) && !readWhole(tablePath.string(), existing) &&
+    if (fs::exists(tablePath, ec) && !ReadWholeFile(tablePath.string(), existing) &&
         existing != p.caseTable) {
         err << render(lang, Message("study.other_study", {tablePath.string()})) << "\n";
         return ReadFailed;
@@ -274,7 +249,7 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (existing.empty() && !o.dryRun) {
         std::string written;
         if ((WriteTextAtomically(tablePath.string(), p.caseTable) ||
-             readWhole(tablePath.string(), written) || written != p.caseTable) &&
+             ReadWholeFile(tablePath.string(), written) || written != p.caseTable) &&
             writeFile(tablePath, p.caseTable, err, lang) != Success)
             return WriteFailed;
     }
