@@ -13,6 +13,9 @@ namespace quibel::study {
 
 namespace {
 
+// ln IM spread by more than e^10 per standard deviation: a curve that has gone flat.
+constexpr double kLargestDispersion = 10.0;
+
 // The probability kept away from 0 and 1, where the logarithms of the likelihood are infinite.
 double bounded(double p) {
     constexpr double kTiny = 1e-300;
@@ -127,6 +130,10 @@ std::optional<FragilityFit> FitFragility(const std::vector<LevelCount>& countsIn
     fit.median = std::exp(gsl_vector_get(x.get(), 0));
     fit.dispersion = std::exp(gsl_vector_get(x.get(), 1));
     fit.logLikelihood = -gsl_multimin_fminimizer_minimum(m.get());
+    // Fractions that do not grow with the intensity pull the dispersion (and the median away
+    // from the levels) without bound: no curve describes them.
+    if (fit.dispersion > kLargestDispersion || !std::isfinite(fit.median))
+        return std::nullopt;
     standardErrors(counts, fit);
     return fit;
 }

@@ -32,7 +32,8 @@ bool FragilityDefined(const std::vector<LevelCount>& counts);
 
 /// The maximum-likelihood lognormal curve of the binomial counts (each level's cases passing
 /// independently with the curve's probability), found with a simplex minimiser on the
-/// logarithms of median and dispersion; nothing when !FragilityDefined(counts).
+/// logarithms of median and dispersion; nothing when !FragilityDefined(counts), or when the
+/// fractions do not grow with the intensity (the dispersion then grows without bound).
 std::optional<FragilityFit> FitFragility(const std::vector<LevelCount>& counts);
 
 } // namespace quibel::study

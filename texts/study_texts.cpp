@@ -97,8 +97,11 @@ constexpr TextEntry kTexts[] = {
      "%1 cas : %2 enregistrements, %3 niveaux, %4 jeux de paramètres."},
     {"study.summary_fit", "%1: median %2 g (standard error %3), dispersion %4 (standard error %5).",
      "%1 : médiane %2 g (erreur type %3), dispersion %4 (erreur type %5)."},
-    {"study.summary_no_fit", "%1: no curve (no level has cases on both sides of the limit).",
-     "%1 : pas de courbe (aucun niveau n'a de cas des deux côtés de la limite)."},
+    {"study.summary_no_fit",
+     "%1: no curve (the counts determine none: every case or none past the limit, a step, or "
+     "fractions that do not grow with the intensity).",
+     "%1 : pas de courbe (les comptes n'en déterminent aucune : tous les cas ou aucun au-delà de "
+     "la limite, une marche, ou des fractions qui ne croissent pas avec l'intensité)."},
     {"study.chart_fragility", "Fragility: %1", "Fragilité : %1"},
     {"study.chart_incremental", "Responses of record %1 against intensity",
      "Réponses de l'enregistrement %1 selon l'intensité"},

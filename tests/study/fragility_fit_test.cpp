@@ -65,8 +65,12 @@ TEST(FragilityFitTest, NoCurveWhenTheCountsDetermineNone) {
     };
     for (const auto& counts : undetermined)
         EXPECT_FALSE(FitFragility(counts));
-    // Overlap without any level inside: past at 0.1 g but not at 0.2 g.
-    EXPECT_TRUE(FitFragility({{0.1, 10, 10}, {0.2, 10, 0}, {0.3, 10, 10}}));
+    // The same fraction at every level: the curve flattens without end.
+    EXPECT_FALSE(FitFragility({{0.1, 10, 5}, {0.2, 10, 5}}));
+    EXPECT_FALSE(FitFragility({{0.1, 10, 7}, {0.2, 10, 5}, {0.4, 10, 3}}));
+    // Overlap without any level inside, rising on the whole: all past at 0.2 g, none at 0.3 g.
+    EXPECT_TRUE(FitFragility(
+        {{0.1, 10, 0}, {0.2, 10, 10}, {0.3, 10, 0}, {0.4, 10, 10}, {0.5, 10, 10}, {0.6, 10, 10}}));
 }
 
 TEST(LevelCountsTest, CountsCasesPastEachSideOfALimit) {
