@@ -8,6 +8,7 @@
 #include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/spectrum_command.h"
+#include "cli/study/command.h"
 #include "version/program_version.h"
 
 #include <algorithm>
@@ -42,6 +43,7 @@ constexpr CommandEntry kCommands[] = {
     {"batch", plain<runBatchCommand>, "cli.help.batch"},
     {"batch-merge", plain<runBatchMergeCommand>, "cli.help.batch_merge"},
     {"record", runRecordCommand, "cli.help.record"},
+    {"study", plain<runStudyCommand>, "cli.help.study"},
 };
 
 void printHelp(std::ostream& out, Language lang) {

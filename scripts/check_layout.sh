@@ -20,10 +20,11 @@ allowed_includes=(
   "signals: model texts numeric"
   "engine: signals model texts numeric"
   "reporting: engine signals model texts numeric"
+  "study: numeric"
   "chart:"
-  "documents: chart reporting engine signals model texts version numeric"
-  "cli: documents reporting engine signals model texts version numeric"
-  "ui: documents chart reporting engine signals model texts version numeric"
+  "documents: chart study reporting engine signals model texts version numeric"
+  "cli: documents study reporting engine signals model texts version numeric"
+  "ui: documents chart study reporting engine signals model texts version numeric"
   "ui/widgets: documents chart reporting engine signals model texts version numeric"
   "ui/input: ui/widgets documents chart reporting engine signals model texts version numeric"
   "ui/histories: ui/widgets documents chart reporting engine signals model texts version numeric"
@@ -66,7 +67,7 @@ while IFS=: read -r file line include; do
 done < <(git grep -n -E '^\s*#\s*include\s*"' -- "${folders[@]}" |
   sed -E 's/^([^:]*):([0-9]+):.*"([^"]*)".*/\1:\2:\3/')
 
-if grep -rnE '#include\s*[<"]Q' numeric version texts model signals engine reporting cli 2>/dev/null; then
+if grep -rnE '#include\s*[<"]Q' numeric version texts model signals engine reporting study cli 2>/dev/null; then
   echo "Qt header included in the core or the command-line tool"; fail=1
 fi
 if grep -rnE '#include\s*[<"]Q' documents --include='*.h' 2>/dev/null; then

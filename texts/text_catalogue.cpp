@@ -13,8 +13,9 @@ struct Catalogue {
     std::map<std::string_view, const TextEntry*> byKey;
 
     Catalogue() {
-        for (auto table : {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(),
-                           reportTexts(), recordTexts(), desktopTexts(), pdfReportTexts()})
+        for (auto table :
+             {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(), reportTexts(),
+              recordTexts(), desktopTexts(), pdfReportTexts(), studyTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);

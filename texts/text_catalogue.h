@@ -43,5 +43,6 @@ std::span<const TextEntry> reportTexts();    ///< the computed-data report
 std::span<const TextEntry> recordTexts();    ///< ground-motion records in agency formats
 std::span<const TextEntry> desktopTexts();   ///< help everywhere, cancelling the spectra
 std::span<const TextEntry> pdfReportTexts(); ///< the analysis report
+std::span<const TextEntry> studyTexts();     ///< studies and fragility curves
 
 } // namespace quibel

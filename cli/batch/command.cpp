@@ -6,6 +6,7 @@
 #include "cli/batch/csv.h"
 #include "cli/batch/inputs.h"
 #include "cli/batch/merge.h"
+#include "cli/batch/options.h"
 #include "cli/batch/progress.h"
 #include "cli/batch/reports.h"
 #include "cli/batch/runner.h"
@@ -46,14 +47,6 @@ struct BatchOptions {
     GridPrecision precision = GridPrecision::Grid;
 };
 
-std::optional<int> positiveWhole(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < 1)
-        return std::nullopt;
-    return value;
-}
-
 bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -61,7 +54,7 @@ bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
         if (a == "-o" && hasValue) {
             o.output = args[++i];
         } else if (a == "--jobs" && hasValue) {
-            const std::optional<int> n = positiveWhole(args[++i]);
+            const std::optional<int> n = PositiveWhole(args[++i]);
             if (!n)
                 return false;
             o.jobs = *n;
@@ -70,16 +63,11 @@ bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
         } else if (a == "--reports" && hasValue) {
             o.reportsDir = args[++i];
         } else if (a == "--shard" && hasValue) {
-            const std::string& v = args[++i];
-            const std::size_t slash = v.find('/');
-            if (slash == std::string::npos)
+            const std::optional<Shard> shard = ParseShard(args[++i]);
+            if (!shard)
                 return false;
-            const std::optional<int> part = positiveWhole(std::string_view(v).substr(0, slash));
-            const std::optional<int> parts = positiveWhole(std::string_view(v).substr(slash + 1));
-            if (!part || !parts || *part > *parts)
-                return false;
-            o.shard = *part;
-            o.shards = *parts;
+            o.shard = shard->part;
+            o.shards = shard->parts;
         } else if (a == "--on-question" && hasValue) {
             const std::string& v = args[++i];
             if (v != "continue" && v != "stop")
@@ -97,22 +85,6 @@ bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
         }
     }
     return !o.table.empty();
-}
-
-// The whole text of the file at path, or the system's reason why it cannot be read.
-std::optional<std::string> readText(const std::string& path, std::string& text) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return std::generic_category().message(EISDIR);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::generic_category().message(errno);
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad())
-        return std::generic_category().message(EIO);
-    text = s.str();
-    return std::nullopt;
 }
 
 // Whether a file can be created at path, tried before hours of runs depend on it.
@@ -176,7 +148,7 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError;
     }
     std::string text;
-    if (const std::optional<std::string> failure = readText(o.table, text)) {
+    if (const std::optional<std::string> failure = ReadWholeFile(o.table, text)) {
         err << render(lang, Message("cli.batch.cannot_read", {o.table, *failure})) << "\n";
         return ReadFailed;
     }
@@ -293,7 +265,7 @@ int runBatchMergeCommand(const std::vector<std::string>& args, std::ostream& out
     std::vector<SummaryFile> files;
     for (const std::string& path : inputs) {
         SummaryFile f{path, {}};
-        if (const std::optional<std::string> failure = readText(path, f.text)) {
+        if (const std::optional<std::string> failure = ReadWholeFile(path, f.text)) {
             err << render(lang, Message("cli.batch.cannot_read", {path, *failure})) << "\n";
             return ReadFailed;
         }

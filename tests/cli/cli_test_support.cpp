@@ -41,6 +41,14 @@ std::string readFile(const std::filesystem::path& path) {
     return s.str();
 }
 
+std::string withoutRunTimes(const std::string& summary) {
+    std::istringstream in(summary);
+    std::string line, kept;
+    while (std::getline(in, line))
+        kept += line.substr(0, line.rfind(';')) + "\n";
+    return kept;
+}
+
 TBlocStatic steepPlane() {
     TBlocStatic m = startupModel();
     m.Hr = 0;

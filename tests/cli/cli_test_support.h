@@ -33,6 +33,10 @@ CliResult runCli(CliCommand command, const std::vector<std::string>& args,
 /// cell.
 std::vector<std::vector<std::string>> semicolonCells(const std::string& text);
 
+/// A batch summary without its run times (its last column), the one column that differs
+/// from run to run.
+std::string withoutRunTimes(const std::string& summary);
+
 /// The bytes of a file, empty when it cannot be read.
 std::string readFile(const std::filesystem::path& path);
 

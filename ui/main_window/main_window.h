@@ -100,6 +100,8 @@ public slots:
     // Analysis
     void editOptions();
     void runAnalysis();
+    /// Analysis > Study...: runs a study file with the command-line tool (study_dialog.h).
+    void runStudy();
     // Results
     void showComputedData();
     void showResultHistories();

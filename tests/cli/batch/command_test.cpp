@@ -37,6 +37,7 @@ constexpr double kG = 9.807;
 
 using test::CliResult;
 using test::readFile;
+using test::withoutRunTimes;
 
 CliResult batch(const std::vector<std::string>& args, Language lang = Language::English) {
     return test::runCli(cli::runBatchCommand, args, lang);
@@ -58,15 +59,6 @@ std::map<std::string, Row> summaryByCase(const std::string& text) {
         rows.emplace(r.cells[0], row);
     }
     return rows;
-}
-
-// A summary without its run times, the one column that differs from run to run.
-std::string withoutRunTimes(const std::string& text) {
-    std::istringstream in(text);
-    std::string line, kept;
-    while (std::getline(in, line))
-        kept += line.substr(0, line.rfind(';')) + "\n";
-    return kept;
 }
 
 // The result grid of `quibel-cli run` on the project at path.

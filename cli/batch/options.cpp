@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/batch/options.h"
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace quibel::cli {
+
+std::optional<int> PositiveWhole(std::string_view text) noexcept {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 1)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Shard> ParseShard(std::string_view text) noexcept {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return std::nullopt;
+    const std::optional<int> part = PositiveWhole(text.substr(0, slash));
+    const std::optional<int> parts = PositiveWhole(text.substr(slash + 1));
+    if (!part || !parts || *part > *parts)
+        return std::nullopt;
+    return Shard{*part, *parts};
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& text) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::generic_category().message(EISDIR);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::generic_category().message(errno);
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad())
+        return std::generic_category().message(EIO);
+    text = s.str();
+    return std::nullopt;
+}
+
+} // namespace quibel::cli
