@@ -13,6 +13,7 @@
 #include "numeric/error.h"
 #include "signals/history_value.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -197,16 +198,41 @@ private:
         mHost.status(mStatus);
     }
 
-    // The progress counts step s as step s + 1 of N when the first step is at time 0.
-    void reportProgress(std::int64_t s) {
+    // The progress position after step s; it counts step s as step s + 1 of N when the first
+    // step is at time 0.
+    int progressAt(std::int64_t s) const noexcept {
         const std::int64_t progressShift = 1 - mTimeShift;
-        const int now = static_cast<int>(
+        return static_cast<int>(
             std::lround(RunHost::kProgressMaximum * static_cast<double>(s + progressShift) /
                         static_cast<double>(mLength.N)));
+    }
+
+    // The position only grows with s, so it is formed again only at the first step where it
+    // can have changed: a few hundred times per run instead of at every step.
+    void reportProgress(std::int64_t s) {
+        if (s < mNextProgressStep)
+            return;
+        const int now = progressAt(s);
         if (now != mPosition) {
             mPosition = now;
             mHost.progress(mPosition);
         }
+        mNextProgressStep = firstStepPast(s, now);
+    }
+
+    // The first step after s whose position differs from now: the estimate from the formula
+    // of progressAt solved for the next half position, moved to the exact step.
+    std::int64_t firstStepPast(std::int64_t s, int now) const noexcept {
+        const double half = (now + 0.5) * static_cast<double>(mLength.N) /
+                            static_cast<double>(RunHost::kProgressMaximum);
+        std::int64_t e =
+            std::max(s + 1, static_cast<std::int64_t>(std::ceil(std::fmin(half, 9.0e15))) -
+                                (1 - mTimeShift));
+        while (e - 1 > s && progressAt(e - 1) != now)
+            --e;
+        while (e <= mLength.steps && progressAt(e) == now)
+            ++e;
+        return e;
     }
 
     const double mG;
@@ -228,6 +254,7 @@ private:
     SafetyFactors mFactors;
     RunStatus mStatus;
     int mPosition = 0;
+    std::int64_t mNextProgressStep = 1;
     std::int64_t mCount = 0;
 };
 
