@@ -30,4 +30,9 @@ inline void advanceGroundMotion(GroundMotion& gm, double ag, double av, double d
     advance(gm.avPrev, gm.av, gm.vvPrev, gm.vv, gm.dvPrev, gm.dv, av, dt);
 }
 
+/// advanceGroundMotion for a run without vertical ground motion: the vertical values stay 0.
+inline void advanceHorizontalGroundMotion(GroundMotion& gm, double ag, double dt) noexcept {
+    ground_motion_detail::advance(gm.agPrev, gm.ag, gm.vgPrev, gm.vg, gm.dgPrev, gm.dg, ag, dt);
+}
+
 } // namespace quibel
