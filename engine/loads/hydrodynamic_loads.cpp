@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/loads/hydrodynamic_loads.h"
 
+#include "engine/loads/sin_cos.h"
+
 #include "engine/loads/hydrostatic_loads.h"
 
 #include <algorithm>
@@ -49,7 +51,7 @@ FaceLoad RotationalHydrodynamicLoad(const LoadModel& loads, double z1, double z2
     const double r6 = r5 * r;
     const double c = -0.01498581 * r6 + 0.05620519 * r5 - 0.08027691 * r4 + 0.0577449 * r3 -
                      0.01934132 * r2 + 0.00397938 * r + 0.01889152;
-    const double cosTheta = std::cos(theta);
+    const double cosTheta = cosOf(theta);
     const double f = d * d * d * c * a * k / cosTheta;
     const double l = 1.0 - 0.5047589 * r + 0.0227369 * r2 - 0.0447583 * r3;
     const double arm = (l * z3 - (z1 - z2)) / cosTheta;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/energy.h"
 
+#include "engine/loads/sin_cos.h"
+
 #include "engine/loads/hydrodynamic_loads.h"
 #include "engine/loads/water_loads.h"
 
@@ -98,12 +100,11 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
         ax = (s.omega * s.omega * std::sin(phi) - s.alpha * std::cos(phi)) * toe.Radius;
         ay = (-s.alpha * std::sin(phi) - s.omega * s.omega * std::cos(phi)) * toe.Radius;
     }
-    double normal = (std::cos(s.theta) * frot + start.Fhd + start.Hw + start.SumFh -
-                     (ground.ag + ax + s.a * cb) * M) *
-                        sb -
-                    (std::sin(s.theta) * frot + start.SumFv + start.Vw -
-                     (c.g + ground.av + ay + s.a * sb) * M) *
-                        cb;
+    const SinCos theta = sinCos(s.theta);
+    double normal =
+        (theta.cos * frot + start.Fhd + start.Hw + start.SumFh - (ground.ag + ax + s.a * cb) * M) *
+            sb -
+        (theta.sin * frot + start.SumFv + start.Vw - (c.g + ground.av + ay + s.a * sb) * M) * cb;
     if (normal < 0.0)
         normal = 0.0;
     // Friction only ever dissipates: whatever the mode the step ends in, it did the work
