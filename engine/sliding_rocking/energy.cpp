@@ -52,7 +52,6 @@ double RelativeKineticEnergy(const SlidingRockingContext& c, const MassPropertie
 void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState& s,
                        const GroundMotion& ground, StartLoads& start,
                        EnergyTerms& energy) noexcept {
-    const SiModel& si = c.loads.si;
     const MotionMode mode = s.mode;
     const bool heelMode = isHeelMode(mode);
     const bool toeMode = isToeMode(mode);
@@ -88,8 +87,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     energy.E2 = 0.5 * M * (ground.vg * ground.vg + ground.vv * ground.vv) + kr;
 
     // Friction: the normal force at the end state with the inertia of the sliding acceleration.
-    const double frot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha).force;
+    const double frot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha).force;
     double ax = 0.0, ay = 0.0;
     if (heelMode) {
         const double phi = heel.Angle - s.theta;
@@ -116,8 +114,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     // Loads at the end state.
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, ground.ag, s.a);
-    const FaceLoad rot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha);
+    const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha);
     const WaterLoadsResult wl = WaterLoads(c.loads, s.theta, s.u, ground.av);
     start.setHydrodynamic(trans.load, rot);
     start.setWater(wl);
