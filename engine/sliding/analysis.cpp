@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding/analysis.h"
 
+#include "engine/run/step_loop.h"
+
 #include <cmath>
 
 namespace quibel {
@@ -29,6 +31,10 @@ std::string_view SlidingAnalysis::debugHeader() const noexcept {
 
 void SlidingAnalysis::prepare(const RunContext& context) {
     mStep.emplace(context);
+}
+
+std::int64_t SlidingAnalysis::runSteps(const StepLoopParts& parts) {
+    return RunStepLoop(parts, *this);
 }
 
 SafetyFactors SlidingAnalysis::restFactors(const StepInput& atStart) const {

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding/step.h"
 
-#include "engine/run/step_loop.h"
-#include "engine/sliding/analysis.h"
-
 #include "engine/run/rest_step.h"
 
 #include "engine/loads/hydrostatic_loads.h"
@@ -179,12 +176,6 @@ void SlidingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     energy.E4 -= dd * Rd;
     energy.E5 += loadX * drX + loadY * drY;
     energy.E7 = massV * g * d * sb;
-}
-
-// The analysis's loop is made here, beside the step, so that the step is inlined into it and
-// its values stay in registers from one step to the next.
-std::int64_t SlidingAnalysis::runSteps(const StepLoopParts& parts) {
-    return RunStepLoop(parts, *this);
 }
 
 SafetyFactors SlidingStep::restFactors(const StepInput& atStart) const {
