@@ -55,6 +55,7 @@ public:
         // integration would only add zeros.
         const std::int64_t done =
             mVerticalAcc.source() == HistorySource::Undefined ? steps<false>() : steps<true>();
+        mHost.stepsDone(mExtremes);
         if (mPosition != 0)
             mHost.progress(0);
         return done;
@@ -101,8 +102,7 @@ private:
         if (mDebug)
             writeDriverColumns(*mDebug, mInput);
         mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
-        mHost.stepDone(
-            {mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
+        mExtremes.add({mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
     }
 
     // The block at rest at time 0: motion and energy 0, the safety values under the loads of
@@ -188,6 +188,7 @@ private:
     EnergyTerms mEnergy;
     SafetyFactors mFactors;
     RunStatus mStatus;
+    StepExtremes mExtremes;
     int mPosition = 0;
     std::int64_t mNextProgressStep = 1;
     std::int64_t mCount = 0;
