@@ -35,7 +35,7 @@ public:
     QuestionAnswer ask(const RunQuestion& question) override;
     void progress(int position) override { mHost.progress(position); }
     void status(const RunStatus& status) override;
-    void stepDone(const StepFigures& figures) override { mHost.stepDone(figures); }
+    void stepsDone(const StepExtremes& extremes) override { mHost.stepsDone(extremes); }
     bool stopRequested() override { return mHost.stopRequested(); }
 
 private:

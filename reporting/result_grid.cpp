@@ -10,10 +10,22 @@
 
 namespace quibel {
 
-std::string GridCellText(const GridColumn& column, int row, GridPrecision precision) {
+namespace {
+
+void appendCell(std::string& out, const GridColumn& column, int row, GridPrecision precision) {
     const double value = column.values[static_cast<std::size_t>(row)];
-    return precision == GridPrecision::Full ? general17Text(value)
-                                            : fixedText(value, column.decimals);
+    if (precision == GridPrecision::Full)
+        appendGeneral17(out, value);
+    else
+        appendFixed(out, value, column.decimals);
+}
+
+} // namespace
+
+std::string GridCellText(const GridColumn& column, int row, GridPrecision precision) {
+    std::string s;
+    appendCell(s, column, row, precision);
+    return s;
 }
 
 int TimeColumnDecimals(double saveStep) noexcept {
@@ -42,18 +54,22 @@ ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
 
 std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision) {
     std::string out;
+    // Room for the data rows at a typical cell width, so that the text is seldom moved while
+    // it grows: the grid of a long run has hundreds of thousands of cells.
+    const std::size_t typicalCell = precision == GridPrecision::Full ? 24 : 12;
+    out.reserve(static_cast<std::size_t>(grid.rows() + 2) * grid.columns.size() * typicalCell);
     auto line = [&](auto cell) {
         for (std::size_t c = 0; c < grid.columns.size(); ++c) {
             if (c > 0)
                 out += ';';
-            out += cell(grid.columns[c]);
+            cell(grid.columns[c]);
         }
         out += '\n';
     };
-    line([](const GridColumn& c) { return c.title; });
-    line([](const GridColumn& c) { return c.unit; });
+    line([&](const GridColumn& c) { out += c.title; });
+    line([&](const GridColumn& c) { out += c.unit; });
     for (int r = 0; r < grid.rows(); ++r)
-        line([&](const GridColumn& c) { return GridCellText(c, r, precision); });
+        line([&](const GridColumn& c) { appendCell(out, c, r, precision); });
     return out;
 }
 

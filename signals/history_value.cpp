@@ -91,49 +91,11 @@ HistoryEvaluator::HistoryEvaluator(const TimeHistoryRecord& record)
     }
 }
 
-double HistoryEvaluator::sampledRaw(double t) const noexcept {
-    if (mCount == 0)
-        return 0.0;
-    if (mStep == 0.0)
-        return t == 0.0 ? mValues[0] : 0.0;
-    const double x = t / mStep;
-    // Beyond sample n + 1 both interpolation ends lie outside the table; comparing before the
-    // truncation also keeps a huge t from overflowing the index.
-    if (!(x < static_cast<double>(mCount)) || !(x > -2.0))
-        return 0.0;
-    const long i = static_cast<long>(x); // toward zero
-    const double f = x - static_cast<double>(i);
-    // A[k] = Values[k] for 1 <= k <= n, else 0; sample k is mValues[k - 1].
-    auto a = [this](long k) { return (k >= 1 && k <= mCount) ? mValues[k - 1] : 0.0; };
-    const double lo = a(i + 1);
-    const double hi = a(i + 2);
-    return lo + (hi - lo) * f;
-}
-
 double HistoryEvaluator::generatedRaw(double t) const noexcept {
     double sum = 0.0;
     for (int k = 0; k < mActiveCount; ++k)
         sum += TermValue(mActiveTerms[static_cast<std::size_t>(k)], t);
     return sum;
-}
-
-double HistoryEvaluator::rawValue(double t) const noexcept {
-    switch (mSource) {
-    case HistorySource::Sampled:
-        return sampledRaw(t);
-    case HistorySource::Generated:
-        return generatedRaw(t);
-    case HistorySource::Undefined:
-        break;
-    }
-    return 0.0;
-}
-
-double HistoryEvaluator::value(double t) const noexcept {
-    const double raw = rawValue(t);
-    if (raw == 0.0)
-        return 0.0;
-    return raw * mScale + mOffset;
 }
 
 double HistoryValue(const TBlocStatic& model, HistoryKind kind, double t) {

@@ -2,7 +2,6 @@
 #include "cli/batch/run_host.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quibel::cli {
 
@@ -20,14 +19,6 @@ QuestionAnswer BatchRunHost::ask(const RunQuestion& question) {
 
 void BatchRunHost::status(const RunStatus& s) {
     mStatuses.push_back(s);
-}
-
-void BatchRunHost::stepDone(const StepFigures& f) {
-    mAnyStep = true;
-    mPeakSliding = std::max(mPeakSliding, std::fabs(f.slidingDisplacement));
-    mPeakRotation = std::max(mPeakRotation, std::fabs(f.rotation));
-    mMinSliding = std::min(mMinSliding, f.slidingSafetyFactor);
-    mMinOverturning = std::min(mMinOverturning, f.overturningSafetyFactor);
 }
 
 void BatchRunHost::remark(const Message& message) {

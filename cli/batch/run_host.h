@@ -3,7 +3,6 @@
 
 #include "engine/run/run_host.h"
 
-#include <limits>
 #include <vector>
 
 namespace quibel::cli {
@@ -18,7 +17,7 @@ public:
     QuestionAnswer ask(const RunQuestion& question) override;
     void progress(int) override {}
     void status(const RunStatus& status) override;
-    void stepDone(const StepFigures& figures) override;
+    void stepsDone(const StepExtremes& extremes) override { mExtremes = extremes; }
     bool stopRequested() override { return false; }
 
     /// The first error message (a check that refused the run), if any.
@@ -31,11 +30,13 @@ public:
     /// Extremes over every step of the run: largest |sliding displacement| (project length
     /// unit) and |rotation| (rad), smallest sliding and overturning safety factors. 0 and
     /// +infinity before the first step.
-    double peakSliding() const noexcept { return mPeakSliding; }
-    double peakRotation() const noexcept { return mPeakRotation; }
-    double smallestSlidingFactor() const noexcept { return mMinSliding; }
-    double smallestOverturningFactor() const noexcept { return mMinOverturning; }
-    bool anyStep() const noexcept { return mAnyStep; }
+    double peakSliding() const noexcept { return mExtremes.peakSliding; }
+    double peakRotation() const noexcept { return mExtremes.peakRotation; }
+    double smallestSlidingFactor() const noexcept { return mExtremes.smallestSlidingFactor; }
+    double smallestOverturningFactor() const noexcept {
+        return mExtremes.smallestOverturningFactor;
+    }
+    bool anyStep() const noexcept { return mExtremes.anyStep; }
 
 private:
     void remark(const Message& message);
@@ -44,11 +45,7 @@ private:
     std::vector<Message> mErrors;
     std::vector<Message> mRemarks;
     std::vector<RunStatus> mStatuses;
-    double mPeakSliding = 0.0;
-    double mPeakRotation = 0.0;
-    double mMinSliding = std::numeric_limits<double>::infinity();
-    double mMinOverturning = std::numeric_limits<double>::infinity();
-    bool mAnyStep = false;
+    StepExtremes mExtremes;
 };
 
 } // namespace quibel::cli

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/loads/hydrodynamic_loads.h"
 
+#include "engine/loads/sin_cos.h"
+
 #include "engine/loads/hydrostatic_loads.h"
 
 #include <algorithm>
@@ -35,12 +37,12 @@ TranslationalLoad TranslationalHydrodynamicLoad(const LoadModel& loads, double u
     return result;
 }
 
-FaceLoad RotationalHydrodynamicLoad(const LoadModel& loads, double z1, double z2, double z3,
-                                    double a, double theta, double k) noexcept {
-    FaceLoad result;
+RotationalLoadShape MakeRotationalLoadShape(const LoadModel& loads, double z1, double z2, double z3,
+                                            double a) noexcept {
+    RotationalLoadShape shape;
     const double d = z3 - (z1 - z2);
     if (loads.options.Rotational == 1 || d <= 0.0 || z3 <= 0.0)
-        return result;
+        return shape;
     const double r = d / z3;
     const double r2 = r * r;
     const double r3 = r2 * r;
@@ -49,14 +51,31 @@ FaceLoad RotationalHydrodynamicLoad(const LoadModel& loads, double z1, double z2
     const double r6 = r5 * r;
     const double c = -0.01498581 * r6 + 0.05620519 * r5 - 0.08027691 * r4 + 0.0577449 * r3 -
                      0.01934132 * r2 + 0.00397938 * r + 0.01889152;
-    const double cosTheta = std::cos(theta);
-    const double f = d * d * d * c * a * k / cosTheta;
     const double l = 1.0 - 0.5047589 * r + 0.0227369 * r2 - 0.0447583 * r3;
-    const double arm = (l * z3 - (z1 - z2)) / cosTheta;
+    shape.present = true;
+    shape.forceFactor = d * d * d * c * a;
+    shape.armHeight = l * z3 - (z1 - z2);
+    shape.toeOffset = loads.si.B * loads.tanBeta;
+    return shape;
+}
+
+FaceLoad RotationalHydrodynamicLoad(const RotationalLoadShape& shape, double theta,
+                                    double k) noexcept {
+    FaceLoad result;
+    if (!shape.present)
+        return result;
+    const double cosTheta = cosOf(theta);
+    const double f = shape.forceFactor * k / cosTheta;
+    const double arm = shape.armHeight / cosTheta;
     result.force = f;
     result.momentHeel = -f * arm;
-    result.momentToe = -f * (arm - loads.si.B * loads.tanBeta);
+    result.momentToe = -f * (arm - shape.toeOffset);
     return result;
+}
+
+FaceLoad RotationalHydrodynamicLoad(const LoadModel& loads, double z1, double z2, double z3,
+                                    double a, double theta, double k) noexcept {
+    return RotationalHydrodynamicLoad(MakeRotationalLoadShape(loads, z1, z2, z3, a), theta, k);
 }
 
 } // namespace quibel

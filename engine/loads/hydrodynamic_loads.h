@@ -30,6 +30,23 @@ struct TranslationalLoad final {
 TranslationalLoad TranslationalHydrodynamicLoad(const LoadModel& loads, double u, double theta,
                                                 double a1, double a2) noexcept;
 
+/// What the rotational hydrodynamic load (below) keeps of its arguments z1, z2, z3 and a,
+/// fixed for a run: only the rotation and k change from step to step.
+struct RotationalLoadShape final {
+    bool present = false;     ///< false: Options.Rotational is 1, d <= 0 or z3 <= 0; no load
+    double forceFactor = 0.0; ///< d³ C(r) a: the force is forceFactor k / cos(theta)
+    double armHeight = 0.0;   ///< L(r) z3 - (z1 - z2), m: the height is armHeight / cos(theta)
+    double toeOffset = 0.0;   ///< B tan(beta), m: the toe's arm is the heel's less this
+};
+
+RotationalLoadShape MakeRotationalLoadShape(const LoadModel& loads, double z1, double z2, double z3,
+                                            double a) noexcept;
+
+/// The load below from its run-constant shape: the same values, without forming the
+/// polynomials again at every step.
+FaceLoad RotationalHydrodynamicLoad(const RotationalLoadShape& shape, double theta,
+                                    double k) noexcept;
+
 /// Hydrodynamic force caused by the rotation of the upstream face, from a polynomial fit in the
 /// ratio r = d / z3 of the wetted height d = z3 - (z1 - z2) to the reservoir depth:
 /// F = d³ C(r) a k / cos(theta) at the height (L(r) z3 - (z1 - z2)) / cos(theta) above the heel,

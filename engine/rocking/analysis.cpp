@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rocking/analysis.h"
 
+#include "engine/run/step_loop.h"
+
 #include <cmath>
 
 namespace quibel {
@@ -39,6 +41,10 @@ SafetyFactors RockingAnalysis::restFactors(const StepInput& atStart) const {
 void RockingAnalysis::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                            EnergyTerms& energy, SafetyFactors& factors, RunControl& control) {
     mStep->step(input, previous, next, energy, factors, control);
+}
+
+std::int64_t RockingAnalysis::runSteps(const StepLoopParts& parts) {
+    return RunStepLoop(parts, *this);
 }
 
 void RockingAnalysis::afterStep(const BlockMotion& current, RunControl& control) {

@@ -30,6 +30,7 @@ public:
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    std::int64_t runSteps(const StepLoopParts& parts) override;
     /// The overturning factor and resultant position of the block at rest (RockingStep).
     SafetyFactors restFactors(const StepInput& atStart) const override;
     void afterStep(const BlockMotion& current, RunControl& control) override;

@@ -14,11 +14,14 @@
 #include "model/project_record.h"
 #include "model/result_series.h"
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 namespace quibel {
+
+struct StepLoopParts;
 
 /// A check of the model that holds before a run: its message and whether it is an error (no
 /// run) or a warning (the run goes on).
@@ -121,6 +124,11 @@ public:
     /// allocation.
     virtual void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
                       EnergyTerms& energy, SafetyFactors& factors, RunControl& control) = 0;
+
+    /// Makes the steps of the run (StepLoop in step_loop.h) and returns how many were made.
+    /// The analyses override it with RunStepLoop on themselves, so that every step calls
+    /// their step function directly; this one calls it through this interface.
+    virtual std::int64_t runSteps(const StepLoopParts& parts);
 
     /// The safety values of the block at rest under the loads of atStart (the ground
     /// accelerations and force histories at time 0), for sample 1. Called once, after prepare()

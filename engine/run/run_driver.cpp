@@ -4,16 +4,12 @@
 #include "engine/loads/added_loads.h"
 #include "engine/loads/load_model.h"
 #include "engine/run/debug_line.h"
-#include "engine/run/force_histories.h"
-#include "engine/run/ground_motion_integration.h"
 #include "engine/run/run_length.h"
 #include "engine/run/series_store.h"
 #include "engine/run/si_model.h"
-#include "model/unit_tables.h"
+#include "engine/run/step_loop.h"
 #include "numeric/error.h"
-#include "signals/history_value.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -99,6 +95,8 @@ void openDebugFile(std::optional<DebugLine>& debugFile, TBlocStatic& model,
     debugFile->writeLine(header);
 }
 
+} // namespace
+
 void writeDriverColumns(DebugLine& debug, const StepInput& input) {
     debug.fixed(input.t, 10, 6);
     debug.fixed(input.ground.ag, 6, 4);
@@ -107,131 +105,9 @@ void writeDriverColumns(DebugLine& debug, const StepInput& input) {
     debug.fixed(input.Fv, 10, 4);
 }
 
-// The steps of one run once its series, SI copies and debug file are ready.
-class StepLoop final {
-public:
-    StepLoop(const TBlocStatic& model, const SiModel& si, const RunLength& length,
-             StepTiming timing, AnalysisStep& step, RunHost& host, SeriesStore& store,
-             DebugLine* debug)
-        : mG(si.g), mLength(length), mStep(step), mHost(host), mStore(store), mDebug(debug),
-          mControl(host), mForces(model),
-          mHorizontalAcc(model.history(HistoryKind::HorizontalAcceleration)),
-          mVerticalAcc(model.history(HistoryKind::VerticalAcceleration)),
-          mLengthBack(units::lengthFromSi(model.UnitSystem)),
-          mTimeShift(timing == StepTiming::FirstStepAtZero ? 1 : 0) {
-        mInput.dt = model.Options.TimeStep;
-    }
-
-    /// Stores sample 1, then makes the steps until the last one or a stop; returns the number
-    /// made.
-    std::int64_t run() {
-        storeRestSample();
-        std::int64_t done = 0;
-        while (done < mLength.steps) {
-            const std::int64_t s = done + 1;
-            makeStep(s);
-            done = s;
-            if (++mCount == mLength.ratio) {
-                mCount = 0;
-                storeSample(s);
-            }
-            reportProgress(s);
-            mPrevious = mNext;
-            mStep.afterStep(mPrevious, mControl);
-            if (!mControl.running())
-                break;
-            if (done < mLength.steps && mHost.stopRequested()) {
-                mControl.requestStop(StopCause::Host);
-                break;
-            }
-        }
-        if (mPosition != 0)
-            mHost.progress(0);
-        return done;
-    }
-
-    const RunControl& control() const noexcept { return mControl; }
-
-private:
-    // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0.
-    void makeStep(std::int64_t s) {
-        const double dt = mInput.dt;
-        const double t = static_cast<double>(s - mTimeShift) * dt;
-        mInput.t = t;
-        advanceGroundMotion(mInput.ground, mHorizontalAcc.value(t) * mG, mVerticalAcc.value(t) * mG,
-                            dt);
-        mInput.Fh = mForces.horizontal(t);
-        mInput.Fv = mForces.vertical(t);
-        if (mDebug)
-            writeDriverColumns(*mDebug, mInput);
-        mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
-        mHost.stepDone(
-            {mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
-    }
-
-    // The block at rest at time 0: motion and energy 0, the safety values under the loads of
-    // that instant, so that no view reads a factor of 0 that the block never had.
-    void storeRestSample() {
-        StepInput atStart = mInput;
-        atStart.t = 0.0;
-        atStart.ground = GroundMotion{};
-        atStart.ground.agPrev = atStart.ground.ag = mHorizontalAcc.value(0.0) * mG;
-        atStart.ground.avPrev = atStart.ground.av = mVerticalAcc.value(0.0) * mG;
-        atStart.Fh = mForces.horizontal(0.0);
-        atStart.Fv = mForces.vertical(0.0);
-        mStore.store(0, BlockMotion{}, EnergyTerms{}, mStep.restFactors(atStart));
-    }
-
-    void storeSample(std::int64_t s) {
-        const std::int64_t j = s / mLength.ratio; // 0-based index of sample s div k + 1
-        mStore.store(j, mNext, mEnergy, mFactors);
-        const EnergyErrors errors = mStep.energyErrors(mEnergy);
-        mStatus.time = mInput.t;
-        mStatus.slidingDisplacement = mNext.u * mLengthBack;
-        mStatus.rotation = mNext.theta;
-        mStatus.absoluteEnergyError = errors.absolute;
-        mStatus.relativeEnergyError = errors.relative;
-        if (std::fmax(errors.absolute, errors.relative) > 5.0)
-            mStatus.energyErrorHigh = true;
-        mStatus.sample = static_cast<int>(j + 1);
-        mHost.status(mStatus);
-    }
-
-    // The progress counts step s as step s + 1 of N when the first step is at time 0.
-    void reportProgress(std::int64_t s) {
-        const std::int64_t progressShift = 1 - mTimeShift;
-        const int now = static_cast<int>(
-            std::lround(RunHost::kProgressMaximum * static_cast<double>(s + progressShift) /
-                        static_cast<double>(mLength.N)));
-        if (now != mPosition) {
-            mPosition = now;
-            mHost.progress(mPosition);
-        }
-    }
-
-    const double mG;
-    const RunLength mLength;
-    AnalysisStep& mStep;
-    RunHost& mHost;
-    SeriesStore& mStore;
-    DebugLine* mDebug;
-    RunControl mControl;
-    const ForceHistories mForces;
-    const HistoryEvaluator mHorizontalAcc;
-    const HistoryEvaluator mVerticalAcc;
-    const double mLengthBack;
-    const std::int64_t mTimeShift;
-    StepInput mInput;
-    BlockMotion mPrevious;
-    BlockMotion mNext;
-    EnergyTerms mEnergy;
-    SafetyFactors mFactors;
-    RunStatus mStatus;
-    int mPosition = 0;
-    std::int64_t mCount = 0;
-};
-
-} // namespace
+std::int64_t AnalysisStep::runSteps(const StepLoopParts& parts) {
+    return RunStepLoop(parts, *this);
+}
 
 AnalysisRun::AnalysisRun(TBlocStatic& model, RunHost& host, RunSettings settings)
     : AnalysisRun(model, host, MakeAnalysisStep(model.AnalysisKind), std::move(settings)) {}
@@ -278,12 +154,13 @@ RunOutcome AnalysisRun::run() {
 
     step.prepare(RunContext{model, si, loads, added, debug});
     FinishGuard guard{step};
-    StepLoop loop(model, si, length, timing, step, mHost, *store, debug);
-    const std::int64_t done = loop.run();
+    RunControl control(mHost);
+    const std::int64_t done =
+        step.runSteps(StepLoopParts{model, si, length, timing, mHost, *store, debug, control});
 
     outcome.steps = done;
-    outcome.cause = loop.control().stopCause();
-    outcome.stopMessage = loop.control().stopMessage();
+    outcome.cause = control.stopCause();
+    outcome.stopMessage = control.stopMessage();
     outcome.end = done < length.steps ? RunEnd::Stopped : RunEnd::Completed;
     outcome.samples = static_cast<int>(done / length.ratio + 1);
     if (done < length.steps)

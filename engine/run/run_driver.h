@@ -47,7 +47,8 @@ struct RunOutcome final {
 /// and displacement exact for an acceleration linear over the step, the force histories 2 and 3
 /// in kN when their point is on the block, the driver's debug columns, the step function, every
 /// k-th step a sample stored in the model's units and the status reported, the progress
-/// position, and the stop test. A run that stops early keeps the samples stored so far.
+/// position, and the stop test; when the steps end, their extremes (RunHost::stepsDone). A run
+/// that stops early keeps the samples stored so far.
 ///
 /// The run keeps its working state in this object and its step; into model it writes only the
 /// result series and, when it ends, what the analysis keeps of the run. Runs on different

@@ -3,6 +3,9 @@
 
 #include "numeric/message.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace quibel {
@@ -50,6 +53,25 @@ struct StepFigures final {
     double overturningSafetyFactor = 0.0;
 };
 
+/// The extremes of a run over every integration step, stored or not: the values that fall
+/// between two samples. 0 and +infinity before the first step.
+struct StepExtremes final {
+    double peakSliding = 0.0;  ///< largest |sliding displacement|, length unit of the project
+    double peakRotation = 0.0; ///< largest |rotation|, rad
+    double smallestSlidingFactor = std::numeric_limits<double>::infinity();
+    double smallestOverturningFactor = std::numeric_limits<double>::infinity();
+    bool anyStep = false;
+
+    /// Takes in the figures of one more step.
+    void add(const StepFigures& f) noexcept {
+        anyStep = true;
+        peakSliding = std::max(peakSliding, std::fabs(f.slidingDisplacement));
+        peakRotation = std::max(peakRotation, std::fabs(f.rotation));
+        smallestSlidingFactor = std::min(smallestSlidingFactor, f.slidingSafetyFactor);
+        smallestOverturningFactor = std::min(smallestOverturningFactor, f.overturningSafetyFactor);
+    }
+};
+
 /// The side of a run that talks to the user: a progress window, the command-line tool, a batch
 /// of runs. The run calls it on the thread that runs the analysis and never keeps any of the
 /// references it passes.
@@ -75,9 +97,10 @@ public:
     /// Options.SaveStep of analysis time; the sample at time 0 is not reported).
     virtual void status(const RunStatus& status) = 0;
 
-    /// After every integration step, stored or not: for the hosts that sum up a run over all
-    /// its steps (extremes that fall between two samples). Does nothing unless overridden.
-    virtual void stepDone(const StepFigures& /*figures*/) {}
+    /// Once the steps have ended (after the last one, a stop or a failure), with the extremes
+    /// over all of them: for the hosts that sum up a run. The run forms them itself, so that
+    /// no step calls the host for them. Does nothing unless overridden.
+    virtual void stepsDone(const StepExtremes& /*extremes*/) {}
 
     /// Polled once between every two integration steps; true ends the run after the step just
     /// completed, keeping the samples stored so far (the stop button). A desktop host may process

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding/analysis.h"
 
+#include "engine/run/step_loop.h"
+
 #include <cmath>
 
 namespace quibel {
@@ -31,9 +33,8 @@ void SlidingAnalysis::prepare(const RunContext& context) {
     mStep.emplace(context);
 }
 
-void SlidingAnalysis::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
-                           EnergyTerms& energy, SafetyFactors& factors, RunControl& control) {
-    mStep->step(input, previous, next, energy, factors, control);
+std::int64_t SlidingAnalysis::runSteps(const StepLoopParts& parts) {
+    return RunStepLoop(parts, *this);
 }
 
 SafetyFactors SlidingAnalysis::restFactors(const StepInput& atStart) const {

@@ -25,7 +25,10 @@ public:
     std::string_view debugHeader() const noexcept override;
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
-              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override {
+        mStep->step(input, previous, next, energy, factors, control);
+    }
+    std::int64_t runSteps(const StepLoopParts& parts) override;
     /// The factor of a step from rest that the block does not leave (resistance over load).
     SafetyFactors restFactors(const StepInput& atStart) const override;
     /// Absolute: |(E0 + E5 - E2 - E4 - E7) / (E0 + E5)| x 100, relative the same with E1 and

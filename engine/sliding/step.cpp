@@ -31,6 +31,7 @@ SlidingSetup MakeSlidingSetup(const TBlocStatic& model, const LoadModel& loads,
     setup.loads = loads;
     setup.blockMass = loads.si.M + added.mass;
     setup.waterMass = StaticAddedMass(loads);
+    setup.thrustWithoutAv = StaticHydrostaticThrust(loads, 0.0).force;
     setup.effectiveMass = setup.blockMass + setup.waterMass * loads.cosBeta * loads.cosBeta;
     setup.sumFx = added.sumFx;
     setup.sumFy = added.sumFy;
@@ -68,7 +69,7 @@ void SlidingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     // Loads. The water's added mass acts horizontally only.
     const double massV = setup.blockMass;
     const double massH = setup.blockMass + setup.waterMass;
-    const double Hs = StaticHydrostaticThrust(loads, av).force;
+    const double Hs = av == 0.0 ? setup.thrustWithoutAv : StaticHydrostaticThrust(loads, av).force;
     const double horizontal = Fh + setup.sumFx + Hs;
     const double vertical = Fv + setup.sumFy;
     const double loadX = horizontal - U * sb;

@@ -22,6 +22,9 @@ struct SlidingSetup final {
     LoadModel loads;
     double blockMass = 0.0; ///< M + Madd, block and added masses on it, t
     double waterMass = 0.0; ///< Mw, static translational added mass of the reservoir, t
+    /// Hs, the static thrust of the reservoir with the unit weight of water g: the thrust of
+    /// every step without vertical ground acceleration, kN.
+    double thrustWithoutAv = 0.0;
     /// M + Madd + Mw cos²(beta), the inertia of the motion along the plane: the water pushes on
     /// the face with -Mw x its horizontal absolute acceleration, t.
     double effectiveMass = 0.0;

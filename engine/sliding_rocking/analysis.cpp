@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/analysis.h"
 
+#include "engine/run/step_loop.h"
+
 #include <cmath>
 
 namespace quibel {
@@ -41,6 +43,10 @@ void SlidingRockingAnalysis::step(const StepInput& input, const BlockMotion& pre
     mStep->step(input, previous, next, energy, factors, control);
     if (mEnergyZeroed)
         energy = EnergyTerms{};
+}
+
+std::int64_t SlidingRockingAnalysis::runSteps(const StepLoopParts& parts) {
+    return RunStepLoop(parts, *this);
 }
 
 SafetyFactors SlidingRockingAnalysis::restFactors(const StepInput& atStart) const {

@@ -28,6 +28,7 @@ public:
     void prepare(const RunContext& context) override;
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override;
+    std::int64_t runSteps(const StepLoopParts& parts) override;
     /// The factors a step from rest forms before the block moves, on scratch values and with
     /// its messages and questions dropped.
     SafetyFactors restFactors(const StepInput& atStart) const override;

@@ -13,6 +13,7 @@ SlidingRockingContext::SlidingRockingContext(const TBlocStatic& model)
 SlidingRockingContext::SlidingRockingContext(const TBlocStatic& model, const LoadModel& runLoads)
     : loads(runLoads), pivots(model) {
     g = loads.si.g;
+    rotational = MakeRotationalLoadShape(loads, loads.si.Hd, loads.si.H, loads.si.Hr, g);
     muD = std::tan(radians(model.PhiD));
     muS = std::tan(radians(model.PhiS));
     Eu = model.Eu;

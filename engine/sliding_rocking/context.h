@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/loads/hydrodynamic_loads.h"
 #include "engine/loads/load_model.h"
 #include "engine/sliding_rocking/kinematics.h"
 #include "model/project_record.h"
@@ -18,6 +19,8 @@ struct SlidingRockingContext final {
 
     LoadModel loads;
     PivotKinematics pivots;
+    /// The rotational hydrodynamic load's shape for Hd, H, Hr and g.
+    RotationalLoadShape rotational;
     double g = 0.0;       ///< gravity, m/s²
     double muD = 0.0;     ///< dynamic friction coefficient tan(PhiD)
     double muS = 0.0;     ///< static friction coefficient tan(PhiS)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sliding_rocking/energy.h"
 
+#include "engine/loads/sin_cos.h"
+
 #include "engine/loads/hydrodynamic_loads.h"
 #include "engine/loads/water_loads.h"
 
@@ -50,7 +52,6 @@ double RelativeKineticEnergy(const SlidingRockingContext& c, const MassPropertie
 void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState& s,
                        const GroundMotion& ground, StartLoads& start,
                        EnergyTerms& energy) noexcept {
-    const SiModel& si = c.loads.si;
     const MotionMode mode = s.mode;
     const bool heelMode = isHeelMode(mode);
     const bool toeMode = isToeMode(mode);
@@ -86,8 +87,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     energy.E2 = 0.5 * M * (ground.vg * ground.vg + ground.vv * ground.vv) + kr;
 
     // Friction: the normal force at the end state with the inertia of the sliding acceleration.
-    const double frot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha).force;
+    const double frot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha).force;
     double ax = 0.0, ay = 0.0;
     if (heelMode) {
         const double phi = heel.Angle - s.theta;
@@ -98,12 +98,11 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
         ax = (s.omega * s.omega * std::sin(phi) - s.alpha * std::cos(phi)) * toe.Radius;
         ay = (-s.alpha * std::sin(phi) - s.omega * s.omega * std::cos(phi)) * toe.Radius;
     }
-    double normal = (std::cos(s.theta) * frot + start.Fhd + start.Hw + start.SumFh -
-                     (ground.ag + ax + s.a * cb) * M) *
-                        sb -
-                    (std::sin(s.theta) * frot + start.SumFv + start.Vw -
-                     (c.g + ground.av + ay + s.a * sb) * M) *
-                        cb;
+    const SinCos theta = sinCos(s.theta);
+    double normal =
+        (theta.cos * frot + start.Fhd + start.Hw + start.SumFh - (ground.ag + ax + s.a * cb) * M) *
+            sb -
+        (theta.sin * frot + start.SumFv + start.Vw - (c.g + ground.av + ay + s.a * sb) * M) * cb;
     if (normal < 0.0)
         normal = 0.0;
     // Friction only ever dissipates: whatever the mode the step ends in, it did the work
@@ -115,8 +114,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     // Loads at the end state.
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, ground.ag, s.a);
-    const FaceLoad rot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha);
+    const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha);
     const WaterLoadsResult wl = WaterLoads(c.loads, s.theta, s.u, ground.av);
     start.setHydrodynamic(trans.load, rot);
     start.setWater(wl);

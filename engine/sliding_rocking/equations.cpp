@@ -31,7 +31,6 @@ const MassProperties& PivotMassProperties(const SlidingRockingContext& c, Slidin
 }
 
 void PlaneForces(const SlidingRockingContext& c, SlidingRockingState& s) noexcept {
-    const SiModel& si = c.loads.si;
     const MassProperties& heel = PivotMassProperties(c, s, true, s.u);
     const MassProperties& toe = PivotMassProperties(c, s, false, s.u);
     const double M = heel.Mass;
@@ -44,8 +43,7 @@ void PlaneForces(const SlidingRockingContext& c, SlidingRockingState& s) noexcep
         TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, s.ag1, s.a);
     s.addedMassW = trans.addedMass;
     const double fhd = trans.load.force;
-    const double frot =
-        RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, s.theta, s.alpha).force;
+    const double frot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha).force;
 
     // Acceleration of the centre of mass from the rotation about a moving pivot.
     double ax = 0.0, ay = 0.0;
@@ -76,13 +74,12 @@ void PlaneForces(const SlidingRockingContext& c, SlidingRockingState& s) noexcep
 
 double RockingAcceleration(const SlidingRockingContext& c, SlidingRockingState& s, MotionMode mode,
                            double av, double ag, double u, double theta) noexcept {
-    const SiModel& si = c.loads.si;
     const bool heel = mode == MotionMode::RockingUS;
     const MassProperties& mp = PivotMassProperties(c, s, heel, u);
     const WaterLoadsResult wl = WaterLoads(c.loads, theta, u, av);
     const ForceLoads fl =
         heel ? c.pivots.HeelForceLoads(u, s.Fh, s.Fv) : c.pivots.ToeForceLoads(u, s.Fh, s.Fv);
-    const FaceLoad rot = RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, theta, -1.0);
+    const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, theta, -1.0);
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, u, theta, ag, heel ? s.a0 : 0.0);
     s.addedMassW = trans.addedMass;
@@ -114,7 +111,6 @@ struct CoupledSolution final {
 CoupledSolution coupledWithFriction(const SlidingRockingContext& c, SlidingRockingState& s,
                                     MotionMode mode, double av, double ag, double u, double omega,
                                     double theta, double mu) noexcept {
-    const SiModel& si = c.loads.si;
     const bool heel = isHeelMode(mode);
     const MassProperties& mp = PivotMassProperties(c, s, heel, u);
     const ForceLoads fl =
@@ -135,7 +131,7 @@ CoupledSolution coupledWithFriction(const SlidingRockingContext& c, SlidingRocki
         meff = mode == MotionMode::SlidingDSRockingUS ? 0.0001 : 0.01;
 
     // Rotational added inertia of the water.
-    const FaceLoad rot = RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g, theta, -1.0);
+    const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, theta, -1.0);
     const double Fq = rot.force;
     const double Iq = heel ? rot.momentHeel : rot.momentToe;
 

@@ -8,7 +8,6 @@
 namespace quibel {
 
 StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState& s) noexcept {
-    const SiModel& si = c.loads.si;
     StartLoads l;
     l.heel = PivotMassProperties(c, s, true, s.u0);
     l.toe = PivotMassProperties(c, s, false, s.u0);
@@ -26,8 +25,7 @@ StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u0, s.theta0, s.ag1, 0.0);
     s.addedMassW = trans.addedMass;
-    l.setHydrodynamic(trans.load, RotationalHydrodynamicLoad(c.loads, si.Hd, si.H, si.Hr, c.g,
-                                                             s.theta0, s.alpha0));
+    l.setHydrodynamic(trans.load, RotationalHydrodynamicLoad(c.rotational, s.theta0, s.alpha0));
     return l;
 }
 

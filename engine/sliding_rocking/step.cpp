@@ -77,16 +77,20 @@ void SlidingRockingStep::step(const StepInput& input, const BlockMotion& previou
     // Acceleration of the centre of mass from the rotation in the start state.
     const MotionMode mode = s.mode;
     const bool heelMode = isHeelMode(mode), toeMode = isToeMode(mode);
-    double ax = 0.0, ay = 0.0, phiUS = TUS, phiDS = TDS;
+    // The angle functions of the pivots' angles TUS and TDS, and of phiUS = TUS - theta0 and
+    // phiDS = TDS + theta0, the angles of the pivots rotated with the block in its mode.
+    const SinCos atUS = mHeelAngle.of(TUS), atDS = mToeAngle.of(TDS);
+    SinCos phiUS = atUS, phiDS = atDS;
+    double ax = 0.0, ay = 0.0;
     const double w2 = s.omega0 * s.omega0;
     if (heelMode) {
-        phiUS = TUS - s.theta0;
-        ax = (-s.alpha0 * std::cos(phiUS) - w2 * std::sin(phiUS)) * RUS;
-        ay = (s.alpha0 * std::sin(phiUS) - w2 * std::cos(phiUS)) * RUS;
+        phiUS = sinCos(TUS - s.theta0);
+        ax = (-s.alpha0 * phiUS.cos - w2 * phiUS.sin) * RUS;
+        ay = (s.alpha0 * phiUS.sin - w2 * phiUS.cos) * RUS;
     } else if (toeMode) {
-        phiDS = TDS + s.theta0;
-        ax = (w2 * std::sin(phiDS) - s.alpha0 * std::cos(phiDS)) * RDS;
-        ay = (-s.alpha0 * std::sin(phiDS) - w2 * std::cos(phiDS)) * RDS;
+        phiDS = sinCos(TDS + s.theta0);
+        ax = (w2 * phiDS.sin - s.alpha0 * phiDS.cos) * RDS;
+        ay = (-s.alpha0 * phiDS.sin - w2 * phiDS.cos) * RDS;
     }
 
     // Moments of all forces, inertia included, about the pivots.
@@ -94,17 +98,16 @@ void SlidingRockingStep::step(const StepInput& input, const BlockMotion& previou
     const double verticalInertia = g + s.av1 + ay + s.a0 * sb;
     double MUS = 0.0, MDS = 0.0;
     if (!toeMode)
-        MUS = horizontalInertia * M * RUS * std::cos(phiUS) -
-              verticalInertia * M * RUS * std::sin(phiUS) + l.MwUS + l.MhUS + l.MvUS + l.MrotUS +
-              l.MhdUS;
+        MUS = horizontalInertia * M * RUS * phiUS.cos - verticalInertia * M * RUS * phiUS.sin +
+              l.MwUS + l.MhUS + l.MvUS + l.MrotUS + l.MhdUS;
     if (!heelMode)
-        MDS = horizontalInertia * M * RDS * std::cos(phiDS) +
-              verticalInertia * M * RDS * std::sin(phiDS) + l.MwDS + l.MhDS + l.MvDS + l.MrotDS +
-              l.MhdDS;
+        MDS = horizontalInertia * M * RDS * phiDS.cos + verticalInertia * M * RDS * phiDS.sin +
+              l.MwDS + l.MhDS + l.MvDS + l.MrotDS + l.MhdDS;
 
     // Forces across and along the plane.
-    const double H = std::cos(s.theta0) * l.Frot + l.Fhd + l.Hw + l.SumFh;
-    const double V = std::sin(s.theta0) * l.Frot + l.SumFv + l.Vw;
+    const SinCos theta0 = sinCos(s.theta0);
+    const double H = theta0.cos * l.Frot + l.Fhd + l.Hw + l.SumFh;
+    const double V = theta0.sin * l.Frot + l.SumFv + l.Vw;
     const double N2 =
         std::max((H - horizontalInertia * M) * sb - (V - verticalInertia * M) * cb, 0.0);
     const double hNet = H - (s.ag1 + ax) * M;
@@ -139,13 +142,13 @@ void SlidingRockingStep::step(const StepInput& input, const BlockMotion& previou
         factors.resultantPosition = 100.0 - (MDS / N2) / base * 100.0;
     {
         // Overturning with the block at rest on the plane: resisting over driving moments.
-        const double cu = M * RUS * std::cos(TUS), su = M * RUS * std::sin(TUS);
+        const double cu = M * RUS * atUS.cos, su = M * RUS * atUS.sin;
         MomentSums heel;
         for (double m : {cu * s.ag1, cu * s.a0 * cb, -su * s.a0 * sb, -su * g, -su * s.av1, l.MwUS,
                          l.MhUS, l.MvUS, l.MhdUS})
             heel.add(m);
         double sf = std::min(heel.pos == 0.0 ? 10.0 : std::fabs(heel.neg / heel.pos), 10.0);
-        const double cd = M * RDS * std::cos(TDS), sd = M * RDS * std::sin(TDS);
+        const double cd = M * RDS * atDS.cos, sd = M * RDS * atDS.sin;
         MomentSums toe;
         for (double m : {cd * s.ag1, cd * s.a0 * cb, sd * s.a0 * sb, sd * g, sd * s.av1, l.MwDS,
                          l.MhDS, l.MvDS, l.MhdDS})

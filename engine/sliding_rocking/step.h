@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/loads/sin_cos.h"
 #include "engine/run/analysis_step.h"
 #include "engine/sliding_rocking/context.h"
 #include "engine/sliding_rocking/state.h"
@@ -51,6 +52,8 @@ private:
     bool mContactWarningShown = false;
     double mAddedMassW = 0.0;
     double mHydroThrust = 0.0;
+    RememberedSinCos mHeelAngle; ///< of the heel's pivot angle TUS
+    RememberedSinCos mToeAngle;  ///< of the toe's pivot angle TDS
 };
 
 /// The catalogue key of the convergence message for code (101 to 106).

@@ -20,9 +20,11 @@ TEST(BatchRunFiguresTest, PeaksAndFactorsComeFromEveryStepNotOnlyTheSamples) {
     model.SlidingSF = series({10.0, 1.2, 1.1});
     model.OverturningSF = series({10.0, 2.0, 1.9});
     BatchRunHost host(QuestionAnswer::Continue);
-    host.stepDone({0.30, 0.01, 1.2, 2.0});
-    host.stepDone({-0.31, -0.025, 0.9, 1.8});
-    host.stepDone({0.25, -0.02, 1.1, 1.9});
+    StepExtremes steps;
+    steps.add({0.30, 0.01, 1.2, 2.0});
+    steps.add({-0.31, -0.025, 0.9, 1.8});
+    steps.add({0.25, -0.02, 1.1, 1.9});
+    host.stepsDone(steps);
     CaseResult r;
     CollectRunFigures(model, host, r);
     EXPECT_EQ(r.peakSliding, 0.31);
@@ -36,7 +38,9 @@ TEST(BatchRunFiguresTest, SeriesTheAnalysisDoesNotStoreGiveNoFigure) {
     TBlocStatic model;
     model.Rotation = series({0.0, 0.01});
     BatchRunHost host(QuestionAnswer::Continue);
-    host.stepDone({0.0, 0.01, 10.0, 3.0});
+    StepExtremes steps;
+    steps.add({0.0, 0.01, 10.0, 3.0});
+    host.stepsDone(steps);
     CaseResult r;
     CollectRunFigures(model, host, r);
     EXPECT_FALSE(r.peakSliding);

@@ -337,6 +337,35 @@ TEST(RunDriverTest, ProgressRunsToTheMaximumAndBackToZero) {
               1);
 }
 
+// The position is told at every step where round(kProgressMaximum i / N) changes, i being the
+// step's number among the N (the first step is number 1 at time 0, number 2 otherwise): runs
+// whose positions move by many at a step, by one at every step, and by one every few steps.
+TEST(RunDriverTest, ProgressIsToldAtEveryStepWhereItsPositionChanges) {
+    for (const AnalysisKind kind : {AnalysisKind::Sliding, AnalysisKind::SlidingAndRocking}) {
+        for (const double duration : {0.006, 0.234, 0.5, 3.001}) {
+            SCOPED_TRACE(std::to_string(duration));
+            TBlocStatic m = dryBlockUnderSine(20, 0.6, 0.2, duration);
+            m.AnalysisKind = kind;
+            m.Options.TimeStep = 0.001;
+            RecordingHost host;
+            const RunOutcome outcome = AnalysisRun(m, host).run();
+            const std::int64_t n = std::llround(duration / 0.001) + 1;
+            const std::int64_t first = kind == AnalysisKind::Sliding ? 2 : 1;
+            std::vector<int> expected;
+            int position = 0;
+            for (std::int64_t i = first; i < first + outcome.steps; ++i) {
+                const int now = static_cast<int>(std::lround(
+                    RunHost::kProgressMaximum * static_cast<double>(i) / static_cast<double>(n)));
+                if (now != position)
+                    expected.push_back(position = now);
+            }
+            expected.push_back(0);
+            EXPECT_EQ(outcome.steps, n - first + 1);
+            EXPECT_EQ(host.positions, expected);
+        }
+    }
+}
+
 TEST(RunDriverTest, HistoriesShorterThanHalfAStepEndTheRunAtOnce) {
     struct Case {
         const char* what;

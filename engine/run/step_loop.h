@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/run/analysis_step.h"
+#include "engine/run/force_histories.h"
+#include "engine/run/ground_motion_integration.h"
+#include "engine/run/run_length.h"
+#include "engine/run/series_store.h"
+#include "model/unit_tables.h"
+#include "signals/history_value.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace quibel {
+
+/// What the steps of a run work with once its checks passed and its series, SI copies and
+/// debug file are ready (see AnalysisRun for the order of the work of each step).
+struct StepLoopParts final {
+    const TBlocStatic& model;
+    const SiModel& si;
+    RunLength length;
+    StepTiming timing;
+    RunHost& host;
+    SeriesStore& store;
+    DebugLine* debug; ///< nullptr without a debug file
+    RunControl& control;
+};
+
+/// The driver's debug columns of a step: time, the two ground accelerations and the two force
+/// histories.
+void writeDriverColumns(DebugLine& debug, const StepInput& input);
+
+/// The steps of one run with the step function of Analysis: sample 1, then the steps until the
+/// last one or a stop. A template over the analysis so that its step is called directly, and
+/// over whether the run has a vertical ground motion, so that no step tests it.
+template <class Analysis>
+class StepLoop final {
+public:
+    StepLoop(const StepLoopParts& parts, Analysis& step)
+        : mG(parts.si.g), mLength(parts.length), mStep(step), mHost(parts.host),
+          mStore(parts.store), mDebug(parts.debug), mControl(parts.control), mForces(parts.model),
+          mHorizontalAcc(parts.model.history(HistoryKind::HorizontalAcceleration)),
+          mVerticalAcc(parts.model.history(HistoryKind::VerticalAcceleration)),
+          mLengthBack(units::lengthFromSi(parts.model.UnitSystem)),
+          mTimeShift(parts.timing == StepTiming::FirstStepAtZero ? 1 : 0) {
+        mInput.dt = parts.model.Options.TimeStep;
+    }
+
+    /// Stores sample 1, then makes the steps; returns the number made.
+    std::int64_t run() {
+        storeRestSample();
+        // Without a vertical history the vertical ground motion is 0 at every step: its
+        // integration would only add zeros.
+        const std::int64_t done =
+            mVerticalAcc.source() == HistorySource::Undefined ? steps<false>() : steps<true>();
+        mHost.stepsDone(mExtremes);
+        if (mPosition != 0)
+            mHost.progress(0);
+        return done;
+    }
+
+private:
+    template <bool Vertical>
+    std::int64_t steps() {
+        std::int64_t done = 0;
+        while (done < mLength.steps) {
+            const std::int64_t s = done + 1;
+            makeStep<Vertical>(s);
+            done = s;
+            if (++mCount == mLength.ratio) {
+                mCount = 0;
+                storeSample(s);
+            }
+            reportProgress(s);
+            mPrevious = mNext;
+            mStep.afterStep(mPrevious, mControl);
+            if (!mControl.running())
+                break;
+            if (done < mLength.steps && mHost.stopRequested()) {
+                mControl.requestStop(StopCause::Host);
+                break;
+            }
+        }
+        return done;
+    }
+
+    // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0.
+    template <bool Vertical>
+    void makeStep(std::int64_t s) {
+        const double dt = mInput.dt;
+        const double t = static_cast<double>(s - mTimeShift) * dt;
+        mInput.t = t;
+        const double ag = mHorizontalAcc.value(t) * mG;
+        if constexpr (Vertical)
+            advanceGroundMotion(mInput.ground, ag, mVerticalAcc.value(t) * mG, dt);
+        else
+            advanceHorizontalGroundMotion(mInput.ground, ag, dt);
+        mInput.Fh = mForces.horizontal(t);
+        mInput.Fv = mForces.vertical(t);
+        if (mDebug)
+            writeDriverColumns(*mDebug, mInput);
+        mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
+        mExtremes.add({mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
+    }
+
+    // The block at rest at time 0: motion and energy 0, the safety values under the loads of
+    // that instant, so that no view reads a factor of 0 that the block never had.
+    void storeRestSample() {
+        StepInput atStart = mInput;
+        atStart.t = 0.0;
+        atStart.ground = GroundMotion{};
+        atStart.ground.agPrev = atStart.ground.ag = mHorizontalAcc.value(0.0) * mG;
+        atStart.ground.avPrev = atStart.ground.av = mVerticalAcc.value(0.0) * mG;
+        atStart.Fh = mForces.horizontal(0.0);
+        atStart.Fv = mForces.vertical(0.0);
+        mStore.store(0, BlockMotion{}, EnergyTerms{}, mStep.restFactors(atStart));
+    }
+
+    void storeSample(std::int64_t s) {
+        const std::int64_t j = s / mLength.ratio; // 0-based index of sample s div k + 1
+        mStore.store(j, mNext, mEnergy, mFactors);
+        const EnergyErrors errors = mStep.energyErrors(mEnergy);
+        mStatus.time = mInput.t;
+        mStatus.slidingDisplacement = mNext.u * mLengthBack;
+        mStatus.rotation = mNext.theta;
+        mStatus.absoluteEnergyError = errors.absolute;
+        mStatus.relativeEnergyError = errors.relative;
+        if (std::fmax(errors.absolute, errors.relative) > 5.0)
+            mStatus.energyErrorHigh = true;
+        mStatus.sample = static_cast<int>(j + 1);
+        mHost.status(mStatus);
+    }
+
+    // The progress position after step s; it counts step s as step s + 1 of N when the first
+    // step is at time 0.
+    int progressAt(std::int64_t s) const noexcept {
+        const std::int64_t progressShift = 1 - mTimeShift;
+        return static_cast<int>(
+            std::lround(RunHost::kProgressMaximum * static_cast<double>(s + progressShift) /
+                        static_cast<double>(mLength.N)));
+    }
+
+    // The position only grows with s, so it is formed again only at the first step where it
+    // can have changed: a few hundred times per run instead of at every step.
+    void reportProgress(std::int64_t s) {
+        if (s < mNextProgressStep)
+            return;
+        const int now = progressAt(s);
+        if (now != mPosition) {
+            mPosition = now;
+            mHost.progress(mPosition);
+        }
+        mNextProgressStep = firstStepPast(s, now);
+    }
+
+    // The first step after s whose position differs from now: the estimate from the formula
+    // of progressAt solved for the next half position, moved to the exact step.
+    std::int64_t firstStepPast(std::int64_t s, int now) const noexcept {
+        const double half = (now + 0.5) * static_cast<double>(mLength.N) /
+                            static_cast<double>(RunHost::kProgressMaximum);
+        std::int64_t e =
+            std::max(s + 1, static_cast<std::int64_t>(std::ceil(std::fmin(half, 9.0e15))) -
+                                (1 - mTimeShift));
+        while (e - 1 > s && progressAt(e - 1) != now)
+            --e;
+        while (e <= mLength.steps && progressAt(e) == now)
+            ++e;
+        return e;
+    }
+
+    const double mG;
+    const RunLength mLength;
+    Analysis& mStep;
+    RunHost& mHost;
+    SeriesStore& mStore;
+    DebugLine* mDebug;
+    RunControl& mControl;
+    const ForceHistories mForces;
+    const HistoryEvaluator mHorizontalAcc;
+    const HistoryEvaluator mVerticalAcc;
+    const double mLengthBack;
+    const std::int64_t mTimeShift;
+    StepInput mInput;
+    BlockMotion mPrevious;
+    BlockMotion mNext;
+    EnergyTerms mEnergy;
+    SafetyFactors mFactors;
+    RunStatus mStatus;
+    StepExtremes mExtremes;
+    int mPosition = 0;
+    std::int64_t mNextProgressStep = 1;
+    std::int64_t mCount = 0;
+};
+
+/// The steps of a run made by the step function of analysis, called directly: what the
+/// analyses' AnalysisStep::runSteps return.
+template <class Analysis>
+std::int64_t RunStepLoop(const StepLoopParts& parts, Analysis& analysis) {
+    return StepLoop<Analysis>(parts, analysis).run();
+}
+
+} // namespace quibel
