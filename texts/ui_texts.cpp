@@ -312,7 +312,7 @@ constexpr TextEntry kTexts[] = {
     {"ui.spectrum.axis.sd", "Relative displacement spectra (%1)",
      "Spectre de déplacement relatif (%1)"},
     {"ui.spectrum.period_mask", "0.###### sec", "0.###### sec"},
-    {"ui.spectrum.damping_mask", "0.###### of crit", "0.###### of crit"},
+    {"ui.spectrum.damping_mask", "0.###### of crit", "0.###### du crit"},
     {"ui.spectrum.period_readout", "T = %1", "T = %1"},
     {"ui.spectrum.value_readout", "%1 = %2", "%1 = %2"},
     {"ui.spectrum.analysing", "Analysing...", "Analyse en cours..."},
