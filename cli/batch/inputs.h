@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/batch/case.h"
+#include "cli/batch/measures_cache.h"
 #include "model/project_record.h"
 #include "numeric/error.h"
 #include "signals/signal_samples.h"
@@ -54,6 +55,9 @@ public:
     /// sheet, workbook}) for names the workbook does not hold.
     std::shared_ptr<const LoadedRecord> record(const RecordSource& source);
 
+    /// The intensity measures of the signals the cases run.
+    MeasuresCache& measures() noexcept { return mMeasures; }
+
 private:
     template <class T>
     using Loaded = std::variant<std::shared_ptr<const T>, Message>;
@@ -67,6 +71,7 @@ private:
     std::map<std::tuple<std::string, std::string, double>, Loaded<LoadedRecord>> mTextRecords;
     std::map<std::tuple<std::string, std::string, std::string>, Loaded<LoadedRecord>>
         mDatabaseRecords;
+    MeasuresCache mMeasures;
     std::map<std::string, std::variant<std::shared_ptr<Workbook>, Message>> mWorkbooks;
 };
 

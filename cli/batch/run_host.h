@@ -19,6 +19,7 @@ public:
     void status(const RunStatus& status) override;
     void stepsDone(const StepExtremes& extremes) override { mExtremes = extremes; }
     bool stopRequested() override { return false; }
+    bool canRequestStop() const noexcept override { return false; }
 
     /// The first error message (a check that refused the run), if any.
     const Message* firstError() const noexcept { return mErrors.empty() ? nullptr : &mErrors[0]; }

@@ -25,14 +25,15 @@ namespace quibel::cli {
 
 namespace {
 
-std::optional<IntensityMeasures> horizontalMeasures(const TBlocStatic& model) {
+std::optional<IntensityMeasures> horizontalMeasures(const TBlocStatic& model,
+                                                    MeasuresCache& cache) {
     const std::optional<SignalSamples> s =
         EffectiveSignal(model.history(HistoryKind::HorizontalAcceleration));
     const std::optional<double> dt = s ? EqualStep(*s) : std::nullopt;
     if (!dt)
         return std::nullopt;
     const double* values = s->Values.data();
-    return ComputeIntensityMeasures(std::vector<double>(values, values + s->size()), *dt);
+    return cache.measures(std::vector<double>(values, values + s->size()), *dt);
 }
 
 CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings& settings) {
@@ -51,7 +52,7 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
     }
     r.kind = model.AnalysisKind;
     r.units = model.UnitSystem;
-    r.horizontalMeasures = horizontalMeasures(model);
+    r.horizontalMeasures = horizontalMeasures(model, inputs.measures());
 
     std::optional<std::string> writeFailure;
     const auto output = [&](const std::string& extension) {

@@ -106,6 +106,10 @@ public:
     /// completed, keeping the samples stored so far (the stop button). A desktop host may process
     /// its pending window events here, as often as it sees fit.
     virtual bool stopRequested() = 0;
+
+    /// False for a host whose stopRequested() is always false: the run then does not poll it
+    /// between steps.
+    virtual bool canRequestStop() const noexcept { return true; }
 };
 
 /// A host that shows nothing, answers every question with Continue and never stops the run:
@@ -120,6 +124,7 @@ public:
     void progress(int) override {}
     void status(const RunStatus&) override {}
     bool stopRequested() override { return false; }
+    bool canRequestStop() const noexcept override { return false; }
 };
 
 } // namespace quibel

@@ -53,8 +53,10 @@ public:
         storeRestSample();
         // Without a vertical history the vertical ground motion is 0 at every step: its
         // integration would only add zeros.
-        const std::int64_t done =
-            mVerticalAcc.source() == HistorySource::Undefined ? steps<false>() : steps<true>();
+        const bool vertical = mVerticalAcc.source() != HistorySource::Undefined;
+        const std::int64_t done = mHost.canRequestStop()
+                                      ? (vertical ? steps<true, true>() : steps<false, true>())
+                                      : (vertical ? steps<true, false>() : steps<false, false>());
         mHost.stepsDone(mExtremes);
         if (mPosition != 0)
             mHost.progress(0);
@@ -62,47 +64,69 @@ public:
     }
 
 private:
-    template <bool Vertical>
+    // The state of the steps lives in locals whose address no call keeps, so that it stays in
+    // registers from one step to the next; the calls receive copies. Polled: whether the host
+    // is asked between steps for a stop.
+    template <bool Vertical, bool Polled>
     std::int64_t steps() {
+        StepState st;
+        st.input = mInput;
         std::int64_t done = 0;
+        std::int64_t count = 0;
         while (done < mLength.steps) {
             const std::int64_t s = done + 1;
-            makeStep<Vertical>(s);
+            makeStep<Vertical>(s, st);
             done = s;
-            if (++mCount == mLength.ratio) {
-                mCount = 0;
-                storeSample(s);
+            if (++count == mLength.ratio) {
+                count = 0;
+                storeSample(s, st.input.t, st.next, st.energy, st.factors);
             }
             reportProgress(s);
-            mPrevious = mNext;
-            mStep.afterStep(mPrevious, mControl);
+            st.previous = st.next;
+            afterStep(st.previous);
             if (!mControl.running())
                 break;
-            if (done < mLength.steps && mHost.stopRequested()) {
-                mControl.requestStop(StopCause::Host);
-                break;
+            if constexpr (Polled) {
+                if (done < mLength.steps && mHost.stopRequested()) {
+                    mControl.requestStop(StopCause::Host);
+                    break;
+                }
             }
         }
+        mExtremes = st.extremes;
         return done;
     }
 
+    struct StepState {
+        StepInput input;
+        BlockMotion previous;
+        BlockMotion next;
+        EnergyTerms energy;
+        SafetyFactors factors;
+        StepExtremes extremes;
+    };
+
+    void afterStep(BlockMotion current) { mStep.afterStep(current, mControl); }
+
     // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0.
     template <bool Vertical>
-    void makeStep(std::int64_t s) {
-        const double dt = mInput.dt;
+    [[gnu::always_inline]] void makeStep(std::int64_t s, StepState& st) {
+        StepInput& input = st.input;
+        const double dt = input.dt;
         const double t = static_cast<double>(s - mTimeShift) * dt;
-        mInput.t = t;
+        input.t = t;
         const double ag = mHorizontalAcc.value(t) * mG;
         if constexpr (Vertical)
-            advanceGroundMotion(mInput.ground, ag, mVerticalAcc.value(t) * mG, dt);
+            advanceGroundMotion(input.ground, ag, mVerticalAcc.value(t) * mG, dt);
         else
-            advanceHorizontalGroundMotion(mInput.ground, ag, dt);
-        mInput.Fh = mForces.horizontal(t);
-        mInput.Fv = mForces.vertical(t);
+            advanceHorizontalGroundMotion(input.ground, ag, dt);
+        input.Fh = mForces.horizontal(t);
+        input.Fv = mForces.vertical(t);
         if (mDebug)
-            writeDriverColumns(*mDebug, mInput);
-        mStep.step(mInput, mPrevious, mNext, mEnergy, mFactors, mControl);
-        mExtremes.add({mNext.u * mLengthBack, mNext.theta, mFactors.sliding, mFactors.overturning});
+            writeDriverColumns(*mDebug, StepInput(input));
+        mStep.step(input, st.previous, st.next, st.energy, st.factors, mControl);
+        st.extremes.add(
+            {st.next.u * mLengthBack, st.next.theta, st.factors.sliding, st.factors.overturning});
     }
 
     // The block at rest at time 0: motion and energy 0, the safety values under the loads of
@@ -118,13 +142,14 @@ private:
         mStore.store(0, BlockMotion{}, EnergyTerms{}, mStep.restFactors(atStart));
     }
 
-    void storeSample(std::int64_t s) {
+    void storeSample(std::int64_t s, double t, BlockMotion next, EnergyTerms energy,
+                     SafetyFactors factors) {
         const std::int64_t j = s / mLength.ratio; // 0-based index of sample s div k + 1
-        mStore.store(j, mNext, mEnergy, mFactors);
-        const EnergyErrors errors = mStep.energyErrors(mEnergy);
-        mStatus.time = mInput.t;
-        mStatus.slidingDisplacement = mNext.u * mLengthBack;
-        mStatus.rotation = mNext.theta;
+        mStore.store(j, next, energy, factors);
+        const EnergyErrors errors = mStep.energyErrors(energy);
+        mStatus.time = t;
+        mStatus.slidingDisplacement = next.u * mLengthBack;
+        mStatus.rotation = next.theta;
         mStatus.absoluteEnergyError = errors.absolute;
         mStatus.relativeEnergyError = errors.relative;
         if (std::fmax(errors.absolute, errors.relative) > 5.0)
@@ -183,15 +208,10 @@ private:
     const double mLengthBack;
     const std::int64_t mTimeShift;
     StepInput mInput;
-    BlockMotion mPrevious;
-    BlockMotion mNext;
-    EnergyTerms mEnergy;
-    SafetyFactors mFactors;
     RunStatus mStatus;
     StepExtremes mExtremes;
     int mPosition = 0;
     std::int64_t mNextProgressStep = 1;
-    std::int64_t mCount = 0;
 };
 
 /// The steps of a run made by the step function of analysis, called directly: what the

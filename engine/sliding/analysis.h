@@ -24,8 +24,10 @@ public:
     }
     std::string_view debugHeader() const noexcept override;
     void prepare(const RunContext& context) override;
-    void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
-              EnergyTerms& energy, SafetyFactors& factors, RunControl& control) override {
+    // Inline in the run's loop (runSteps), so that the block's state stays in registers.
+    [[gnu::always_inline]] void step(const StepInput& input, const BlockMotion& previous,
+                                     BlockMotion& next, EnergyTerms& energy, SafetyFactors& factors,
+                                     RunControl& control) override {
         mStep->step(input, previous, next, energy, factors, control);
     }
     std::int64_t runSteps(const StepLoopParts& parts) override;
