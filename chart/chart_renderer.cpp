@@ -3,6 +3,7 @@
 
 #include "chart/axis_ticks.h"
 #include "chart/pixel_clipping.h"
+#include "chart/plot_series.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -102,7 +103,57 @@ private:
             flush();
             ellipse(e);
             break;
+        case DisplayElementKind::Series:
+            series(e);
+            break;
         }
+    }
+
+    void lineTo(const DisplayElement& e, PenPosition to) {
+        if (mPen.valid && to.valid)
+            segment(e, mPen, to);
+        mPen = to;
+    }
+
+    void sampleTo(const DisplayElement& e, const SeriesSamples& s, std::size_t i) {
+        lineTo(e, toPixel(s.abscissa(i), s.values[i]));
+    }
+
+    // The series at one column per pixel of the clip box, from the sample before it to the
+    // sample after it, so that the line leaves the plot where it should.
+    void series(const DisplayElement& e) {
+        const PlotSeries& plot = *e.Series;
+        const SeriesSamples& s = plot.samples();
+        mPen = {};
+        if (s.values.empty() || (s.times.empty() && !(s.step > 0.0)))
+            return;
+        const double left = mClipBox.left() - 0.5;
+        const double right = mClipBox.right() + 0.5;
+        double lo = mScale.PixelToData(left, 0).x();
+        double hi = mScale.PixelToData(right, 0).x();
+        if (lo > hi)
+            std::swap(lo, hi);
+        const auto count = static_cast<long long>(std::lround(right - left));
+        const SeriesEnvelope& env = plot.envelope(lo, hi, count);
+        if (env.begin > 0)
+            sampleTo(e, s, env.begin - 1);
+        if (env.samplesOnly) {
+            for (std::size_t i = env.begin; i < env.end; ++i)
+                sampleTo(e, s, i);
+        } else {
+            for (const EnvelopeColumn& c : env.columns)
+                column(e, env, c);
+        }
+        if (env.end < s.values.size())
+            sampleTo(e, s, env.end);
+    }
+
+    void column(const DisplayElement& e, const SeriesEnvelope& env, const EnvelopeColumn& c) {
+        if (c.gapBefore)
+            mPen = {};
+        const double x = env.origin + (static_cast<double>(c.column) + 0.5) * env.width;
+        for (double v : {c.first, c.low, c.high, c.last})
+            lineTo(e, toPixel(x, v));
     }
 
     PenPosition toPixel(double x, double y) const {

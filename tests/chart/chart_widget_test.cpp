@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/chart_widget.h"
+#include "chart/plot_series.h"
 
 #include "chart_test_support.h"
 
@@ -319,4 +320,29 @@ TEST(ChartWidgetTest, WheelAndKeysZoomAboutTheirPoint) {
     QTest::keyClick(&chart, Qt::Key_Plus);
     EXPECT_NEAR(chart.RangeLoX(), 0, 1e-9);
     EXPECT_EQ(zoomed.count(), 3);
+}
+
+// A record far denser than the pixels: every peak is still drawn to its full height, at every
+// zoom, while the chart keeps one element for the whole series.
+TEST(ChartWidgetTest, SeriesKeepsEveryPeakWhateverTheZoom) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart);
+    std::vector<double> v(92'001, 10.0); // 0 to 92 every 0.001: 100 samples a pixel
+    v[20'000] = 50.0;                    // x = 20: pixel (240, 168)
+    v[60'000] = 2.0;                     // x = 60: pixel (640, 648)
+    chart.setDataColor(Qt::blue);
+    chart.drawSeries(PlotSeries::owning(v, 0.0, 0.001));
+    ASSERT_EQ(chart.displayList().elements().size(), 1u);
+    QImage image = chart.toImage();
+    EXPECT_TRUE(isColour(image, QPoint(240, 168), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(240, 160), Qt::white, 0));
+    EXPECT_TRUE(isColour(image, QPoint(640, 648), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(440, 568), Qt::blue, 0)); // the level 10 between
+    EXPECT_TRUE(isColour(image, QPoint(440, 470), Qt::white, 0));
+
+    // 19.6 to 20.52 on 920 pixels: one pixel a sample; the peak at 20 is at pixel 440.
+    chart.setRangeX(19.6, 20.52);
+    image = chart.toImage();
+    EXPECT_TRUE(isColour(image, QPoint(440, 168), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(600, 568), Qt::blue, 0));
 }
