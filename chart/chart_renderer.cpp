@@ -403,6 +403,38 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
     }
 }
 
+void paintLegend(QPainter& p, const ChartScale& scale, const ChartAppearance& look, double dpi) {
+    if (look.Legend.empty())
+        return;
+    const QFont font = chartFont(look.ScaleFontSize, dpi);
+    const QFontMetricsF fm(font);
+    constexpr double kStroke = 18;
+    double textWidth = 0;
+    for (const LegendEntry& e : look.Legend)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(e.Text));
+    const double line = fm.height();
+    const QRect plot = scale.plotArea();
+    const QRectF box(plot.left() + plot.width() - 3 * kLabelGap - kStroke - textWidth - 6,
+                     plot.top() + 6, 3 * kLabelGap + kStroke + textWidth,
+                     line * static_cast<double>(look.Legend.size()) + 2 * kLabelGap);
+    p.setFont(font);
+    p.setPen(QPen(look.ScaleColor, 1));
+    p.setBrush(look.BackgroundColor);
+    p.drawRect(box);
+    for (std::size_t i = 0; i < look.Legend.size(); ++i) {
+        const LegendEntry& e = look.Legend[i];
+        const double middle = box.top() + kLabelGap + (static_cast<double>(i) + 0.5) * line;
+        p.setPen(QPen(e.Color, 2));
+        p.drawLine(QPointF(box.left() + kLabelGap, middle),
+                   QPointF(box.left() + kLabelGap + kStroke, middle));
+        p.setPen(QPen(look.ScaleColor, 1));
+        p.drawText(QPointF(box.left() + 2 * kLabelGap + kStroke,
+                           middle + (fm.ascent() - fm.descent()) / 2),
+                   e.Text);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
 } // namespace
 
 void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearance& appearance,
@@ -427,6 +459,7 @@ void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearanc
     painter.restore();
 
     paintScales(painter, scale, appearance, xTicks, yTicks, screenDpi);
+    paintLegend(painter, scale, appearance, screenDpi);
     painter.restore();
 }
 

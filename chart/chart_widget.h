@@ -114,6 +114,8 @@ public:
     /// Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight.
     void setTextAlignment(Qt::Alignment a);
     TextBackground TextBkStyle() const { return mAppearance.TextBkStyle; }
+    const std::vector<LegendEntry>& legend() const { return mAppearance.Legend; }
+    void setLegend(std::vector<LegendEntry> entries);
     void setTextBkStyle(TextBackground s);
 
     bool AutoRedraw() const { return mAutoRedraw; }

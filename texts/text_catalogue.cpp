@@ -14,7 +14,7 @@ struct Catalogue {
 
     Catalogue() {
         for (auto table : {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(),
-                           reportTexts(), recordTexts()})
+                           reportTexts(), recordTexts(), largeRunTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);

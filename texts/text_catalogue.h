@@ -39,7 +39,8 @@ std::span<const TextEntry> signalsTexts();
 std::span<const TextEntry> engineTexts();
 std::span<const TextEntry> uiTexts();
 std::span<const TextEntry> cliTexts();
-std::span<const TextEntry> reportTexts(); ///< the computed-data report
-std::span<const TextEntry> recordTexts(); ///< ground-motion records in agency formats
+std::span<const TextEntry> reportTexts();   ///< the computed-data report
+std::span<const TextEntry> recordTexts();   ///< ground-motion records in agency formats
+std::span<const TextEntry> largeRunTexts(); ///< long runs in the desktop program
 
 } // namespace quibel

@@ -18,7 +18,8 @@ std::string numberFormat(int decimals) {
 
 } // namespace
 
-bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path, std::string* error) {
+bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path, std::string* error,
+                       const ExportProgress& progress) {
     auto fail = [error](std::string reason) {
         if (error)
             *error = std::move(reason);
@@ -52,15 +53,25 @@ bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path, std::str
         if (!grid.columns[c].unit.empty())
             status = worksheet_write_string(sheet, 1, static_cast<lxw_col_t>(c),
                                             grid.columns[c].unit.c_str(), nullptr);
-    for (int r = 0; r < grid.rows() && status == LXW_NO_ERROR; ++r)
+    constexpr int kProgressRows = 4096;
+    const auto total = static_cast<std::size_t>(grid.rows());
+    bool cancelled = false;
+    for (int r = 0; r < grid.rows() && status == LXW_NO_ERROR && !cancelled; ++r) {
+        if (r % kProgressRows == 0 && progress && !progress(static_cast<std::size_t>(r), total))
+            cancelled = true;
         for (std::size_t c = 0; c < grid.columns.size() && status == LXW_NO_ERROR; ++c) {
             const GridColumn& column = grid.columns[c];
             status = worksheet_write_number(
                 sheet, static_cast<lxw_row_t>(r + 2), static_cast<lxw_col_t>(c),
                 column.values[static_cast<std::size_t>(r)], formats[column.decimals]);
         }
+    }
     const lxw_error closed = workbook_close(workbook);
     std::error_code ignore;
+    if (cancelled) {
+        std::filesystem::remove(part, ignore);
+        return fail({});
+    }
     if (status != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
         std::filesystem::remove(part, ignore);
         return fail(lxw_strerror(status != LXW_NO_ERROR ? status : closed));

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/results/export_progress_window.h"
+
+#include "ui/results/stream_text_file.h"
+#include "ui/widgets/ui_text.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace quibel {
+
+namespace {
+// Events are handled at most this often (ms): often enough for the window to repaint and
+// Cancel to answer, seldom enough to cost the export nothing.
+constexpr qint64 kEventInterval = 50;
+constexpr int kBarSteps = 1000;
+} // namespace
+
+ExportProgressWindow::ExportProgressWindow(QWidget* parent, Language language,
+                                           const QString& fileName)
+    : mDialog(new QProgressDialog(parent)) {
+    mDialog->setObjectName(QStringLiteral("ExportProgress"));
+    mDialog->setWindowModality(Qt::WindowModal);
+    mDialog->setLabelText(
+        uiText(language, "large.export_progress", {QFileInfo(fileName).fileName()}));
+    mDialog->setCancelButtonText(uiText(language, "large.export_cancel"));
+    mDialog->setRange(0, kBarSteps);
+    mDialog->setMinimumDuration(400);
+    mDialog->setAutoClose(false);
+    mDialog->setAutoReset(false);
+    mDialog->setValue(0);
+    mClock.start();
+}
+
+ExportProgressWindow::~ExportProgressWindow() {
+    delete mDialog;
+}
+
+ExportProgress ExportProgressWindow::progress() {
+    return [this](std::size_t done, std::size_t total) { return advance(done, total); };
+}
+
+bool ExportProgressWindow::advance(std::size_t done, std::size_t total) {
+    const qint64 now = mClock.elapsed();
+    if (mLastEvents < 0 || now - mLastEvents >= kEventInterval || done == total) {
+        mLastEvents = now;
+        const double share =
+            total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1.0;
+        // setValue also shows the window once the export has lasted its minimum duration.
+        mDialog->setValue(static_cast<int>(share * kBarSteps));
+        QCoreApplication::processEvents();
+    }
+    return !mDialog->wasCanceled();
+}
+
+bool exportTextRows(QWidget* parent, Language language, const QString& path, const TextRows& rows,
+                    QString* error) {
+    ExportProgressWindow window(parent, language, path);
+    return streamTextFile(path, rows, window.progress(), error) != ExportOutcome::Failed;
+}
+
+} // namespace quibel
