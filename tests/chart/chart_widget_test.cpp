@@ -346,3 +346,24 @@ TEST(ChartWidgetTest, SeriesKeepsEveryPeakWhateverTheZoom) {
     EXPECT_TRUE(isColour(image, QPoint(440, 168), Qt::blue, 0));
     EXPECT_TRUE(isColour(image, QPoint(600, 568), Qt::blue, 0));
 }
+
+// The legend sits in a box at the top right of the plotting area, a stroke of each entry's
+// colour before its name; a chart without entries has none.
+TEST(ChartWidgetTest, LegendIsDrawnAtTheTopRightOfThePlot) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart); // plotting area from (40, 32) to (960, 668)
+    auto strokePixels = [&chart](QColor colour) {
+        const QImage image = chart.toImage();
+        int n = 0;
+        for (int y = 32; y < 120; ++y)
+            for (int x = 700; x < 960; ++x)
+                n += isColour(image, QPoint(x, y), colour, 0) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(strokePixels(Qt::red), 0);
+    chart.setLegend({{QStringLiteral("Sliding"), Qt::red}, {QStringLiteral("Velocity"), Qt::blue}});
+    // Two pixels thick and about 18 long.
+    EXPECT_GE(strokePixels(Qt::red), 30);
+    EXPECT_GE(strokePixels(Qt::blue), 30);
+    EXPECT_EQ(chart.legend().size(), 2u);
+}
