@@ -23,6 +23,8 @@ constexpr TextEntry kTexts[] = {
      "Les résultats comptent %1 lignes ; une feuille de calcul en contient au plus %2.\n"
      "Exportez-les plutôt en fichier CSV (Fichier, Exporter dans un fichier, CSV)."},
     {"large.loading_record", "Reading %1...", "Lecture de %1..."},
+    {"large.preparing_sheet", "Preparing the spreadsheet...",
+     "Préparation de la feuille de données..."},
     {"large.print", "&Print...", "&Imprimer..."},
     {"large.compare_menu", "&Compare", "&Comparer"},
     {"large.compare_clear", "Chosen series alone", "Série choisie seule"},

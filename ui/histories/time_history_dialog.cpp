@@ -15,7 +15,7 @@
 #include "signals/history_value.h"
 #include "signals/xls_workbook.h"
 #include "ui/histories/advanced_dialog.h"
-#include "ui/histories/background_load.h"
+#include "ui/widgets/background_work.h"
 #include "ui/histories/database_dialog.h"
 #include "ui/histories/file_format_dialog.h"
 #include "ui/histories/generator_dialog.h"

@@ -6,6 +6,7 @@
 #include "ui/results/grid_text_export.h"
 #include "ui/results/result_grid_table_model.h"
 #include "ui/results/workbook_export.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/regional_decimal.h"
 #include "ui/widgets/ui_text.h"
 #include "ui/widgets/user_prompts.h"
@@ -29,10 +30,23 @@
 
 namespace quibel {
 
+namespace {
+
+// A long run's grid takes a while to build: the window that opens the sheet stays responsive
+// meanwhile.
+ResultGrid buildGrid(const TBlocStatic& model, Language language, QWidget* parent) {
+    ResultGrid grid;
+    runInBackground(parent, uiText(language, "large.preparing_sheet"),
+                    [&grid, &model, language] { grid = ResultGridFor(model, language); });
+    return grid;
+}
+
+} // namespace
+
 SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language,
                                      UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), mLanguage(language), mPrompts(prompts),
-      mGrid(ResultGridFor(model, language)), mDecimalSeparator(regionalDecimalSeparator()) {
+      mGrid(buildGrid(model, language, parent)), mDecimalSeparator(regionalDecimalSeparator()) {
     setObjectName(QStringLiteral("SpreadsheetDialog"));
     setWindowTitle(uiText(language, "ui.sheet.caption"));
     resize(800, 500);

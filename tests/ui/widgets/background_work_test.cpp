@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/histories/background_load.h"
+#include "ui/widgets/background_work.h"
 
 #include "numeric/error.h"
 
@@ -16,7 +16,7 @@ using namespace quibel;
 
 // The work waits for a timer of the window's thread: it can only end if the window handles
 // its events while the work runs.
-TEST(BackgroundLoadTest, WindowHandlesItsEventsWhileTheWorkRuns) {
+TEST(BackgroundWorkTest, WindowHandlesItsEventsWhileTheWorkRuns) {
     QWidget window;
     std::atomic<bool> released = false;
     QTimer::singleShot(100, &window, [&released] { released = true; });
@@ -30,7 +30,7 @@ TEST(BackgroundLoadTest, WindowHandlesItsEventsWhileTheWorkRuns) {
     EXPECT_TRUE(sawRelease);
 }
 
-TEST(BackgroundLoadTest, WhatTheWorkThrowsIsThrownToTheCaller) {
+TEST(BackgroundWorkTest, WhatTheWorkThrowsIsThrownToTheCaller) {
     QWidget window;
     EXPECT_THROW(runInBackground(&window, QStringLiteral("Reading"),
                                  [] { throw Error(Message("signals.cannot_read_file")); }),

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/histories/background_load.h"
+#include "ui/widgets/background_work.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
