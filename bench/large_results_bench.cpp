@@ -9,6 +9,7 @@
 #include "model/model_flags.h"
 #include "model/project_record.h"
 #include "model/result_series.h"
+#include "qt_benchmark_main.h"
 #include "reporting/result_grid.h"
 #include "ui/results/frozen_column_table.h"
 #include "ui/results/results_csv_export.h"
@@ -160,11 +161,5 @@ BENCHMARK(BM_WorkbookOf400001Rows)->Unit(benchmark::kMillisecond)->Iterations(1)
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -2,8 +2,8 @@
 #include "chart/chart_renderer.h"
 
 #include "chart/axis_ticks.h"
+#include "chart/chart_series.h"
 #include "chart/pixel_clipping.h"
-#include "chart/plot_series.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -122,7 +122,7 @@ private:
     // The series at one column per pixel of the clip box, from the sample before it to the
     // sample after it, so that the line leaves the plot where it should.
     void series(const DisplayElement& e) {
-        const PlotSeries& plot = *e.Series;
+        const ChartSeries& plot = *e.Series;
         const SeriesSamples& s = plot.samples();
         mPen = {};
         if (s.values.empty() || (s.times.empty() && !(s.step > 0.0)))

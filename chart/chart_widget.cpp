@@ -248,7 +248,7 @@ void ChartWidget::setLegend(std::vector<LegendEntry> entries) {
     mAppearance.Legend = std::move(entries);
     changed();
 }
-void ChartWidget::drawSeries(std::shared_ptr<const PlotSeries> samples) {
+void ChartWidget::drawSeries(std::shared_ptr<const ChartSeries> samples) {
     mList.series(std::move(samples));
 }
 

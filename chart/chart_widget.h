@@ -143,8 +143,8 @@ public:
     /// text is cut to 15 characters; fontSize in points.
     void textAt(double x, double y, const QString& text, int fontSize);
     void ellipseAt(double xc, double yc, double rx, double ry);
-    /// Draws a whole series (see PlotSeries), sharing its samples.
-    void drawSeries(std::shared_ptr<const PlotSeries> samples);
+    /// Draws a whole series (see ChartSeries), sharing its samples.
+    void drawSeries(std::shared_ptr<const ChartSeries> samples);
 
     /// Pixel of a data point, clamped to the 32-bit range.
     QPoint DataToPixel(double x, double y) const;

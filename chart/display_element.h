@@ -8,7 +8,7 @@
 
 namespace quibel {
 
-class PlotSeries;
+class ChartSeries;
 
 /// Kinds of drawing elements a chart keeps.
 enum class DisplayElementKind {
@@ -38,8 +38,8 @@ struct DisplayElement final {
     QColor Color;     ///< outline and text colour
     QColor FillColor; ///< fill of an ellipse
     Qt::PenStyle PenStyle = Qt::SolidLine;
-    int LineWidth = 1;                        ///< pixels
-    std::shared_ptr<const PlotSeries> Series; ///< DisplayElementKind::Series
+    int LineWidth = 1;                         ///< pixels
+    std::shared_ptr<const ChartSeries> Series; ///< DisplayElementKind::Series
 
     bool operator==(const DisplayElement&) const = default;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "chart/plot_series.h"
 
 #include "chart_test_support.h"
 
@@ -331,7 +331,7 @@ TEST(ChartWidgetTest, SeriesKeepsEveryPeakWhateverTheZoom) {
     v[20'000] = 50.0;                    // x = 20: pixel (240, 168)
     v[60'000] = 2.0;                     // x = 60: pixel (640, 648)
     chart.setDataColor(Qt::blue);
-    chart.drawSeries(PlotSeries::owning(v, 0.0, 0.001));
+    chart.drawSeries(ChartSeries::owning(v, 0.0, 0.001));
     ASSERT_EQ(chart.displayList().elements().size(), 1u);
     QImage image = chart.toImage();
     EXPECT_TRUE(isColour(image, QPoint(240, 168), Qt::blue, 0));

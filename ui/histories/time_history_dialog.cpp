@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/time_history_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "chart/plot_series.h"
 #include "model/model_flags.h"
 #include "model/unit_tables.h"
 #include "numeric/error.h"
@@ -15,12 +15,12 @@
 #include "signals/history_value.h"
 #include "signals/xls_workbook.h"
 #include "ui/histories/advanced_dialog.h"
-#include "ui/widgets/background_work.h"
 #include "ui/histories/database_dialog.h"
 #include "ui/histories/file_format_dialog.h"
 #include "ui/histories/generator_dialog.h"
 #include "ui/histories/history_chart.h"
 #include "ui/histories/spectrum_dialog.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
 #include "ui/widgets/mouse_mode_buttons.h"
@@ -318,7 +318,7 @@ void TimeHistoryDialog::PlotHistory() {
         }
         // A copy: the working record may change while the plot still shows it.
         const auto n = static_cast<std::size_t>(points.size());
-        mChart->drawSeries(PlotSeries::owning(
+        mChart->drawSeries(ChartSeries::owning(
             std::vector<double>(points.Times.data(), points.Times.data() + n),
             std::vector<double>(points.Values.data(), points.Values.data() + n)));
     }

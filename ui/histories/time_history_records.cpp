@@ -5,11 +5,11 @@
 #include "signals/history_editing.h"
 #include "signals/records/record_file.h"
 #include "signals/records/record_samples.h"
-#include "ui/widgets/background_work.h"
 #include "ui/histories/record_processing_dialog.h"
 #include "ui/histories/record_properties_dialog.h"
 #include "ui/histories/record_recognition_dialog.h"
 #include "ui/histories/time_history_dialog.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QDir>

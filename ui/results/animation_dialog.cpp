@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/animation_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "chart/plot_series.h"
 #include "engine/run/run_length.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
@@ -237,7 +237,7 @@ void AnimationDialog::drawAcceleration() {
     c.setLineWidth(1);
     c.setPenStyle(Qt::SolidLine);
     // The window keeps the ground motion for as long as its chart shows it.
-    c.drawSeries(std::make_shared<const PlotSeries>(SeriesSamples{0.0, mInterval, a}));
+    c.drawSeries(std::make_shared<const ChartSeries>(SeriesSamples{0.0, mInterval, a}));
     c.showGraph();
 }
 

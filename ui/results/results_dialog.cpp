@@ -2,8 +2,8 @@
 #include "ui/results/results_dialog.h"
 
 #include "chart/chart_export.h"
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "chart/plot_series.h"
 #include "engine/run/run_length.h"
 #include "ui/results/export_progress_window.h"
 #include "ui/results/results_csv_export.h"
@@ -41,12 +41,12 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
 const QColor kSeriesColours[ResultsDialog::kMaxCompared] = {Qt::black, Qt::blue, Qt::red,
                                                             QColor(0, 128, 0)};
 
-std::shared_ptr<const PlotSeries> itemSeries(const TBlocStatic& model, const ResultsListItem& item,
-                                             double interval) {
+std::shared_ptr<const ChartSeries> itemSeries(const TBlocStatic& model, const ResultsListItem& item,
+                                              double interval) {
     const std::span<const double> stored = ResultsItemStored(model, item);
     if (!stored.empty())
-        return std::make_shared<const PlotSeries>(SeriesSamples{0.0, interval, stored});
-    return PlotSeries::owning(ResultsItemValues(model, item), 0.0, interval);
+        return std::make_shared<const ChartSeries>(SeriesSamples{0.0, interval, stored});
+    return ChartSeries::owning(ResultsItemValues(model, item), 0.0, interval);
 }
 
 } // namespace
@@ -229,7 +229,7 @@ void ResultsDialog::drawSeries() {
         mChart->setRangeHiX(n > 1 ? (n - 1) * mInterval : mInterval);
     }
     mOrdinate = ResultsOrdinateRange(mShown->samples().values);
-    std::vector<std::shared_ptr<const PlotSeries>> compared;
+    std::vector<std::shared_ptr<const ChartSeries>> compared;
     std::vector<LegendEntry> legend;
     double low = mOrdinate.low;
     double high = mOrdinate.high;

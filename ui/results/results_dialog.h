@@ -21,7 +21,7 @@ namespace quibel {
 
 class MouseModeButtons;
 class ChartWidget;
-class PlotSeries;
+class ChartSeries;
 class UserPrompts;
 
 /// The results viewer: one result series of the last analysis at a time against time, chosen
@@ -85,7 +85,7 @@ private:
     std::vector<ResultsListItem> mItems;
     int mIndex = 0;
     /// The series shown, read where the run stored it when it is one of the run's series.
-    std::shared_ptr<const PlotSeries> mShown;
+    std::shared_ptr<const ChartSeries> mShown;
     std::vector<int> mCompared;
     std::vector<QAction*> mCompareActions;
     ResultsOrdinate mOrdinate;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/time_history_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "chart/plot_series.h"
 #include "dialog_test_support.h"
 #include "model/model_flags.h"
 #include "scripted_prompts.h"

@@ -14,16 +14,16 @@ namespace quibel {
 /// kept, so that repaints at the same zoom and size do not read the samples again.
 ///
 /// The samples must outlive the series, or be owned through owner.
-class PlotSeries final {
+class ChartSeries final {
 public:
-    explicit PlotSeries(SeriesSamples samples, std::shared_ptr<const void> owner = {});
+    explicit ChartSeries(SeriesSamples samples, std::shared_ptr<const void> owner = {});
 
     /// A series owning its values, evenly spaced.
-    static std::shared_ptr<const PlotSeries> owning(std::vector<double> values, double start,
-                                                    double step);
+    static std::shared_ptr<const ChartSeries> owning(std::vector<double> values, double start,
+                                                     double step);
     /// A series owning its values and their abscissae (as many, never decreasing).
-    static std::shared_ptr<const PlotSeries> owning(std::vector<double> times,
-                                                    std::vector<double> values);
+    static std::shared_ptr<const ChartSeries> owning(std::vector<double> times,
+                                                     std::vector<double> values);
 
     const SeriesSamples& samples() const noexcept { return mSamples; }
     std::size_t size() const noexcept { return mSamples.values.size(); }
