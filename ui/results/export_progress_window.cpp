@@ -2,11 +2,14 @@
 #include "ui/results/export_progress_window.h"
 
 #include "ui/results/stream_text_file.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
+
+#include <atomic>
 
 namespace quibel {
 
@@ -39,6 +42,34 @@ ExportProgressWindow::~ExportProgressWindow() {
 
 ExportProgress ExportProgressWindow::progress() {
     return [this](std::size_t done, std::size_t total) { return advance(done, total); };
+}
+
+void ExportProgressWindow::runOffThread(const std::function<void(const ExportProgress&)>& work) {
+    std::atomic<std::size_t> done = 0;
+    std::atomic<std::size_t> total = 0;
+    std::atomic<bool> cancelled = false;
+    // Shown at once: it keeps the user's clicks from the window behind it while work runs.
+    mDialog->show();
+    QCoreApplication::processEvents();
+    cancelled = mDialog->wasCanceled();
+    std::future<void> finished = std::async(std::launch::async, [&] {
+        work([&](std::size_t d, std::size_t t) {
+            done = d;
+            total = t;
+            return !cancelled.load();
+        });
+    });
+    waitResponsively(
+        finished,
+        [&] {
+            const std::size_t t = total.load();
+            if (t > 0)
+                mDialog->setValue(static_cast<int>(static_cast<double>(done.load()) /
+                                                   static_cast<double>(t) * kBarSteps));
+            if (mDialog->wasCanceled())
+                cancelled = true;
+        },
+        true);
 }
 
 bool ExportProgressWindow::advance(std::size_t done, std::size_t total) {

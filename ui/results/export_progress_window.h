@@ -23,7 +23,12 @@ public:
     ExportProgressWindow(const ExportProgressWindow&) = delete;
     ExportProgressWindow& operator=(const ExportProgressWindow&) = delete;
 
+    /// Told from the user-interface thread: handles the pending events now and then.
     ExportProgress progress();
+    /// Runs work on a thread of its own, the window responsive throughout (also while work
+    /// finishes a file without telling its progress); the progress work is handed is told from
+    /// that thread, moves the bar and says false once Cancel was pressed.
+    void runOffThread(const std::function<void(const ExportProgress&)>& work);
 
 private:
     bool advance(std::size_t done, std::size_t total);

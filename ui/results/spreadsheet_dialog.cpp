@@ -165,8 +165,12 @@ void SpreadsheetDialog::exportWorkbook() {
         return;
     ExportProgressWindow window(this, mLanguage, path);
     std::string reason;
-    if (!WriteGridWorkbook(mGrid, path.toStdString(), &reason, window.progress()) &&
-        !reason.empty())
+    bool written = false;
+    // Off the window's thread: the library compresses the whole file at its end.
+    window.runOffThread([&](const ExportProgress& progress) {
+        written = WriteGridWorkbook(mGrid, path.toStdString(), &reason, progress);
+    });
+    if (!written && !reason.empty())
         showSaveError(path, QString::fromStdString(reason));
 }
 

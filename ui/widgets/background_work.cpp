@@ -5,8 +5,6 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-#include <future>
-
 namespace quibel {
 
 namespace {
@@ -15,24 +13,30 @@ constexpr int kPollInterval = 15;
 constexpr int kShowBarAfter = 300;
 } // namespace
 
-void runInBackground(QWidget* parent, const QString& label, const std::function<void()>& work) {
-    std::future<void> done = std::async(std::launch::async, work);
+void waitResponsively(std::future<void>& done, const std::function<void()>& poll, bool userInput) {
     if (done.wait_for(std::chrono::milliseconds(kPollInterval)) != std::future_status::ready) {
-        QProgressDialog bar(label, QString(), 0, 0, parent);
-        bar.setObjectName(QStringLiteral("LoadProgress"));
-        bar.setWindowModality(Qt::WindowModal);
-        bar.setMinimumDuration(kShowBarAfter);
-        bar.setValue(0);
         QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            if (poll)
+                poll();
             if (done.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
                 loop.quit();
         });
-        poll.start(kPollInterval);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        timer.start(kPollInterval);
+        loop.exec(userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
     done.get(); // throws what work threw
+}
+
+void runInBackground(QWidget* parent, const QString& label, const std::function<void()>& work) {
+    QProgressDialog bar(label, QString(), 0, 0, parent);
+    bar.setObjectName(QStringLiteral("LoadProgress"));
+    bar.setWindowModality(Qt::WindowModal);
+    bar.setMinimumDuration(kShowBarAfter);
+    bar.setValue(0);
+    std::future<void> done = std::async(std::launch::async, work);
+    waitResponsively(done, {}, false);
 }
 
 } // namespace quibel
