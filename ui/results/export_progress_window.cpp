@@ -88,7 +88,13 @@ bool ExportProgressWindow::advance(std::size_t done, std::size_t total) {
 bool exportTextRows(QWidget* parent, Language language, const QString& path, const TextRows& rows,
                     QString* error) {
     ExportProgressWindow window(parent, language, path);
-    return streamTextFile(path, rows, window.progress(), error) != ExportOutcome::Failed;
+    ExportOutcome outcome = ExportOutcome::Failed;
+    // Off the window's thread, so that neither the lines nor the final flush of a large file
+    // to the disk hold up its repaints.
+    window.runOffThread([&](const ExportProgress& progress) {
+        outcome = streamTextFile(path, rows, progress, error);
+    });
+    return outcome != ExportOutcome::Failed;
 }
 
 } // namespace quibel

@@ -38,7 +38,8 @@ private:
     qint64 mLastEvents = -1;
 };
 
-/// Streams rows to path (see streamTextFile) under an ExportProgressWindow. False, with the
+/// Streams rows to path (see streamTextFile) under an ExportProgressWindow, off the window's
+/// thread: rows must read nothing the window changes meanwhile. False, with the
 /// reason in error, when the file could not be written; a cancelled export is no failure.
 bool exportTextRows(QWidget* parent, Language language, const QString& path, const TextRows& rows,
                     QString* error);
