@@ -4,6 +4,7 @@
 #include "documents/dam_section_drawing.h"
 #include "model/model_flags.h"
 #include "model/project_record.h"
+#include "qt_benchmark_main.h"
 
 #include <QApplication>
 #include <QImage>
@@ -83,11 +84,5 @@ BENCHMARK(BM_MetafileOfLineSeries10k)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

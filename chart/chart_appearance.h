@@ -6,7 +6,16 @@
 #include <QColor>
 #include <QString>
 
+#include <vector>
+
 namespace quibel {
+
+/// One line of a chart's legend: a stroke of the series' colour and its name.
+struct LegendEntry final {
+    QString Text;
+    QColor Color;
+    bool operator==(const LegendEntry&) const = default;
+};
 
 /// The look of a chart outside its display list: titles, scales, grid, text placement and
 /// colours. Sizes of texts are in points of the screen the chart was made for.
@@ -32,6 +41,9 @@ struct ChartAppearance final {
     QColor ScaleColor = Qt::black;      ///< frame, ticks, labels and titles
     int ScaleFontSize = 8;              ///< points
     int CaptionFontSize = 10;           ///< points, bold
+    /// Drawn in a box at the top right of the plotting area, one line per entry; none when
+    /// empty.
+    std::vector<LegendEntry> Legend;
 
     bool operator==(const ChartAppearance&) const = default;
 };

@@ -2,6 +2,7 @@
 #include "chart/chart_renderer.h"
 
 #include "chart/axis_ticks.h"
+#include "chart/chart_series.h"
 #include "chart/pixel_clipping.h"
 
 #include <QFontMetricsF>
@@ -102,7 +103,57 @@ private:
             flush();
             ellipse(e);
             break;
+        case DisplayElementKind::Series:
+            series(e);
+            break;
         }
+    }
+
+    void lineTo(const DisplayElement& e, PenPosition to) {
+        if (mPen.valid && to.valid)
+            segment(e, mPen, to);
+        mPen = to;
+    }
+
+    void sampleTo(const DisplayElement& e, const SeriesSamples& s, std::size_t i) {
+        lineTo(e, toPixel(s.abscissa(i), s.values[i]));
+    }
+
+    // The series at one column per pixel of the clip box, from the sample before it to the
+    // sample after it, so that the line leaves the plot where it should.
+    void series(const DisplayElement& e) {
+        const ChartSeries& plot = *e.Series;
+        const SeriesSamples& s = plot.samples();
+        mPen = {};
+        if (s.values.empty() || (s.times.empty() && !(s.step > 0.0)))
+            return;
+        const double left = mClipBox.left() - 0.5;
+        const double right = mClipBox.right() + 0.5;
+        double lo = mScale.PixelToData(left, 0).x();
+        double hi = mScale.PixelToData(right, 0).x();
+        if (lo > hi)
+            std::swap(lo, hi);
+        const auto count = static_cast<long long>(std::lround(right - left));
+        const SeriesEnvelope& env = plot.envelope(lo, hi, count);
+        if (env.begin > 0)
+            sampleTo(e, s, env.begin - 1);
+        if (env.samplesOnly) {
+            for (std::size_t i = env.begin; i < env.end; ++i)
+                sampleTo(e, s, i);
+        } else {
+            for (const EnvelopeColumn& c : env.columns)
+                column(e, env, c);
+        }
+        if (env.end < s.values.size())
+            sampleTo(e, s, env.end);
+    }
+
+    void column(const DisplayElement& e, const SeriesEnvelope& env, const EnvelopeColumn& c) {
+        if (c.gapBefore)
+            mPen = {};
+        const double x = env.origin + (static_cast<double>(c.column) + 0.5) * env.width;
+        for (double v : {c.first, c.low, c.high, c.last})
+            lineTo(e, toPixel(x, v));
     }
 
     PenPosition toPixel(double x, double y) const {
@@ -352,6 +403,38 @@ void paintScales(QPainter& p, const ChartScale& scale, const ChartAppearance& lo
     }
 }
 
+void paintLegend(QPainter& p, const ChartScale& scale, const ChartAppearance& look, double dpi) {
+    if (look.Legend.empty())
+        return;
+    const QFont font = chartFont(look.ScaleFontSize, dpi);
+    const QFontMetricsF fm(font);
+    constexpr double kStroke = 18;
+    double textWidth = 0;
+    for (const LegendEntry& e : look.Legend)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(e.Text));
+    const double line = fm.height();
+    const QRect plot = scale.plotArea();
+    const QRectF box(plot.left() + plot.width() - 3 * kLabelGap - kStroke - textWidth - 6,
+                     plot.top() + 6, 3 * kLabelGap + kStroke + textWidth,
+                     line * static_cast<double>(look.Legend.size()) + 2 * kLabelGap);
+    p.setFont(font);
+    p.setPen(QPen(look.ScaleColor, 1));
+    p.setBrush(look.BackgroundColor);
+    p.drawRect(box);
+    for (std::size_t i = 0; i < look.Legend.size(); ++i) {
+        const LegendEntry& e = look.Legend[i];
+        const double middle = box.top() + kLabelGap + (static_cast<double>(i) + 0.5) * line;
+        p.setPen(QPen(e.Color, 2));
+        p.drawLine(QPointF(box.left() + kLabelGap, middle),
+                   QPointF(box.left() + kLabelGap + kStroke, middle));
+        p.setPen(QPen(look.ScaleColor, 1));
+        p.drawText(QPointF(box.left() + 2 * kLabelGap + kStroke,
+                           middle + (fm.ascent() - fm.descent()) / 2),
+                   e.Text);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
 } // namespace
 
 void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearance& appearance,
@@ -376,6 +459,7 @@ void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearanc
     painter.restore();
 
     paintScales(painter, scale, appearance, xTicks, yTicks, screenDpi);
+    paintLegend(painter, scale, appearance, screenDpi);
     painter.restore();
 }
 

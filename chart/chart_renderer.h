@@ -21,7 +21,7 @@ namespace quibel {
 /// screenDpi, the pixel density of the screen the chart is shown on.
 ///
 /// Order: background, grid, display list and crosshairs (both clipped to the plotting
-/// area), then frame, scales, axis titles and caption.
+/// area), then frame, scales, axis titles, caption and legend.
 void paintChart(QPainter& painter, const ChartScale& scale, const ChartAppearance& appearance,
                 const DisplayList& list, const std::array<CrossHair, 4>& crossHairs,
                 double screenDpi);

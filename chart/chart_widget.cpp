@@ -244,6 +244,13 @@ void ChartWidget::textAt(double x, double y, const QString& text, int fontSize) 
 void ChartWidget::ellipseAt(double xc, double yc, double rx, double ry) {
     mList.ellipseAt(xc, yc, rx, ry);
 }
+void ChartWidget::setLegend(std::vector<LegendEntry> entries) {
+    mAppearance.Legend = std::move(entries);
+    changed();
+}
+void ChartWidget::drawSeries(std::shared_ptr<const ChartSeries> samples) {
+    mList.series(std::move(samples));
+}
 
 QPoint ChartWidget::DataToPixel(double x, double y) const {
     return scale().DataToPixel(x, y);

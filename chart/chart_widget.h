@@ -114,6 +114,8 @@ public:
     /// Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight.
     void setTextAlignment(Qt::Alignment a);
     TextBackground TextBkStyle() const { return mAppearance.TextBkStyle; }
+    const std::vector<LegendEntry>& legend() const { return mAppearance.Legend; }
+    void setLegend(std::vector<LegendEntry> entries);
     void setTextBkStyle(TextBackground s);
 
     bool AutoRedraw() const { return mAutoRedraw; }
@@ -141,6 +143,8 @@ public:
     /// text is cut to 15 characters; fontSize in points.
     void textAt(double x, double y, const QString& text, int fontSize);
     void ellipseAt(double xc, double yc, double rx, double ry);
+    /// Draws a whole series (see ChartSeries), sharing its samples.
+    void drawSeries(std::shared_ptr<const ChartSeries> samples);
 
     /// Pixel of a data point, clamped to the 32-bit range.
     QPoint DataToPixel(double x, double y) const;

@@ -4,7 +4,11 @@
 #include <QColor>
 #include <QString>
 
+#include <memory>
+
 namespace quibel {
+
+class ChartSeries;
 
 /// Kinds of drawing elements a chart keeps.
 enum class DisplayElementKind {
@@ -15,6 +19,7 @@ enum class DisplayElementKind {
     DrawBy,  ///< line from the pen by (Dx, Dy) whole pixels; the pen moves there
     Text,    ///< Text at (X1, Y1), data, FontSize points
     Ellipse, ///< ellipse centred at (X1, Y1) with radii (X2, Y2), data
+    Series,  ///< the samples of Series as a line; the pen ends at its last sample
 };
 
 /// One element of a chart's display list with the attributes current when it was added.
@@ -33,7 +38,8 @@ struct DisplayElement final {
     QColor Color;     ///< outline and text colour
     QColor FillColor; ///< fill of an ellipse
     Qt::PenStyle PenStyle = Qt::SolidLine;
-    int LineWidth = 1; ///< pixels
+    int LineWidth = 1;                         ///< pixels
+    std::shared_ptr<const ChartSeries> Series; ///< DisplayElementKind::Series
 
     bool operator==(const DisplayElement&) const = default;
 };

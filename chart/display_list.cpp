@@ -65,4 +65,9 @@ void DisplayList::ellipseAt(double xc, double yc, double rx, double ry) {
     add(DisplayElementKind::Ellipse, xc, yc, std::fabs(rx), std::fabs(ry));
 }
 
+void DisplayList::series(std::shared_ptr<const ChartSeries> samples) {
+    if (samples)
+        add(DisplayElementKind::Series).Series = std::move(samples);
+}
+
 } // namespace quibel

@@ -38,6 +38,8 @@ public:
     void textAt(double x, double y, const QString& text, int fontSize);
     /// Radii in data units; their sign does not matter.
     void ellipseAt(double xc, double yc, double rx, double ry);
+    /// A whole series as one element; a null series adds nothing.
+    void series(std::shared_ptr<const ChartSeries> samples);
 
     /// Reserves room for n more elements (long series).
     void reserve(std::size_t n) { mElements.reserve(mElements.size() + n); }

@@ -15,7 +15,7 @@ struct Catalogue {
     Catalogue() {
         for (auto table :
              {modelTexts(), signalsTexts(), engineTexts(), uiTexts(), cliTexts(), reportTexts(),
-              recordTexts(), desktopTexts(), pdfReportTexts(), studyTexts()})
+              recordTexts(), desktopTexts(), pdfReportTexts(), studyTexts(), largeRunTexts()})
             entries.insert(entries.end(), table.begin(), table.end());
         for (const TextEntry& e : entries)
             byKey.emplace(e.key, &e);

@@ -44,5 +44,6 @@ std::span<const TextEntry> recordTexts();    ///< ground-motion records in agenc
 std::span<const TextEntry> desktopTexts();   ///< help everywhere, cancelling the spectra
 std::span<const TextEntry> pdfReportTexts(); ///< the analysis report
 std::span<const TextEntry> studyTexts();     ///< studies and fragility curves
+std::span<const TextEntry> largeRunTexts();  ///< long runs in the desktop program
 
 } // namespace quibel

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 
 #include "chart_test_support.h"
@@ -319,4 +320,50 @@ TEST(ChartWidgetTest, WheelAndKeysZoomAboutTheirPoint) {
     QTest::keyClick(&chart, Qt::Key_Plus);
     EXPECT_NEAR(chart.RangeLoX(), 0, 1e-9);
     EXPECT_EQ(zoomed.count(), 3);
+}
+
+// A record far denser than the pixels: every peak is still drawn to its full height, at every
+// zoom, while the chart keeps one element for the whole series.
+TEST(ChartWidgetTest, SeriesKeepsEveryPeakWhateverTheZoom) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart);
+    std::vector<double> v(92'001, 10.0); // 0 to 92 every 0.001: 100 samples a pixel
+    v[20'000] = 50.0;                    // x = 20: pixel (240, 168)
+    v[60'000] = 2.0;                     // x = 60: pixel (640, 648)
+    chart.setDataColor(Qt::blue);
+    chart.drawSeries(ChartSeries::owning(v, 0.0, 0.001));
+    ASSERT_EQ(chart.displayList().elements().size(), 1u);
+    QImage image = chart.toImage();
+    EXPECT_TRUE(isColour(image, QPoint(240, 168), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(240, 160), Qt::white, 0));
+    EXPECT_TRUE(isColour(image, QPoint(640, 648), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(440, 568), Qt::blue, 0)); // the level 10 between
+    EXPECT_TRUE(isColour(image, QPoint(440, 470), Qt::white, 0));
+
+    // 19.6 to 20.52 on 920 pixels: one pixel a sample; the peak at 20 is at pixel 440.
+    chart.setRangeX(19.6, 20.52);
+    image = chart.toImage();
+    EXPECT_TRUE(isColour(image, QPoint(440, 168), Qt::blue, 0));
+    EXPECT_TRUE(isColour(image, QPoint(600, 568), Qt::blue, 0));
+}
+
+// The legend sits in a box at the top right of the plotting area, a stroke of each entry's
+// colour before its name; a chart without entries has none.
+TEST(ChartWidgetTest, LegendIsDrawnAtTheTopRightOfThePlot) {
+    ChartWidget chart;
+    setUpTenPixelsPerUnit(chart); // plotting area from (40, 32) to (960, 668)
+    auto strokePixels = [&chart](QColor colour) {
+        const QImage image = chart.toImage();
+        int n = 0;
+        for (int y = 32; y < 120; ++y)
+            for (int x = 700; x < 960; ++x)
+                n += isColour(image, QPoint(x, y), colour, 0) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(strokePixels(Qt::red), 0);
+    chart.setLegend({{QStringLiteral("Sliding"), Qt::red}, {QStringLiteral("Velocity"), Qt::blue}});
+    // Two pixels thick and about 18 long.
+    EXPECT_GE(strokePixels(Qt::red), 30);
+    EXPECT_GE(strokePixels(Qt::blue), 30);
+    EXPECT_EQ(chart.legend().size(), 2u);
 }

@@ -3,6 +3,7 @@
 
 #include "ui/widgets/user_prompts.h"
 
+#include <QFile>
 #include <QPrinter>
 #include <QString>
 
@@ -32,6 +33,13 @@ public:
     bool acceptPrint = true;
     /// Called with the printer before a print dialog is accepted (to print to a file).
     std::function<void(QPrinter&)> preparePrinter;
+    /// Prints to the PDF file pdf from now on.
+    void printToPdf(const QString& pdf) {
+        preparePrinter = [pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+    }
     /// Called after every message box, with its text (to act as the user at that moment).
     std::function<void(const QString&)> onMessage;
 
@@ -81,5 +89,16 @@ private:
         return v;
     }
 };
+
+/// The pages of the PDF file at path, as its page objects count them; -1 when it is no PDF.
+inline int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("%PDF"))
+        return -1;
+    return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"));
+}
 
 } // namespace quibel::test

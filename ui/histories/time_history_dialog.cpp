@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/time_history_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 #include "model/model_flags.h"
 #include "model/unit_tables.h"
@@ -11,6 +12,7 @@
 #include "signals/history_editing.h"
 #include "signals/history_plot.h"
 #include "signals/history_text_import.h"
+#include "signals/history_value.h"
 #include "signals/xls_workbook.h"
 #include "ui/histories/advanced_dialog.h"
 #include "ui/histories/database_dialog.h"
@@ -18,6 +20,7 @@
 #include "ui/histories/generator_dialog.h"
 #include "ui/histories/history_chart.h"
 #include "ui/histories/spectrum_dialog.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
 #include "ui/widgets/mouse_mode_buttons.h"
@@ -37,6 +40,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace quibel {
 
@@ -80,6 +84,7 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     // The French captions of the force histories name no unit.
     if (isForce() && language == Language::English)
         caption += QStringLiteral(" (%1)").arg(qstr(units::forceUnit(model.UnitSystem)));
+    mCaption = caption;
     setWindowTitle(caption);
 
     auto button = [&](const char* name, const char* key) {
@@ -110,8 +115,8 @@ TimeHistoryDialog::TimeHistoryDialog(TBlocStatic& model, HistoryKind kind, Langu
     mChart = makeHistoryChart(this, uiText(language, "ui.history.axis_time"), GridStyle::None,
                               Qt::DashDotLine);
     connect(mChart, &ChartWidget::mouseMovedInChart, this,
-            [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
-                chartMouseMove(inChart, x, y);
+            [this](ChartWidget*, bool inChart, Qt::KeyboardModifiers, double x, double) {
+                chartMouseMove(inChart, x);
             });
 
     mMouseButtons = makeHistoryMouseButtons(
@@ -275,11 +280,12 @@ void TimeHistoryDialog::showError(const Message& message, bool warning) {
                          renderMessage(mLanguage, message));
 }
 
-void TimeHistoryDialog::chartMouseMove(bool inChart, double x, double y) {
+void TimeHistoryDialog::chartMouseMove(bool inChart, double x) {
     if (!inChart)
         return;
     mXcoord->setText(fixedNumber(x, 8, 3) + QStringLiteral(" s"));
-    mYcoord->setText(valueText(y));
+    // The history's own value at the cursor's time, not the height of the cursor.
+    mYcoord->setText(valueText(HistoryEvaluator(mWork).value(std::max(x, 0.0))));
 }
 
 void TimeHistoryDialog::PlotHistory() {
@@ -314,9 +320,11 @@ void TimeHistoryDialog::PlotHistory() {
             mLabelmax->setText(valueText(points.Values.max()));
             mLabelmin->setText(valueText(points.Values.min()));
         }
-        mChart->moveTo(points.Times.get(1), points.Values.get(1));
-        for (int i = 2; i <= points.size(); ++i)
-            mChart->drawTo(points.Times.get(i), points.Values.get(i));
+        // A copy: the working record may change while the plot still shows it.
+        const auto n = static_cast<std::size_t>(points.size());
+        mChart->drawSeries(ChartSeries::owning(
+            std::vector<double>(points.Times.data(), points.Times.data() + n),
+            std::vector<double>(points.Values.data(), points.Values.data() + n)));
     }
     mButtonSpectrum->setEnabled(plot.enablesSpectrum());
     mButtonProperties->setEnabled(plot.enablesSpectrum());
@@ -348,8 +356,14 @@ void TimeHistoryDialog::loadFromFile() {
         return;
     }
     try {
-        StoreSamples(mWork, ImportHistoryFile(QDir::toNativeSeparators(path).toStdString(),
-                                              format.format(), format.timeStep()));
+        const std::string file = QDir::toNativeSeparators(path).toStdString();
+        std::optional<SignalSamples> samples;
+        runInBackground(this, loadingLabel(path),
+                        [&samples, &file, kind = format.format(), dt = format.timeStep()] {
+                            samples = ImportHistoryFile(file, kind, dt);
+                        });
+        StoreSamples(mWork, std::move(*samples));
+        showLoadedFile(path);
     } catch (const Error& e) {
         const std::string& key = e.message().key;
         // A file that is not a table of numbers warns; a file that cannot be read is an error.

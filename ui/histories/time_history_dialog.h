@@ -71,9 +71,13 @@ private:
     /// Reads the file with the record readers (timeStep, s, for a record that states none; 0
     /// when not typed), shows what they recognised and stores the component the user confirms.
     void loadRecordFile(const QString& path, double timeStep);
+    /// The text of the bar shown while path is read.
+    QString loadingLabel(const QString& path) const;
+    /// The caption names the file the history was just read from.
+    void showLoadedFile(const QString& path);
     QString unitSuffix() const;
     QString valueText(double value) const;
-    void chartMouseMove(bool inChart, double x, double y);
+    void chartMouseMove(bool inChart, double x);
     void titleChanged();
     void showError(const Message& message, bool warning);
 
@@ -84,6 +88,7 @@ private:
     TimeHistoryRecord mWork;
     DialogRunner mRunDialog;
     QString mDatabaseFolder;
+    QString mCaption; ///< the window's title before a file is read
 
     ChartWidget* mChart = nullptr;
     MouseModeButtons* mMouseButtons = nullptr;

@@ -9,9 +9,11 @@
 #include "ui/histories/record_properties_dialog.h"
 #include "ui/histories/record_recognition_dialog.h"
 #include "ui/histories/time_history_dialog.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/ui_text.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace quibel {
@@ -22,11 +24,21 @@ constexpr int kMaxTitle = 255; // characters of a history title, as the title bo
 
 } // namespace
 
+QString TimeHistoryDialog::loadingLabel(const QString& path) const {
+    return uiText(mLanguage, "large.loading_record", {QFileInfo(path).fileName()});
+}
+
+void TimeHistoryDialog::showLoadedFile(const QString& path) {
+    setWindowTitle(QStringLiteral("%1 - %2").arg(mCaption, QFileInfo(path).fileName()));
+}
+
 void TimeHistoryDialog::loadRecordFile(const QString& path, double timeStep) {
     RecordData data;
     try {
-        data = ReadRecordFile(QDir::toNativeSeparators(path).toStdString(),
-                              {timeStep > 0.0 ? timeStep : 0.0});
+        const std::string file = QDir::toNativeSeparators(path).toStdString();
+        runInBackground(this, loadingLabel(path), [&data, &file, timeStep] {
+            data = ReadRecordFile(file, {timeStep > 0.0 ? timeStep : 0.0});
+        });
     } catch (const Error& e) {
         const std::string& key = e.message().key;
         // A file that is not a record warns; a file that cannot be read is an error.
@@ -38,6 +50,7 @@ void TimeHistoryDialog::loadRecordFile(const QString& path, double timeStep) {
     if (mRunDialog(recognition) == QDialog::Accepted) {
         const std::size_t c = recognition.component();
         StoreSamples(mWork, RecordSamples(data.Components[c]));
+        showLoadedFile(path);
         mMemoTitle->setPlainText(QString::fromStdString(RecordTitle(data, c)).left(kMaxTitle));
     }
     PlotHistory();

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/analysis_gate.h"
 
+#include "engine/run/run_length.h"
 #include "model/model_flags.h"
 #include "model/result_series.h"
+
+#include <bit>
 
 namespace quibel {
 
@@ -27,6 +30,18 @@ std::vector<std::string_view> missingForAnalysis(const TBlocStatic& model) {
     if (!anyHistoryDefined(model.ModelFlags))
         missing.push_back("ui.main.missing_history");
     return missing;
+}
+
+ResultMemory resultMemory(const TBlocStatic& model) noexcept {
+    const RunLength length = ComputeRunLength(model, StepTiming::FirstStepAtTimeStep);
+    ResultMemory m;
+    m.samples = length.samples;
+    m.series = std::popcount(seriesFilledBy(model.AnalysisKind));
+    m.bytes = m.samples * m.series * static_cast<std::int64_t>(sizeof(double));
+    // Samples every q-th of the present ones: bytes / q must stay below the limit.
+    const std::int64_t q = m.bytes / kLargeResultBytes + 1;
+    m.sufficientSaveStep = static_cast<double>(q * length.ratio) * model.Options.TimeStep;
+    return m;
 }
 
 bool resultsAvailable(const TBlocStatic& model) noexcept {

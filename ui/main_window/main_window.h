@@ -163,6 +163,8 @@ private:
     /// The Save dialog of a project file, with title; empty when cancelled.
     QString askProjectFileName(const QString& title);
     void resultsGate(bool (MainWindow::*openView)());
+    /// Whether a run whose results would take much memory is to go on (the user is asked).
+    bool largeRunAccepted();
 
     // The windows opened by the commands (main_window_dialogs.cpp); true on OK.
     bool openGeometryDialog();

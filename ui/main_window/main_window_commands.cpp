@@ -28,6 +28,8 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include <cmath>
+
 namespace quibel {
 
 void MainWindow::redrawSection(bool fullView) {
@@ -187,6 +189,8 @@ void MainWindow::runAnalysis() {
         mPrompts.showMessage(this, MessageKind::Warning, lines.join(QLatin1Char('\n')));
         return;
     }
+    if (!largeRunAccepted())
+        return;
     // The run uses the system the selector shows.
     mState.Model.UnitSystem = static_cast<UnitSystem>(mUnitSelector->currentIndex());
     bool started = false;
@@ -204,6 +208,22 @@ void MainWindow::runAnalysis() {
         mRedrawAfterRun = false;
         redrawSection(false);
     }
+}
+
+bool MainWindow::largeRunAccepted() {
+    if (!(mState.Model.Options.TimeStep > 0.0) || !(mState.Model.Options.SaveStep > 0.0))
+        return true; // the run's own checks refuse it
+    const ResultMemory m = resultMemory(mState.Model);
+    if (m.bytes <= kLargeResultBytes)
+        return true;
+    constexpr double kMegabyte = 1e6;
+    const QString question =
+        uiText(mState.language(), "large.memory_warning",
+               {QString::number(std::llround(static_cast<double>(m.bytes) / kMegabyte)),
+                QString::number(m.samples), QString::number(m.series),
+                QString::number(m.sufficientSaveStep, 'g', 6),
+                QString::number(std::llround(static_cast<double>(kLargeResultBytes) / kMegabyte))});
+    return mPrompts.askYesNoCancel(this, question) == YesNoCancel::Yes;
 }
 
 void MainWindow::resultsGate(bool (MainWindow::*openView)()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/animation_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 #include "engine/run/run_length.h"
 #include "ui/widgets/help_topics.h"
@@ -8,6 +9,7 @@
 #include "ui/widgets/numeric_edit.h"
 #include "ui/widgets/ui_text.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -119,12 +121,24 @@ AnimationDialog::AnimationDialog(const TBlocStatic& model, Language language, QW
     auto* help = new QPushButton(t("ui.animation.help"), this);
     help->setObjectName(QStringLiteral("HelpBtn"));
 
+    mSpeedBox = new QComboBox(this);
+    mSpeedBox->setObjectName(QStringLiteral("SpeedBox"));
+    for (double s : kAnimationSpeeds)
+        mSpeedBox->addItem(QStringLiteral("%1\u00d7").arg(s), s);
+    mSpeedBox->setCurrentIndex(2);
+    auto* speedRow = new QHBoxLayout;
+    speedRow->addWidget(label("LabelSpeed", t("large.animation_speed")));
+    speedRow->addWidget(mSpeedBox, 1);
+    mTimeReadout = label("LabelTimeReadout", QString());
+
     auto* controls = new QVBoxLayout;
     controls->addWidget(factors);
     controls->addWidget(times);
     controls->addWidget(origin);
     controls->addWidget(mButtonStart);
     controls->addWidget(mButtonStop);
+    controls->addLayout(speedRow);
+    controls->addWidget(mTimeReadout);
     controls->addStretch(1);
     controls->addWidget(close);
     controls->addWidget(help);
@@ -161,13 +175,39 @@ AnimationDialog::AnimationDialog(const TBlocStatic& model, Language language, QW
     connect(mTimer, &QTimer::timeout, this, &AnimationDialog::nextFrame);
     connect(mButtonStart, &QPushButton::clicked, this, &AnimationDialog::startAnimation);
     connect(mButtonStop, &QPushButton::clicked, this, &AnimationDialog::stopAnimation);
+    connect(mSpeedBox, &QComboBox::currentIndexChanged, this,
+            [this](int i) { setSpeed(mSpeedBox->itemData(i).toDouble()); });
     connect(close, &QPushButton::clicked, this, &AnimationDialog::reject);
     connect(help, &QPushButton::clicked, this, &AnimationDialog::showHelpPage);
 
     drawAcceleration();
+    showTime();
 }
 
 AnimationDialog::~AnimationDialog() = default;
+
+int AnimationDueSample(int from, double elapsed, double speed, double interval) noexcept {
+    return from + static_cast<int>(std::floor(elapsed * speed / interval + 1e-9));
+}
+
+void AnimationDialog::setSpeed(double speed) {
+    if (!(speed > 0.0))
+        return;
+    // The clock starts again from the sample on screen, so the picture never jumps.
+    if (mRunning) {
+        mClockSample = mSample;
+        mClock.restart();
+    }
+    mSpeed = speed;
+    for (int i = 0; i < mSpeedBox->count(); ++i)
+        if (mSpeedBox->itemData(i).toDouble() == speed && mSpeedBox->currentIndex() != i)
+            mSpeedBox->setCurrentIndex(i);
+}
+
+void AnimationDialog::showTime() {
+    const double time = std::max(mSample - 1, 0) * mInterval;
+    mTimeReadout->setText(uiText(mLanguage, "large.animation_time", {fixedNumber(time, 0, 3)}));
+}
 
 AnimationView AnimationDialog::view() const {
     AnimationView v;
@@ -196,13 +236,8 @@ void AnimationDialog::drawAcceleration() {
     c.setDataColor(Qt::black);
     c.setLineWidth(1);
     c.setPenStyle(Qt::SolidLine);
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const double x = static_cast<double>(i) * mInterval;
-        if (i == 0)
-            c.moveTo(x, a[i]);
-        else
-            c.drawTo(x, a[i]);
-    }
+    // The window keeps the ground motion for as long as its chart shows it.
+    c.drawSeries(std::make_shared<const ChartSeries>(SeriesSamples{0.0, mInterval, a}));
     c.showGraph();
 }
 
@@ -248,6 +283,7 @@ void AnimationDialog::startAnimation() {
     mLastSample =
         std::min(mSamples, static_cast<int>(std::lround(mEditEnd->value() / mInterval + 1.0)));
     mSample = mFirstSample;
+    mClockSample = mFirstSample;
     mRunning = true;
     mButtonStart->setEnabled(false);
     mButtonStop->setEnabled(true);
@@ -263,8 +299,9 @@ void AnimationDialog::nextFrame() {
         return;
     // The sample of the time elapsed since the start, and never the same sample twice.
     const auto elapsed = static_cast<double>(mClock.elapsed()) / 1000.0;
-    const int due = mFirstSample + static_cast<int>(elapsed / mInterval);
+    const int due = AnimationDueSample(mClockSample, elapsed, mSpeed, mInterval);
     mSample = std::min(std::max(mSample + 1, due), mLastSample);
+    showTime();
     mAccChart->setCrossHairPos(1, (mSample - 1) * mInterval, 0.0);
     mAccChart->update();
     DrawScene(AnimationFrameAt(mModel, mGround, mSample));

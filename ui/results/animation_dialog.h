@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -17,6 +19,13 @@ namespace quibel {
 class NumericEdit;
 class ChartWidget;
 
+/// The playback speeds offered, times real time.
+inline constexpr double kAnimationSpeeds[] = {0.25, 0.5, 1.0, 2.0, 4.0, 8.0};
+
+/// The sample a frame shows elapsed seconds after the clock started at sample from, played at
+/// speed times real time with interval seconds between samples.
+int AnimationDueSample(int from, double elapsed, double speed, double interval) noexcept;
+
 /// The animation of the last analysis: the lower part of the dam and the block, displaced by
 /// its sliding and turned by its rocking (both magnified), optionally carried by the ground,
 /// over a chart of the horizontal base acceleration whose red cursor follows the time shown.
@@ -25,7 +34,8 @@ class ChartWidget;
 /// frame shows the sample of the time elapsed since the start (at least the next sample), so
 /// the animation lasts about as long as the record, or less when the samples are far apart.
 /// It ends after the last sample of the time range (or of the results), or on "Stop
-/// Animation"; "Close" ends it and closes the window.
+/// Animation"; "Close" ends it and closes the window. The speed (0.25 to 8 times real time)
+/// may change while it plays; the time shown is read out under the buttons.
 class AnimationDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +46,9 @@ public:
     void startAnimation();
     void stopAnimation();
     void showHelpPage();
+    /// Plays at speed times real time from now on.
+    void setSpeed(double speed);
+    double speed() const noexcept { return mSpeed; }
 
     /// Draws the scene of frame on the drawing chart (nothing when the geometry is incomplete).
     void DrawScene(const AnimationFrame& frame);
@@ -61,6 +74,7 @@ private:
     void drawAcceleration();
     void nextFrame();
     void endPlayback();
+    void showTime();
     AnimationView view() const;
 
     const TBlocStatic& mModel;
@@ -75,6 +89,10 @@ private:
     int mLastSample = 1;
     QElapsedTimer mClock;
     QTimer* mTimer = nullptr;
+    double mSpeed = 1.0;
+    int mClockSample = 1; ///< the sample shown when the clock was started
+    QComboBox* mSpeedBox = nullptr;
+    QLabel* mTimeReadout = nullptr;
 
     NumericEdit* mEditDispFactor = nullptr;
     NumericEdit* mEditRotFactor = nullptr;

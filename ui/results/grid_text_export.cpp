@@ -49,20 +49,27 @@ std::string GridSheetText(const ResultGrid& grid, int row, int column, char deci
 }
 
 std::string GridDelimitedText(const ResultGrid& grid, char delimiter, char decimalSeparator) {
-    std::string out;
-    const int rows = GridSheetRows(grid);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columnCount(grid); ++c) {
-            if (c > 0)
-                out += delimiter;
-            out += quoted(GridSheetText(grid, r, c, decimalSeparator), delimiter);
-        }
-        out += "\r\n";
-    }
-    return out;
+    return joinRows(GridDelimitedRows(grid, delimiter, decimalSeparator));
+}
+
+TextRows GridDelimitedRows(const ResultGrid& grid, char delimiter, char decimalSeparator) {
+    return {static_cast<std::size_t>(GridSheetRows(grid)),
+            [&grid, delimiter, decimalSeparator](std::size_t line, std::string& out) {
+                const int r = static_cast<int>(line);
+                for (int c = 0; c < columnCount(grid); ++c) {
+                    if (c > 0)
+                        out += delimiter;
+                    out += quoted(GridSheetText(grid, r, c, decimalSeparator), delimiter);
+                }
+                out += "\r\n";
+            }};
 }
 
 std::string GridFixedWidthText(const ResultGrid& grid, char decimalSeparator) {
+    return joinRows(GridFixedWidthRows(grid, decimalSeparator));
+}
+
+TextRows GridFixedWidthRows(const ResultGrid& grid, char decimalSeparator) {
     const int rows = GridSheetRows(grid);
     const int columns = columnCount(grid);
     std::vector<std::size_t> widths(static_cast<std::size_t>(columns), 0);
@@ -71,23 +78,24 @@ std::string GridFixedWidthText(const ResultGrid& grid, char decimalSeparator) {
             widths[static_cast<std::size_t>(c)] =
                 std::max(widths[static_cast<std::size_t>(c)],
                          utf8Length(GridSheetText(grid, r, c, decimalSeparator)));
-    std::string out;
-    for (int r = 0; r < rows; ++r) {
-        std::string line;
-        for (int c = 0; c < columns; ++c) {
-            const std::string cell = GridSheetText(grid, r, c, decimalSeparator);
-            const std::size_t blanks = widths[static_cast<std::size_t>(c)] - utf8Length(cell);
-            if (c > 0)
-                line += ' ';
-            if (r >= 2)
-                line += std::string(blanks, ' ') + cell;
-            else
-                line += cell + std::string(blanks, ' ');
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out += line + "\r\n";
-    }
-    return out;
+    return {static_cast<std::size_t>(rows), [&grid, decimalSeparator, widths = std::move(widths)](
+                                                std::size_t row, std::string& out) {
+                const int r = static_cast<int>(row);
+                std::string line;
+                for (std::size_t c = 0; c < widths.size(); ++c) {
+                    const std::string cell =
+                        GridSheetText(grid, r, static_cast<int>(c), decimalSeparator);
+                    const std::size_t blanks = widths[c] - utf8Length(cell);
+                    if (c > 0)
+                        line += ' ';
+                    if (r >= 2)
+                        line += std::string(blanks, ' ') + cell;
+                    else
+                        line += cell + std::string(blanks, ' ');
+                }
+                line.erase(line.find_last_not_of(' ') + 1);
+                out += line + "\r\n";
+            }};
 }
 
 std::string GridBlockText(const ResultGrid& grid, int firstRow, int lastRow, int firstColumn,

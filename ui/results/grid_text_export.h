@@ -2,6 +2,7 @@
 #pragma once
 
 #include "reporting/result_grid.h"
+#include "ui/results/text_rows.h"
 
 #include <string>
 
@@ -20,11 +21,15 @@ std::string GridSheetText(const ResultGrid& grid, int row, int column, char deci
 /// One line per row (CR LF), cells separated by delimiter. A cell that holds the delimiter, a
 /// double quote or a line break is enclosed in double quotes, its own quotes doubled.
 std::string GridDelimitedText(const ResultGrid& grid, char delimiter, char decimalSeparator);
+/// The same, line by line; grid must outlive the rows.
+TextRows GridDelimitedRows(const ResultGrid& grid, char delimiter, char decimalSeparator);
 
 /// One line per row (CR LF), every column padded with blanks to the width of its longest cell
 /// and one blank more; numbers right-aligned, titles and units left-aligned; no blanks at the
 /// end of a line.
 std::string GridFixedWidthText(const ResultGrid& grid, char decimalSeparator);
+/// The same, line by line (the column widths are measured first); grid must outlive the rows.
+TextRows GridFixedWidthRows(const ResultGrid& grid, char decimalSeparator);
 
 /// The block of rows firstRow..lastRow and columns firstColumn..lastColumn (bounds included,
 /// clamped to the sheet) for the clipboard: cells separated by tabs, rows by line feeds.

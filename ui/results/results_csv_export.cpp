@@ -55,37 +55,48 @@ constexpr std::string_view kLineEnd = "\r\n";
 } // namespace
 
 std::string ResultsCsv(const TBlocStatic& model, Language language, char decimalSeparator) {
-    const std::vector<CsvColumn> columns = columnsOf(model.AnalysisKind);
+    return joinRows(ResultsCsvRows(model, language, decimalSeparator));
+}
+
+TextRows ResultsCsvRows(const TBlocStatic& model, Language language, char decimalSeparator) {
+    std::vector<CsvColumn> columns = columnsOf(model.AnalysisKind);
     const UnitSystem u = model.UnitSystem;
-    std::string out = substitute(text(language, "ui.results.csv.units"),
-                                 std::vector<std::string>{std::string(units::lengthUnit(u)),
-                                                          std::string(units::massUnit(u)),
-                                                          std::string(units::forceUnit(u))});
-    out += kLineEnd;
-    out += '"';
-    out += text(language, "ui.results.csv.time");
-    out += '"';
+    std::string head = substitute(text(language, "ui.results.csv.units"),
+                                  std::vector<std::string>{std::string(units::lengthUnit(u)),
+                                                           std::string(units::massUnit(u)),
+                                                           std::string(units::forceUnit(u))});
+    head += kLineEnd;
+    head += '"';
+    head += text(language, "ui.results.csv.time");
+    head += '"';
     for (const CsvColumn& c : columns) {
-        out += ";\"";
-        out += text(language, c.titleKey);
-        out += '"';
+        head += ";\"";
+        head += text(language, c.titleKey);
+        head += '"';
     }
-    out += kLineEnd;
+    head += kLineEnd;
 
     const std::optional<TVector>& first =
         seriesSlot(model, analysisColumns(model.AnalysisKind).rowSeries);
     const int n = first ? first->size() : 0;
     const double interval = SampleInterval(model.Options);
-    for (int k = 1; k <= n; ++k) {
-        out += reportFixed((k - 1) * interval, 12, 5, decimalSeparator);
-        for (const CsvColumn& c : columns) {
-            const std::optional<TVector>& s = seriesSlot(model, c.series);
-            out += ';';
-            out += reportScientific(s ? s->get(k) : 0.0, 15, 7, decimalSeparator);
-        }
-        out += kLineEnd;
-    }
-    return out;
+    // Line 0 is the whole head (units and titles); line k the sample k.
+    return {static_cast<std::size_t>(n) + 1,
+            [&model, head = std::move(head), columns = std::move(columns), interval,
+             decimalSeparator](std::size_t line, std::string& out) {
+                if (line == 0) {
+                    out += head;
+                    return;
+                }
+                const int k = static_cast<int>(line);
+                out += reportFixed((k - 1) * interval, 12, 5, decimalSeparator);
+                for (const CsvColumn& c : columns) {
+                    const std::optional<TVector>& s = seriesSlot(model, c.series);
+                    out += ';';
+                    out += reportScientific(s ? s->get(k) : 0.0, 15, 7, decimalSeparator);
+                }
+                out += kLineEnd;
+            }};
 }
 
 } // namespace quibel

@@ -3,6 +3,7 @@
 
 #include "model/project_record.h"
 #include "texts/text_catalogue.h"
+#include "ui/results/text_rows.h"
 
 #include <string>
 
@@ -26,5 +27,8 @@ namespace quibel {
 /// and the seven energies. A series the run did not fill gives 0. Numbers carry
 /// decimalSeparator.
 std::string ResultsCsv(const TBlocStatic& model, Language language, char decimalSeparator = '.');
+
+/// The same file line by line; model must outlive the rows.
+TextRows ResultsCsvRows(const TBlocStatic& model, Language language, char decimalSeparator = '.');
 
 } // namespace quibel

@@ -2,15 +2,16 @@
 #include "ui/results/results_dialog.h"
 
 #include "chart/chart_export.h"
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 #include "engine/run/run_length.h"
+#include "ui/results/export_progress_window.h"
 #include "ui/results/results_csv_export.h"
 #include "ui/results/spreadsheet_dialog.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/help_window.h"
 #include "ui/widgets/mouse_mode_buttons.h"
 #include "ui/widgets/regional_decimal.h"
-#include "ui/widgets/save_text_file.h"
 #include "ui/widgets/ui_text.h"
 #include "ui/widgets/user_prompts.h"
 
@@ -19,9 +20,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quibel {
 
@@ -31,6 +35,18 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+// The chosen series first, then those compared with it.
+const QColor kSeriesColours[ResultsDialog::kMaxCompared] = {Qt::black, Qt::blue, Qt::red,
+                                                            QColor(0, 128, 0)};
+
+std::shared_ptr<const ChartSeries> itemSeries(const TBlocStatic& model, const ResultsListItem& item,
+                                              double interval) {
+    const std::span<const double> stored = ResultsItemStored(model, item);
+    if (!stored.empty())
+        return std::make_shared<const ChartSeries>(SeriesSamples{0.0, interval, stored});
+    return ChartSeries::owning(ResultsItemValues(model, item), 0.0, interval);
 }
 
 } // namespace
@@ -60,10 +76,34 @@ ResultsDialog::ResultsDialog(const TBlocStatic& model, Language language, UserPr
     QAction* close = file->addAction(t("ui.results.close"), this, &QDialog::accept);
     close->setObjectName(QStringLiteral("ActionClose"));
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* print = file->addAction(t("large.print"), this, &ResultsDialog::printPlot);
+    print->setObjectName(QStringLiteral("ActionPrint"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setShortcutContext(Qt::WindowShortcut);
     QMenu* edit = menuBar->addMenu(t("ui.results.menu.edit"));
     QAction* copy = edit->addAction(t("ui.results.copy"), this, &ResultsDialog::copyToClipboard);
     copy->setObjectName(QStringLiteral("ActionCopy"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QMenu* compare = menuBar->addMenu(t("large.compare_menu"));
+    compare->setObjectName(QStringLiteral("CompareMenu"));
+    for (std::size_t i = 0; i < mItems.size(); ++i) {
+        QAction* a = compare->addAction(QString::fromStdString(mItems[i].label));
+        a->setObjectName(QStringLiteral("ActionCompare%1").arg(i));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i](bool on) {
+            std::vector<int> items = mCompared;
+            if (on)
+                items.push_back(static_cast<int>(i));
+            else
+                std::erase(items, static_cast<int>(i));
+            setCompared(items);
+        });
+        mCompareActions.push_back(a);
+    }
+    compare->addSeparator();
+    QAction* clear =
+        compare->addAction(t("large.compare_clear"), this, [this] { setCompared({}); });
+    clear->setObjectName(QStringLiteral("ActionCompareClear"));
     QMenu* help = menuBar->addMenu(t("ui.results.menu.help"));
     QAction* helpItem = help->addAction(t("ui.results.help"), this, &ResultsDialog::showHelpPage);
     helpItem->setObjectName(QStringLiteral("ActionHelp"));
@@ -151,8 +191,29 @@ void ResultsDialog::ListeChange(int index) {
     mIndex = index;
     if (mListe->currentIndex() != index)
         mListe->setCurrentIndex(index);
-    mShown = ResultsItemValues(mModel, mItems[static_cast<std::size_t>(index)]);
+    mShown = itemSeries(mModel, mItems[static_cast<std::size_t>(index)], mInterval);
     mChart->setIdOrdinate(mListe->itemText(index));
+    setCompared(mCompared); // leaves out the item now chosen
+}
+
+std::vector<double> ResultsDialog::shownSeries() const {
+    if (!mShown)
+        return {};
+    const std::span<const double> v = mShown->samples().values;
+    return {v.begin(), v.end()};
+}
+
+void ResultsDialog::setCompared(std::vector<int> items) {
+    mCompared.clear();
+    for (int i : items) {
+        const bool known = i >= 0 && i < static_cast<int>(mItems.size()) && i != mIndex &&
+                           std::find(mCompared.begin(), mCompared.end(), i) == mCompared.end();
+        if (known && static_cast<int>(mCompared.size()) < kMaxCompared - 1)
+            mCompared.push_back(i);
+    }
+    for (std::size_t i = 0; i < mCompareActions.size(); ++i)
+        mCompareActions[i]->setChecked(
+            std::find(mCompared.begin(), mCompared.end(), static_cast<int>(i)) != mCompared.end());
     drawSeries();
 }
 
@@ -162,27 +223,42 @@ void ResultsDialog::showFullView() {
 }
 
 void ResultsDialog::drawSeries() {
-    const int n = static_cast<int>(mShown.size());
+    const int n = static_cast<int>(mShown->size());
     if (mFullView) {
         // A run of one sample still gets a time axis of one sample interval.
         mChart->setRangeLoX(0.0);
         mChart->setRangeHiX(n > 1 ? (n - 1) * mInterval : mInterval);
     }
-    mOrdinate = ResultsOrdinateRange(mShown);
-    mChart->setRangeLoY(mOrdinate.low);
-    mChart->setRangeHiY(mOrdinate.high);
+    mOrdinate = ResultsOrdinateRange(mShown->samples().values);
+    std::vector<std::shared_ptr<const ChartSeries>> compared;
+    std::vector<LegendEntry> legend;
+    double low = mOrdinate.low;
+    double high = mOrdinate.high;
+    for (int i : mCompared) {
+        compared.push_back(itemSeries(mModel, mItems[static_cast<std::size_t>(i)], mInterval));
+        const ResultsOrdinate range = ResultsOrdinateRange(compared.back()->samples().values);
+        low = std::min(low, range.low);
+        high = std::max(high, range.high);
+    }
+    if (!compared.empty()) {
+        legend.push_back({mListe->itemText(mIndex), kSeriesColours[0]});
+        for (std::size_t k = 0; k < compared.size(); ++k)
+            legend.push_back({mListe->itemText(mCompared[k]), kSeriesColours[k + 1]});
+    }
+    mChart->setLegend(std::move(legend));
+    mChart->setRangeY(low, high);
     mChart->clearGraph();
-    mChart->setDataColor(Qt::black);
+    for (std::size_t k = 0; k < compared.size(); ++k) {
+        mChart->setDataColor(kSeriesColours[k + 1]);
+        mChart->drawSeries(compared[k]);
+    }
+    mChart->setDataColor(kSeriesColours[0]);
     for (int number : {1, 2}) {
         CrossHair c = mChart->crossHair(number);
         c.Mode = CrossHairMode::Off;
         mChart->setCrossHair(number, c);
     }
-    if (n > 0) {
-        mChart->moveTo(0.0, mShown[0]);
-        for (int k = 2; k <= n; ++k)
-            mChart->drawTo((k - 1) * mInterval, mShown[static_cast<std::size_t>(k - 1)]);
-    }
+    mChart->drawSeries(mShown);
     if (isResultantPosition(mItems[static_cast<std::size_t>(mIndex)])) {
         // The two edges of the analysis plane, at 0 and 100 % of its length.
         const double edges[] = {0.0, 100.0};
@@ -221,9 +297,9 @@ void ResultsDialog::saveAs() {
                                                       QStringLiteral("csv")});
     if (path.isEmpty())
         return;
-    const std::string csv = ResultsCsv(mModel, mLanguage, regionalDecimalSeparator());
     QString reason;
-    if (!saveTextFile(path, QByteArray::fromStdString(csv), &reason))
+    if (!exportTextRows(this, mLanguage, path,
+                        ResultsCsvRows(mModel, mLanguage, regionalDecimalSeparator()), &reason))
         showSaveError(path, reason);
 }
 
@@ -252,6 +328,12 @@ void ResultsDialog::exportGraphic() {
 
 void ResultsDialog::copyToClipboard() {
     mChart->copyToClipboard();
+}
+
+void ResultsDialog::printPlot() {
+    QPrinter printer;
+    if (mPrompts.printDialog(this, printer))
+        printChart(*mChart, printer);
 }
 
 void ResultsDialog::showHelpPage() {

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -20,6 +21,7 @@ namespace quibel {
 
 class MouseModeButtons;
 class ChartWidget;
+class ChartSeries;
 class UserPrompts;
 
 /// The results viewer: one result series of the last analysis at a time against time, chosen
@@ -54,11 +56,19 @@ public:
     void exportGraphic();
     /// Copies the plot to the clipboard.
     void copyToClipboard();
+    /// Prints the plot, as large as the page allows.
+    void printPlot();
+    /// Items drawn with the chosen one, each in its colour and named in a legend: up to
+    /// kMaxCompared - 1 others, in the order given (the chosen item, repeats and items out of
+    /// the list are left out). An empty list shows the chosen item alone.
+    void setCompared(std::vector<int> items);
+    const std::vector<int>& compared() const noexcept { return mCompared; }
+    static constexpr int kMaxCompared = 4;
     void showHelpPage();
 
     const std::vector<ResultsListItem>& items() const noexcept { return mItems; }
-    /// The values of the series shown.
-    const std::vector<double>& shownSeries() const noexcept { return mShown; }
+    /// The values of the series shown (a copy).
+    std::vector<double> shownSeries() const;
     const ResultsOrdinate& ordinate() const noexcept { return mOrdinate; }
     bool fullView() const noexcept { return mFullView; }
     ChartWidget& chart() const noexcept { return *mChart; }
@@ -74,7 +84,10 @@ private:
     std::function<void(QDialog&)> mRunModal;
     std::vector<ResultsListItem> mItems;
     int mIndex = 0;
-    std::vector<double> mShown;
+    /// The series shown, read where the run stored it when it is one of the run's series.
+    std::shared_ptr<const ChartSeries> mShown;
+    std::vector<int> mCompared;
+    std::vector<QAction*> mCompareActions;
     ResultsOrdinate mOrdinate;
     bool mFullView = true;
     double mInterval = 0.01; ///< s between two samples

@@ -8,7 +8,7 @@
 
 namespace quibel {
 
-ResultsOrdinate ResultsOrdinateRange(const std::vector<double>& values) noexcept {
+ResultsOrdinate ResultsOrdinateRange(std::span<const double> values) noexcept {
     double lo = std::numeric_limits<double>::infinity();
     double hi = -lo;
     for (double v : values) {

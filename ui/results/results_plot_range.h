@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string>
-#include <vector>
 
 namespace quibel {
 
@@ -18,7 +18,7 @@ struct ResultsOrdinate final {
 /// throughout (or empty) takes -1 and 1; one that is c everywhere takes min(0, 1.1 c) and
 /// max(0, 1.1 c), so that the line lies inside the plot. Values that are not finite are
 /// left out.
-ResultsOrdinate ResultsOrdinateRange(const std::vector<double>& values) noexcept;
+ResultsOrdinate ResultsOrdinateRange(std::span<const double> values) noexcept;
 
 /// The number as "0.0000E+00" formats it: one digit, four decimals, the exponent with its sign
 /// and at least two digits ("1.0000E+00", "-2.5000E-03"); lowercase "e" when asked.

@@ -148,6 +148,15 @@ bool isResultantPosition(const ResultsListItem& item) noexcept {
     return item.source == ResultsItemSource::Slot && item.slot == ResultSeries::ResultantPosition;
 }
 
+std::span<const double> ResultsItemStored(const TBlocStatic& model, const ResultsListItem& item) {
+    if (item.source != ResultsItemSource::Slot)
+        return {};
+    const std::optional<TVector>& v = seriesSlot(model, item.slot);
+    if (!v)
+        return {};
+    return {v->data(), static_cast<std::size_t>(v->size())};
+}
+
 std::vector<double> ResultsItemValues(const TBlocStatic& model, const ResultsListItem& item) {
     switch (item.source) {
     case ResultsItemSource::Slot:

@@ -6,6 +6,7 @@
 #include "model/result_series.h"
 #include "texts/text_catalogue.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,5 +47,9 @@ bool isResultantPosition(const ResultsListItem& item) noexcept;
 /// energies), 0 when the input energy is 0, with D = friction + potential energy (sliding),
 /// impact + potential (rocking), impact + potential + friction (sliding and rocking).
 std::vector<double> ResultsItemValues(const TBlocStatic& model, const ResultsListItem& item);
+
+/// The samples of item where the model stores them, for an item of ResultsItemSource::Slot;
+/// empty for a derived item or a missing series.
+std::span<const double> ResultsItemStored(const TBlocStatic& model, const ResultsListItem& item);
 
 } // namespace quibel

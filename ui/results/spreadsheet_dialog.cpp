@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/spreadsheet_dialog.h"
 
+#include "ui/results/export_progress_window.h"
+#include "ui/results/frozen_column_table.h"
 #include "ui/results/grid_text_export.h"
 #include "ui/results/result_grid_table_model.h"
 #include "ui/results/workbook_export.h"
+#include "ui/widgets/background_work.h"
 #include "ui/widgets/help_key.h"
 #include "ui/widgets/help_topics.h"
 #include "ui/widgets/regional_decimal.h"
-#include "ui/widgets/save_text_file.h"
 #include "ui/widgets/ui_text.h"
 #include "ui/widgets/user_prompts.h"
 
@@ -19,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,10 +32,23 @@
 
 namespace quibel {
 
+namespace {
+
+// A long run's grid takes a while to build: the window that opens the sheet stays responsive
+// meanwhile.
+ResultGrid buildGrid(const TBlocStatic& model, Language language, QWidget* parent) {
+    ResultGrid grid;
+    runInBackground(parent, uiText(language, "large.preparing_sheet"),
+                    [&grid, &model, language] { grid = ResultGridFor(model, language); });
+    return grid;
+}
+
+} // namespace
+
 SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language,
                                      UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), mLanguage(language), mPrompts(prompts),
-      mGrid(ResultGridFor(model, language)), mDecimalSeparator(regionalDecimalSeparator()) {
+      mGrid(buildGrid(model, language, parent)), mDecimalSeparator(regionalDecimalSeparator()) {
     setObjectName(QStringLiteral("SpreadsheetDialog"));
     setWindowTitle(uiText(language, "ui.sheet.caption"));
     addHelpShortcut(*this, language, HelpContext::Results);
@@ -58,6 +75,8 @@ SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language
         english ? QKeySequence() : QKeySequence(Qt::Key_F11), &SpreadsheetDialog::exportCsv);
     add(exportMenu, t("ui.sheet.text"), "ActionText",
         english ? QKeySequence() : QKeySequence(Qt::Key_F12), &SpreadsheetDialog::exportText);
+    add(file, t("large.print"), "ActionPrint", QKeySequence(Qt::CTRL | Qt::Key_P),
+        &SpreadsheetDialog::printSheet);
     QAction* close = file->addAction(t("ui.sheet.close"), this, &QDialog::accept);
     close->setObjectName(QStringLiteral("ActionClose"));
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -70,13 +89,13 @@ SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language
         QKeySequence(Qt::CTRL | (english ? Qt::Key_F : Qt::Key_R)), &SpreadsheetDialog::findText);
 
     mModel = new ResultGridTableModel(mGrid, mDecimalSeparator, this);
-    mTable = new QTableView(this);
+    mTable = new FrozenColumnTable(this);
     mTable->setObjectName(QStringLiteral("Grid"));
-    mTable->setModel(mModel);
     mTable->verticalHeader()->hide();
+    mTable->setAlternatingRowColors(true);
+    mTable->setModel(mModel);
     mTable->horizontalHeader()->setSectionsMovable(true);
     mTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    mTable->setAlternatingRowColors(true);
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Banding: window colour and info background in turn; silver grid lines.
@@ -85,9 +104,7 @@ SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language
     palette.setColor(QPalette::AlternateBase, palette.color(QPalette::ToolTipBase));
     mTable->setPalette(palette);
     mTable->setStyleSheet(QStringLiteral("QTableView { gridline-color: silver; }"));
-    mTable->resizeColumnsToContents();
-    for (int c = 0; c < mModel->columnCount(); ++c)
-        mTable->setColumnWidth(c, mTable->columnWidth(c) + 1);
+    fitColumns();
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
@@ -95,6 +112,19 @@ SpreadsheetDialog::SpreadsheetDialog(const TBlocStatic& model, Language language
 }
 
 SpreadsheetDialog::~SpreadsheetDialog() = default;
+
+void SpreadsheetDialog::fitColumns() {
+    // The view measures the first rows only; the last row holds the longest times (and, the
+    // series growing or decaying, often the widest numbers), so it is measured as well.
+    mTable->resizeColumnsToContents();
+    const QFontMetrics metrics(mTable->font());
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const int last = sheetRows() - 1;
+    for (int c = 0; c < mModel->columnCount(); ++c) {
+        const int lastText = last >= 2 ? metrics.horizontalAdvance(cellText(last, c)) : 0;
+        mTable->setColumnWidth(c, std::max(mTable->columnWidth(c) + 1, lastText + padding));
+    }
+}
 
 int SpreadsheetDialog::sheetRows() const noexcept {
     return GridSheetRows(mGrid);
@@ -110,9 +140,9 @@ QString SpreadsheetDialog::askFile(const char* titleKey, const char* filterKey,
         this, {uiText(mLanguage, titleKey), {uiText(mLanguage, filterKey)}, suffix});
 }
 
-void SpreadsheetDialog::writeText(const QString& path, const std::string& text) {
+void SpreadsheetDialog::writeRows(const QString& path, const TextRows& rows) {
     QString reason;
-    if (!saveTextFile(path, QByteArray::fromStdString(text), &reason))
+    if (!exportTextRows(this, mLanguage, path, rows, &reason))
         showSaveError(path, reason);
 }
 
@@ -124,12 +154,26 @@ void SpreadsheetDialog::showSaveError(const QString& path, const QString& reason
 }
 
 void SpreadsheetDialog::exportWorkbook() {
+    if (sheetRows() > kWorkbookMaxRows) {
+        // Told before a name is chosen, with the way out.
+        mPrompts.showMessage(
+            this, MessageKind::Warning,
+            uiText(mLanguage, "large.workbook_too_long",
+                   {QString::number(sheetRows()), QString::number(kWorkbookMaxRows)}));
+        return;
+    }
     const QString path =
         askFile("ui.sheet.workbook_title", "ui.sheet.workbook_filter", QStringLiteral("xlsx"));
     if (path.isEmpty())
         return;
+    ExportProgressWindow window(this, mLanguage, path);
     std::string reason;
-    if (!WriteGridWorkbook(mGrid, path.toStdString(), &reason))
+    bool written = false;
+    // Off the window's thread: the library compresses the whole file at its end.
+    window.runOffThread([&](const ExportProgress& progress) {
+        written = WriteGridWorkbook(mGrid, path.toStdString(), &reason, progress);
+    });
+    if (!written && !reason.empty())
         showSaveError(path, QString::fromStdString(reason));
 }
 
@@ -137,14 +181,55 @@ void SpreadsheetDialog::exportCsv() {
     const QString path =
         askFile("ui.sheet.csv_title", "ui.sheet.csv_filter", QStringLiteral("csv"));
     if (!path.isEmpty())
-        writeText(path, GridDelimitedText(mGrid, ';', mDecimalSeparator));
+        writeRows(path, GridDelimitedRows(mGrid, ';', mDecimalSeparator));
 }
 
 void SpreadsheetDialog::exportText() {
     const QString path =
         askFile("ui.sheet.text_title", "ui.sheet.text_filter", QStringLiteral("txt"));
     if (!path.isEmpty())
-        writeText(path, GridFixedWidthText(mGrid, mDecimalSeparator));
+        writeRows(path, GridFixedWidthRows(mGrid, mDecimalSeparator));
+}
+
+void SpreadsheetDialog::printSheet() {
+    QPrinter printer;
+    if (!mPrompts.printDialog(this, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showSaveError(printer.printerName(), {});
+        return;
+    }
+    QFont font(QStringLiteral("Monospace"), 8);
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const auto perPage = std::max<std::size_t>(
+        1, static_cast<std::size_t>((page.height() - metrics.height()) / metrics.height()));
+    const int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const int last = printer.toPage() > 0 ? printer.toPage() : INT_MAX;
+    const TextRows rows = GridFixedWidthRows(mGrid, mDecimalSeparator);
+    ExportProgressWindow window(this, mLanguage, windowTitle());
+    const ExportProgress progress = window.progress();
+    std::string line;
+    bool pageStarted = false;
+    for (std::size_t r = 0; r < rows.count; ++r) {
+        const auto pageNumber = static_cast<int>(r / perPage) + 1;
+        if (pageNumber > last || !progress(r, rows.count))
+            break;
+        if (pageNumber < first)
+            continue;
+        if (r % perPage == 0 && pageStarted)
+            printer.newPage();
+        pageStarted = true;
+        line.clear();
+        rows.append(r, line);
+        const double y = static_cast<double>(r % perPage + 1) * metrics.height();
+        line.erase(line.find_last_not_of("\r\n") + 1); // npos + 1 empties a blank line
+        painter.drawText(QPointF(0.0, y), QString::fromStdString(line));
+    }
+    painter.end();
 }
 
 void SpreadsheetDialog::copySheet() {

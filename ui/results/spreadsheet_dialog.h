@@ -4,6 +4,7 @@
 #include "model/project_record.h"
 #include "reporting/result_grid.h"
 #include "texts/text_catalogue.h"
+#include "ui/results/text_rows.h"
 
 #include <QDialog>
 
@@ -12,6 +13,7 @@ class QTableView;
 
 namespace quibel {
 
+class FrozenColumnTable;
 class ResultGridTableModel;
 class UserPrompts;
 
@@ -34,6 +36,9 @@ public:
     void exportWorkbook();
     void exportCsv();
     void exportText();
+    /// Prints the sheet as the text export lays it out, in a fixed-width font, page by page
+    /// (the pages the print dialog names, or all).
+    void printSheet();
     /// The whole sheet, titles and units included, to the clipboard (cells separated by tabs).
     void copySheet();
     /// The block of cells the selection spans to the clipboard.
@@ -49,11 +54,14 @@ public:
     int sheetColumns() const noexcept { return static_cast<int>(mGrid.columns.size()); }
     /// The text of the sheet's cell, as the window shows and exports it.
     QString cellText(int row, int column) const;
-    QTableView& table() const noexcept { return *mTable; }
+    /// The sheet; its first column (the time) stays in view when it scrolls right.
+    FrozenColumnTable& table() const noexcept { return *mTable; }
 
 private:
+    /// Each column as wide as its widest text among the first and the last rows.
+    void fitColumns();
     QString askFile(const char* titleKey, const char* filterKey, const QString& suffix);
-    void writeText(const QString& path, const std::string& text);
+    void writeRows(const QString& path, const TextRows& rows);
     void showSaveError(const QString& path, const QString& reason);
 
     Language mLanguage;
@@ -61,7 +69,7 @@ private:
     ResultGrid mGrid;
     char mDecimalSeparator = '.';
     ResultGridTableModel* mModel = nullptr;
-    QTableView* mTable = nullptr;
+    FrozenColumnTable* mTable = nullptr;
     QDialog* mFindBox = nullptr;
     QLineEdit* mFindEdit = nullptr;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "reporting/result_grid.h"
+#include "ui/results/text_rows.h"
 
 #include <string>
 
@@ -14,8 +15,10 @@ inline constexpr int kWorkbookMaxRows = 1048576;
 /// titles and row 2 the units, as text; then one row per sample, the values as numbers shown
 /// with the decimals of their column. The file is written whole or not at all: a failure
 /// leaves any earlier file of that name untouched and returns false with the reason in error
-/// (also for a grid with more rows than a worksheet holds).
+/// (also for a grid with more rows than a worksheet holds). progress, when given, hears of the
+/// rows written now and then; returning false cancels: no file is left, false is returned and
+/// error is emptied. The workbook is written in constant memory, row by row.
 [[nodiscard]] bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path,
-                                     std::string* error);
+                                     std::string* error, const ExportProgress& progress = {});
 
 } // namespace quibel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/histories/time_history_dialog.h"
 
+#include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 #include "dialog_test_support.h"
 #include "model/model_flags.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -103,7 +105,10 @@ QString labelText(const QWidget& dlg, const char* name) {
 }
 
 std::size_t drawnPoints(const TimeHistoryDialog& dlg) {
-    return dlg.chart().displayList().elements().size();
+    std::size_t n = 0;
+    for (const DisplayElement& e : dlg.chart().displayList().elements())
+        n += e.Kind == DisplayElementKind::Series ? e.Series->size() : 1;
+    return n;
 }
 
 } // namespace
@@ -173,8 +178,13 @@ TEST(TimeHistoryDialogTest, TextImportEdgeCases) {
         f.script = chooseFormat(c.format, c.dt);
         f.prompts.openNames.push_back(path);
         auto dlg = f.open(HistoryKind::HorizontalAcceleration);
+        const QString caption = dlg->windowTitle();
         dlg->loadFromFile();
         const TimeHistoryRecord& r = dlg->workingCopy();
+        // The caption names the file once its samples are the history's, and only then.
+        EXPECT_EQ(dlg->windowTitle(),
+                  c.times.empty() ? caption
+                                  : caption + QStringLiteral(" - ") + QFileInfo(path).fileName());
         if (c.times.empty()) {
             ASSERT_EQ(f.prompts.messages.size(), 1u);
             EXPECT_EQ(f.prompts.messages[0].kind, MessageKind::Warning);
@@ -401,9 +411,14 @@ TEST(TimeHistoryDialogTest, CaptionsAndUnitsFollowTheKind) {
         const QString unit = c.positions ? QStringLiteral("kN") : QStringLiteral("g");
         EXPECT_EQ(labelText(*dlg, "Labelmax"), QStringLiteral("   5.000 ") + unit);
         EXPECT_EQ(labelText(*dlg, "Labelmin"), QStringLiteral("  -2.000 ") + unit);
+        // "value =" reads the history at the cursor's time, whatever the cursor's height:
+        // halfway between -2 and 5, then after the record has ended.
+        emit dlg->chart().mouseMovedInChart(&dlg->chart(), true, Qt::NoModifier, 0.005, -0.5);
+        EXPECT_EQ(labelText(*dlg, "Xcoord"), QStringLiteral("   0.005 s"));
+        EXPECT_EQ(labelText(*dlg, "Ycoord"), QStringLiteral("   1.500 ") + unit);
         emit dlg->chart().mouseMovedInChart(&dlg->chart(), true, Qt::NoModifier, 1.25, -0.5);
         EXPECT_EQ(labelText(*dlg, "Xcoord"), QStringLiteral("   1.250 s"));
-        EXPECT_EQ(labelText(*dlg, "Ycoord"), QStringLiteral("  -0.500 ") + unit);
+        EXPECT_EQ(labelText(*dlg, "Ycoord"), QStringLiteral("   0.000 ") + unit);
     }
 }
 

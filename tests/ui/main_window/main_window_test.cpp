@@ -782,3 +782,38 @@ TEST(MainWindowTest, UndoAndRedoTakeBackModelEdits) {
     EXPECT_FALSE(f.action("ActionUndo")->isEnabled());
     EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
 }
+
+// A 600 s record integrated and saved every 0.1 ms: 6 000 001 samples of the 11 series of a
+// sliding run, 8 bytes each, are 528 MB; every second sample (0.2 ms) halves that to 264 MB,
+// under the 300 MB the warning starts at. The user may stop there.
+TEST(MainWindowTest, AnalyseWarnsBeforeAHugeRunAndSuggestsASaveStep) {
+    Fixture f;
+    TBlocStatic& m = f.state.Model;
+    m.AnalysisKind = AnalysisKind::Sliding;
+    setFlag(m.ModelFlags, ModelFlag::GeometryComplete, true);
+    setFlag(m.ModelFlags, ModelFlag::HorizontalAccDefined, true);
+    m.history(HistoryKind::HorizontalAcceleration).Source = HistorySource::Sampled;
+    m.history(HistoryKind::HorizontalAcceleration).Duration = 600.0;
+    m.Options.TimeStep = 1e-4;
+    m.Options.SaveStep = 1e-4;
+    const ResultMemory memory = resultMemory(m);
+    EXPECT_EQ(memory.samples, 6'000'001);
+    EXPECT_EQ(memory.series, 11);
+    EXPECT_EQ(memory.bytes, 528'000'088);
+    EXPECT_DOUBLE_EQ(memory.sufficientSaveStep, 2e-4);
+
+    f.prompts.yesNoCancelAnswers = {YesNoCancel::No};
+    f.trigger("ActionAnalyse");
+    ASSERT_EQ(f.prompts.questions.size(), 1u);
+    EXPECT_EQ(f.prompts.questions[0],
+              QStringLiteral("The results of this analysis will take about 528 MB of memory "
+                             "(6000001 samples of 11 series).\nA save step of 0.0002 s or more "
+                             "keeps them under 300 MB (Options, save step).\nGo on with the "
+                             "analysis?"));
+    EXPECT_FALSE(hasFlag(m.ModelFlags, ModelFlag::ResultsValid));
+
+    // Saved every 0.01 s the same run keeps 60 001 samples: 5.3 MB, asked about no more.
+    m.Options.SaveStep = 0.01;
+    EXPECT_EQ(resultMemory(m).bytes, 60'001 * 11 * 8);
+    EXPECT_LT(resultMemory(m).bytes, kLargeResultBytes);
+}

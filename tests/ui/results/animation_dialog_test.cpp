@@ -6,6 +6,8 @@
 #include "result_models.h"
 #include "ui/results/animation_scene.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -220,4 +222,33 @@ TEST(AnimationDialogTest, ConstantAccelerationIsDrawnInsideItsChart) {
     EXPECT_NEAR(dlg.accelerationChart().RangeHiX(), 0.1, 1e-12);
     EXPECT_EQ(dlg.accelerationChart().crossHair(1).Mode, CrossHairMode::Vertical);
     EXPECT_EQ(dlg.accelerationChart().crossHair(1).Color, QColor(Qt::red));
+}
+
+// Samples every 0.01 s: half a second of playback is 50 samples at real time, 200 at 4x and
+// 12 (12.5 rounded down) at a quarter of it.
+TEST(AnimationDialogTest, SpeedScalesTheSamplesPlayedPerSecond) {
+    struct Case {
+        double speed;
+        int due;
+    } cases[] = {{1.0, 51}, {4.0, 201}, {0.25, 13}, {8.0, 401}};
+    for (const Case& c : cases)
+        EXPECT_EQ(AnimationDueSample(1, 0.5, c.speed, 0.01), c.due) << c.speed;
+
+    const TBlocStatic m = resultModel(AnalysisKind::Rocking, 21);
+    AnimationDialog dlg(m, Language::French);
+    auto* box = child<QComboBox>(dlg, "SpeedBox");
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 6);
+    EXPECT_EQ(box->itemText(0), QStringLiteral("0.25×"));
+    EXPECT_EQ(box->itemText(5), QStringLiteral("8×"));
+    EXPECT_EQ(dlg.speed(), 1.0);
+    box->setCurrentIndex(4);
+    EXPECT_EQ(dlg.speed(), 4.0);
+    EXPECT_EQ(child<QLabel>(dlg, "LabelTimeReadout")->text(), QStringLiteral("t = 0.000 s"));
+
+    QSignalSpy ended(&dlg, &AnimationDialog::playbackEnded);
+    dlg.startAnimation();
+    ASSERT_TRUE(ended.wait(10000));
+    // The last of 21 samples lies at 0.2 s.
+    EXPECT_EQ(child<QLabel>(dlg, "LabelTimeReadout")->text(), QStringLiteral("t = 0.200 s"));
 }

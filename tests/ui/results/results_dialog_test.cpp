@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -396,4 +397,51 @@ TEST(ResultViewsTest, MainWindowOpensTheThreeViews) {
         EXPECT_EQ(opened, QLatin1String(c.objectName));
     }
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// Sliding of 0..1 m and velocity of 0..-3 m/s shown together: one ordinate over both, each
+// series in its colour, a legend naming both; choosing a compared item shows it alone again.
+TEST(ResultsDialogTest, ComparedSeriesShareThePlotWithALegend) {
+    const TBlocStatic m = resultModel(AnalysisKind::Sliding, kSamples, [](S s, int k) {
+        const double t = (k - 1) * 0.01;
+        return s == S::SlidingDisp ? t : s == S::SlidingVel ? -3.0 * t : 0.0;
+    });
+    ScriptedPrompts prompts;
+    ResultsDialog dlg(m, Language::English, prompts);
+    EXPECT_TRUE(dlg.chart().legend().empty());
+    // Items 0 and 1 are the displacement and the velocity; 0 is repeated, 99 is no item.
+    dlg.setCompared({1, 0, 1, 99});
+    ASSERT_EQ(dlg.compared(), std::vector<int>{1});
+    // -3 .. 1 with 5 % of each series' own spread: -3 - 0.15 and 1 + 0.05.
+    EXPECT_NEAR(dlg.chart().RangeLoY(), -3.15, 1e-12);
+    EXPECT_NEAR(dlg.chart().RangeHiY(), 1.05, 1e-12);
+    const std::vector<LegendEntry>& legend = dlg.chart().legend();
+    ASSERT_EQ(legend.size(), 2u);
+    EXPECT_EQ(legend[0].Text, dlg.items()[0].label.c_str());
+    EXPECT_EQ(legend[1].Text, dlg.items()[1].label.c_str());
+    EXPECT_NE(legend[0].Color, legend[1].Color);
+    std::vector<QColor> drawn;
+    for (const DisplayElement& e : dlg.chart().displayList().elements())
+        if (e.Kind == DisplayElementKind::Series)
+            drawn.push_back(e.Color);
+    EXPECT_EQ(drawn, (std::vector<QColor>{legend[1].Color, legend[0].Color}));
+    // The Max./Min. labels stay those of the chosen series.
+    EXPECT_EQ(labelText(dlg, "LabelMax"), QStringLiteral("1.0000E+00"));
+
+    dlg.setCompared({1, 2, 3, 4, 5});
+    EXPECT_EQ(dlg.compared(), (std::vector<int>{1, 2, 3})); // four series at most
+    dlg.ListeChange(2);
+    EXPECT_EQ(dlg.compared(), (std::vector<int>{1, 3}));
+    dlg.setCompared({});
+    EXPECT_TRUE(dlg.chart().legend().empty());
+}
+
+TEST(ResultsDialogTest, PrintPutsThePlotOnAPage) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
+    ScriptedPrompts prompts;
+    prompts.printToPdf(pdf);
+    ResultsDialog dlg(resultModel(AnalysisKind::Sliding, kSamples), Language::English, prompts);
+    dlg.printPlot();
+    EXPECT_EQ(pdfPages(pdf), 1);
 }

@@ -4,18 +4,25 @@
 #include "dialog_test_support.h"
 #include "result_models.h"
 #include "scripted_prompts.h"
+#include "ui/results/frozen_column_table.h"
 #include "ui/results/grid_text_export.h"
 #include "ui/results/workbook_export.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -225,4 +232,94 @@ TEST(SpreadsheetDialogTest, CentreOfMassColumnsEqualTheSlidingWithoutRotation) {
         EXPECT_EQ(dlg.cellText(row, 1), dlg.cellText(row, 4)) << row;
         EXPECT_EQ(dlg.cellText(row, 2), dlg.cellText(row, 5)) << row;
     }
+}
+
+// 30 s saved every 0.01 s: the view measures only the first rows (times below 10 s), yet the
+// Time column holds "30.000"; once at the last cell (Ctrl+End) the times are still in view.
+TEST(SpreadsheetDialogTest, TimeColumnFitsTheLastTimeAndStaysInViewAtTheEnd) {
+    TBlocStatic m = resultModel(AnalysisKind::Sliding, 3001);
+    m.Options.SaveStep = 0.01;
+    ScriptedPrompts prompts;
+    SpreadsheetDialog dlg(m, Language::English, prompts);
+    ASSERT_EQ(dlg.cellText(dlg.sheetRows() - 1, 0), QStringLiteral("30.000"));
+    FrozenColumnTable& table = dlg.table();
+    const QFontMetrics metrics(table.font());
+    EXPECT_GT(table.columnWidth(0), metrics.horizontalAdvance(QStringLiteral("30.000")));
+
+    dlg.resize(420, 300);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_End, Qt::ControlModifier);
+    const QModelIndex current = table.currentIndex();
+    EXPECT_EQ(current.row(), 3000);
+    EXPECT_EQ(current.column(), 13);
+    EXPECT_GT(table.horizontalScrollBar()->value(), 0);
+    QTableView& frozen = table.frozenView();
+    ASSERT_TRUE(frozen.isVisible());
+    EXPECT_EQ(frozen.columnWidth(0), table.columnWidth(0));
+    // The frozen column lies over the left of the sheet and shows the time of the current row.
+    const QRect cell = table.visualRect(current);
+    const QModelIndex shown = frozen.indexAt(QPoint(4, cell.center().y()));
+    EXPECT_EQ(shown.row(), 3000);
+    EXPECT_EQ(shown.column(), 0);
+    EXPECT_EQ(frozen.mapTo(&table, QPoint(0, 0)).x(),
+              table.viewport()->mapTo(&table, QPoint(0, 0)).x());
+}
+
+// Cancel pressed as soon as the export starts: neither the text files nor the workbook exist.
+TEST(SpreadsheetDialogTest, CancelledExportsLeaveNoFile) {
+    struct Case {
+        const char* name;
+        void (SpreadsheetDialog::*run)();
+    } cases[] = {{"grid.csv", &SpreadsheetDialog::exportCsv},
+                 {"grid.txt", &SpreadsheetDialog::exportText},
+                 {"grid.xlsx", &SpreadsheetDialog::exportWorkbook}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QLatin1String(c.name));
+        ScriptedPrompts prompts;
+        prompts.saveNames.push_back(path);
+        SpreadsheetDialog dlg(threeSamples(), Language::French, prompts);
+        bool pressed = false;
+        QTimer::singleShot(0, &dlg, [&] {
+            auto* window = dlg.findChild<QProgressDialog*>(QStringLiteral("ExportProgress"));
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(window->labelText(), QStringLiteral("Écriture de %1...").arg(c.name));
+            window->cancel();
+            pressed = true;
+        });
+        (dlg.*c.run)();
+        EXPECT_TRUE(pressed);
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
+// One row more than a worksheet holds: the user hears of it before choosing a name.
+TEST(SpreadsheetDialogTest, WorkbookTooLongForAWorksheetIsToldBeforeTheFileDialog) {
+    ScriptedPrompts prompts;
+    SpreadsheetDialog dlg(resultModel(AnalysisKind::Sliding, kWorkbookMaxRows - 1),
+                          Language::English, prompts);
+    ASSERT_EQ(dlg.sheetRows(), kWorkbookMaxRows + 1);
+    dlg.exportWorkbook();
+    EXPECT_TRUE(prompts.fileDialogs.empty());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("The results have 1048577 rows; a worksheet holds at most 1048576.\n"
+                             "Export them as a CSV file instead (File, Export to file, CSV)."));
+}
+
+TEST(SpreadsheetDialogTest, PrintPutsTheSheetOnPages) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    ScriptedPrompts prompts;
+    prompts.printToPdf(pdf);
+    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    dlg.printSheet();
+    // Five lines fit on one page.
+    EXPECT_EQ(pdfPages(pdf), 1);
+    EXPECT_TRUE(prompts.messages.empty());
 }
