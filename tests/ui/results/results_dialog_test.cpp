@@ -46,7 +46,7 @@ TEST(ResultsDialogTest, ZeroSeriesIsDrawnFromMinusOneToOneWithMargins) {
     ScriptedPrompts prompts;
     ResultsDialog dlg(m, Language::English, prompts);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Results"));
-    EXPECT_EQ(dlg.chart().IdOrdinate(), QStringLiteral("Block relative displacement (m)"));
+    EXPECT_EQ(dlg.chart().IdOrdinate(), QStringLiteral("Block sliding displacement (m)"));
     EXPECT_DOUBLE_EQ(dlg.chart().RangeLoY(), -1.1);
     EXPECT_DOUBLE_EQ(dlg.chart().RangeHiY(), 1.1);
     EXPECT_DOUBLE_EQ(dlg.chart().RangeLoX(), 0.0);
@@ -173,9 +173,9 @@ TEST(ResultsDialogTest, ListsCarryTheUnitsOfTheProject) {
     ScriptedPrompts prompts;
     ResultsDialog dlg(inch, Language::English, prompts);
     ASSERT_EQ(dlg.items().size(), 13u);
-    EXPECT_EQ(dlg.items()[0].label, "Block relative displacement (in)");
-    EXPECT_EQ(dlg.items()[1].label, "Block relative velocity (in/sec)");
-    EXPECT_EQ(dlg.items()[2].label, "Block relative acceleration (in/sec²)");
+    EXPECT_EQ(dlg.items()[0].label, "Block sliding displacement (in)");
+    EXPECT_EQ(dlg.items()[1].label, "Block sliding velocity (in/sec)");
+    EXPECT_EQ(dlg.items()[2].label, "Block sliding acceleration (in/sec²)");
     for (int i = 4; i <= 10; ++i)
         EXPECT_TRUE(dlg.items()[static_cast<std::size_t>(i)].label.ends_with("(lb·in)"))
             << dlg.items()[static_cast<std::size_t>(i)].label;
@@ -279,7 +279,7 @@ TEST(ResultsCsvTest, SlidingFileHasTheTwoHeaderLinesAndElevenColumns) {
     });
     EXPECT_EQ(ResultsCsv(m, Language::English),
               "\"Units : Length=m / Mass=ton / Force=kN\"\r\n"
-              "\"Time\";\"Relative displacement\";\"Relative velocity\";\"Relative "
+              "\"Time\";\"Sliding displacement\";\"Sliding velocity\";\"Sliding "
               "acceleration\";\"Sliding safety factor\";\"Absolute input energy\";\"Relative "
               "input energy\";\"Work done by pre-seismic forces\";\"Absolute kinetic "
               "energy\";\"Relative kinetic energy\";\"Energy dissipated by friction\"\r\n"
@@ -291,7 +291,7 @@ TEST(ResultsCsvTest, SlidingFileHasTheTwoHeaderLinesAndElevenColumns) {
               "-1.234500E+003\r\n");
     const std::string french = ResultsCsv(m, Language::French, ',');
     EXPECT_TRUE(french.starts_with("Unités : Longueur=m / Masse=ton / Force=kN\r\n"
-                                   "\"temps\";\"déplacement relatif\";"))
+                                   "\"Temps\";\"Glissement\";"))
         << french;
     EXPECT_NE(french.find("\"Énergie dissipée par friction\"\r\n     0,00000;"), std::string::npos)
         << french;
@@ -317,7 +317,7 @@ TEST(ResultsCsvTest, RockingAndSlidingRockingFilesWriteTheirOwnSeries) {
     const std::string header =
         sr.substr(sr.find("\r\n") + 2, sr.find("\r\n", sr.find("\r\n") + 2) - sr.find("\r\n") - 2);
     EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 16) << header;
-    EXPECT_EQ(header, "\"Time\";\"Relative displacement\";\"Relative velocity\";\"Relative "
+    EXPECT_EQ(header, "\"Time\";\"Sliding displacement\";\"Sliding velocity\";\"Sliding "
                       "acceleration\";\"Rotation\";\"Angular velocity\";\"Angular "
                       "acceleration\";\"Sliding safety factor\";\"Overturning safety "
                       "factor\";\"Resultant position\";\"Absolute input energy\";\"Relative "
