@@ -27,7 +27,6 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
-#include <thread>
 
 namespace quibel::cli {
 
@@ -38,9 +37,7 @@ namespace fs = std::filesystem;
 struct BatchOptions {
     std::string table;
     std::optional<std::string> output;
-    int jobs = 0; // 0: one per core
-    int shard = 1;
-    int shards = 1;
+    CaseSpread spread;
     std::optional<std::string> resultsDir;
     std::optional<std::string> reportsDir;
     QuestionAnswer policy = QuestionAnswer::Continue;
@@ -50,24 +47,18 @@ struct BatchOptions {
 bool parseBatchOptions(const std::vector<std::string>& args, BatchOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (const std::optional<bool> read = ReadCaseSpread(args, i, o.spread)) {
+            if (!*read)
+                return false;
+            continue;
+        }
         const bool hasValue = i + 1 < args.size();
         if (a == "-o" && hasValue) {
             o.output = args[++i];
-        } else if (a == "--jobs" && hasValue) {
-            const std::optional<int> n = PositiveWhole(args[++i]);
-            if (!n)
-                return false;
-            o.jobs = *n;
         } else if (a == "--results-dir" && hasValue) {
             o.resultsDir = args[++i];
         } else if (a == "--reports" && hasValue) {
             o.reportsDir = args[++i];
-        } else if (a == "--shard" && hasValue) {
-            const std::optional<Shard> shard = ParseShard(args[++i]);
-            if (!shard)
-                return false;
-            o.shard = shard->part;
-            o.shards = shard->parts;
         } else if (a == "--on-question" && hasValue) {
             const std::string& v = args[++i];
             if (v != "continue" && v != "stop")
@@ -164,8 +155,7 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << render(lang, Message("cli.run.warning", {render(lang, remark)})) << "\n";
 
     BatchSettings settings;
-    settings.jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    settings.jobs = std::max(settings.jobs, 1);
+    settings.jobs = o.spread.threads();
     settings.policy = o.policy;
     settings.language = lang;
     settings.precision = o.precision;
@@ -189,11 +179,9 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         settings.reports = &*reports;
     }
 
-    // Shard I of N takes every N-th case from the I-th: the parts stay alike in length and in
-    // mix when the table is ordered by record or by intensity.
     std::vector<const BatchCase*> cases;
     for (const BatchCase& c : table.cases)
-        if ((c.index - 1) % o.shards == o.shard - 1)
+        if (o.spread.takes(c.index))
             cases.push_back(&c);
 
     const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) != 0;

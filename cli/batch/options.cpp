@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <thread>
 
 namespace quibel::cli {
 
@@ -27,6 +28,31 @@ std::optional<Shard> ParseShard(std::string_view text) noexcept {
     if (!part || !parts || *part > *parts)
         return std::nullopt;
     return Shard{*part, *parts};
+}
+
+int CaseSpread::threads() const noexcept {
+    const int n = jobs > 0 ? jobs : static_cast<int>(std::thread::hardware_concurrency());
+    return n > 1 ? n : 1;
+}
+
+std::optional<bool> ReadCaseSpread(const std::vector<std::string>& args, std::size_t& i,
+                                   CaseSpread& spread) {
+    const std::string& a = args[i];
+    if (a != "--jobs" && a != "--shard")
+        return std::nullopt;
+    if (i + 1 >= args.size())
+        return false;
+    const std::string& value = args[++i];
+    if (a == "--jobs") {
+        const std::optional<int> n = PositiveWhole(value);
+        if (n)
+            spread.jobs = *n;
+        return n.has_value();
+    }
+    const std::optional<Shard> shard = ParseShard(value);
+    if (shard)
+        spread.shard = *shard;
+    return shard.has_value();
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& text) {

@@ -32,7 +32,6 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <thread>
 
 namespace quibel::cli {
 
@@ -43,29 +42,21 @@ namespace fs = std::filesystem;
 struct StudyOptions {
     std::string study;
     std::optional<std::string> dir;
-    int jobs = 0;
-    int shard = 1;
-    int shards = 1;
+    CaseSpread spread;
     bool dryRun = false;
 };
 
 bool parseOptions(const std::vector<std::string>& args, StudyOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (const std::optional<bool> read = ReadCaseSpread(args, i, o.spread)) {
+            if (!*read)
+                return false;
+            continue;
+        }
         const bool hasValue = i + 1 < args.size();
         if (a == "-o" && hasValue) {
             o.dir = args[++i];
-        } else if (a == "--jobs" && hasValue) {
-            const std::optional<int> n = PositiveWhole(args[++i]);
-            if (!n)
-                return false;
-            o.jobs = *n;
-        } else if (a == "--shard" && hasValue) {
-            const std::optional<Shard> shard = ParseShard(args[++i]);
-            if (!shard)
-                return false;
-            o.shard = shard->part;
-            o.shards = shard->parts;
         } else if (a == "--dry-run") {
             o.dryRun = true;
         } else if (!a.starts_with("-") && o.study.empty()) {
@@ -171,14 +162,14 @@ int writeFile(const fs::path& path, const std::string& text, std::ostream& err, 
 }
 
 // The rows of the merged summary whose case belongs to shard I of N.
-std::string shardRows(const std::string& merged, int shard, int shards) {
+std::string shardRows(const std::string& merged, const CaseSpread& spread) {
     const CsvTable t = ParseCsv(merged);
     std::string text = CsvLine(t.header.cells, kSummarySeparator);
     for (const CsvRow& row : t.rows) {
         const std::optional<double> index = row.cells.size() > kCaseIndexColumn
                                                 ? ParseFiniteNumber(row.cells[kCaseIndexColumn])
                                                 : std::nullopt;
-        if (index && (static_cast<int>(*index) - 1) % shards == shard - 1)
+        if (index && spread.takes(static_cast<int>(*index)))
             text += CsvLine(row.cells, kSummarySeparator);
     }
     return text;
@@ -265,12 +256,11 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     std::vector<const BatchCase*> cases;
     for (const BatchCase& c : table.cases)
-        if ((c.index - 1) % o.shards == o.shard - 1 && !journal.done.contains(c.index))
+        if (o.spread.takes(c.index) && !journal.done.contains(c.index))
             cases.push_back(&c);
 
     BatchSettings settings;
-    settings.jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    settings.jobs = std::max(settings.jobs, 1);
+    settings.jobs = o.spread.threads();
     settings.language = lang;
     const int count = static_cast<int>(table.cases.size());
 
@@ -287,9 +277,10 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
         return Success;
     }
 
-    const std::string name = o.shards == 1 ? "all.csv"
-                                           : "shard-" + std::to_string(o.shard) + "-of-" +
-                                                 std::to_string(o.shards) + ".csv";
+    const Shard& shard = o.spread.shard;
+    const std::string name = shard.parts == 1 ? "all.csv"
+                                              : "shard-" + std::to_string(shard.part) + "-of-" +
+                                                    std::to_string(shard.parts) + ".csv";
     JournalWriter writer;
     if (const std::optional<std::string> failure = writer.open(journalDir / name, header)) {
         err << render(lang,
@@ -328,10 +319,10 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
                                            r.cells[status] == CaseEndName(CaseEnd::ChecksFailed));
     });
     int code = Success;
-    if (o.shards > 1) {
-        code = writeFile(dir / ("summary-" + std::to_string(o.shard) + "-of-" +
-                                std::to_string(o.shards) + ".csv"),
-                         shardRows(merged.text, o.shard, o.shards), err, lang);
+    if (shard.parts > 1) {
+        code = writeFile(dir / ("summary-" + std::to_string(shard.part) + "-of-" +
+                                std::to_string(shard.parts) + ".csv"),
+                         shardRows(merged.text, o.spread), err, lang);
     } else {
         code = writeFindings(dir, p, merged.text, out, err, lang);
     }
