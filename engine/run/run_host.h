@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -81,6 +82,8 @@ public:
 
     /// Maximum of the progress position.
     static constexpr int kProgressMaximum = 234;
+    /// Steps between two polls of stopRequested(): a few microseconds even for the slowest step.
+    static constexpr std::int64_t kStopPollSteps = 64;
 
     /// A message of the checks before the run or of the run itself (the debug file that cannot
     /// be created, a convergence problem). The run waits until the host returns.
@@ -102,9 +105,9 @@ public:
     /// no step calls the host for them. Does nothing unless overridden.
     virtual void stepsDone(const StepExtremes& /*extremes*/) {}
 
-    /// Polled once between every two integration steps; true ends the run after the step just
-    /// completed, keeping the samples stored so far (the stop button). A desktop host may process
-    /// its pending window events here, as often as it sees fit.
+    /// Polled after every kStopPollSteps integration steps; true ends the run after the step
+    /// just completed, keeping the samples stored so far (the stop button). A desktop host may
+    /// process its pending window events here, as often as it sees fit.
     virtual bool stopRequested() = 0;
 
     /// False for a host whose stopRequested() is always false: the run then does not poll it

@@ -66,7 +66,8 @@ public:
 private:
     // The state of the steps lives in locals whose address no call keeps, so that it stays in
     // registers from one step to the next; the calls receive copies. Polled: whether the host
-    // is asked between steps for a stop.
+    // is asked for a stop (every kStopPollSteps steps: a call between every two steps would
+    // cost more than the sliding step itself, its registers saved and restored around it).
     template <bool Vertical, bool Polled>
     std::int64_t steps() {
         StepState st;
@@ -87,7 +88,8 @@ private:
             if (!mControl.running())
                 break;
             if constexpr (Polled) {
-                if (done < mLength.steps && mHost.stopRequested()) {
+                if (s % RunHost::kStopPollSteps == 0 && done < mLength.steps &&
+                    mHost.stopRequested()) {
                     mControl.requestStop(StopCause::Host);
                     break;
                 }

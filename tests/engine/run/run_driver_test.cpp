@@ -400,14 +400,14 @@ TEST(RunDriverTest, StoppedRunKeepsTheSamplesComputedSoFar) {
     AnalysisRun(full, host).run();
 
     RecordingHost stopper;
-    stopper.stopAfterPolls = 4000; // 40 % of the 10 000 steps
+    stopper.stopAfterPolls = 50; // polled every 64 steps: 3 200 of the 10 000 steps
     const RunOutcome outcome = AnalysisRun(stopped, stopper).run();
     EXPECT_EQ(outcome.end, RunEnd::Stopped);
     EXPECT_EQ(outcome.cause, StopCause::Host);
-    EXPECT_EQ(outcome.steps, 4000);
-    ASSERT_EQ(stopped.SlidingDisp->size(), 41);
-    EXPECT_EQ(stopped.SlidingSF->size(), 41);
-    for (int j = 1; j <= 41; ++j)
+    EXPECT_EQ(outcome.steps, 3200);
+    ASSERT_EQ(stopped.SlidingDisp->size(), 33); // rest sample + one every 100 steps
+    EXPECT_EQ(stopped.SlidingSF->size(), 33);
+    for (int j = 1; j <= 33; ++j)
         EXPECT_EQ(stopped.SlidingDisp->get(j), full.SlidingDisp->get(j));
     EXPECT_EQ(stopper.positions.back(), 0);
 }

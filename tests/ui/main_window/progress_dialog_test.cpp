@@ -181,8 +181,8 @@ TEST(ProgressDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
         const char* comment;
         const char* button;
     } cases[] = {
-        {true, "Analysis stopped at t = 0.400 s: the results end there.", "Close"},
-        {false, "Analyse arrêtée à t = 0.400 s : les résultats s'arrêtent là.", "Fermer"},
+        {true, "Analysis stopped at t = 0.640 s: the results end there.", "Close"},
+        {false, "Analyse arrêtée à t = 0.640 s : les résultats s'arrêtent là.", "Fermer"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
@@ -191,8 +191,9 @@ TEST(ProgressDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
         ProgressDialog* dialog = nullptr;
         ProgressDialog dlg(f.state, f.prompts, nullptr,
                            scripted([&dialog](ScriptedAnalysisStep& s) {
+                               // The run asks for a stop every 64 steps: 640 is one of them.
                                s.onStep = [&dialog](std::int64_t i, RunControl&) {
-                                   if (i == 400)
+                                   if (i == 640)
                                        QTest::mouseClick(button(*dialog), Qt::LeftButton);
                                };
                            }));
@@ -200,17 +201,17 @@ TEST(ProgressDialogTest, StopButtonEndsTheRunAndKeepsTheSamplesSoFar) {
         dlg.show();
         ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.analysisFinished(); }, 30000));
         EXPECT_EQ(dlg.outcome().end, RunEnd::Stopped);
-        EXPECT_EQ(dlg.outcome().steps, 400);
+        EXPECT_EQ(dlg.outcome().steps, 640);
         EXPECT_TRUE(dlg.isVisible()); // the click stopped the run; it closed nothing
         EXPECT_TRUE(dlg.analysisStarted());
         ASSERT_TRUE(f.state.Model.SlidingDisp.has_value());
-        EXPECT_EQ(f.state.Model.SlidingDisp->size(), 41);
-        EXPECT_DOUBLE_EQ(f.state.Model.SlidingDisp->get(41), 0.4);
+        EXPECT_EQ(f.state.Model.SlidingDisp->size(), 65);
+        EXPECT_DOUBLE_EQ(f.state.Model.SlidingDisp->get(65), 0.64);
         EXPECT_EQ(labelText(dlg, "StoppedLabel"), QString::fromUtf8(c.comment));
         EXPECT_EQ(button(dlg)->text(), QString::fromUtf8(c.button));
-        // 400 of the 1000 steps: the bar stays at 40 %.
+        // 640 of the 1000 steps: the bar stays at 64 %.
         const QProgressBar* bar = dlg.findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
-        EXPECT_NEAR(bar->value(), 0.4 * RunHost::kProgressMaximum, 1);
+        EXPECT_NEAR(bar->value(), 0.64 * RunHost::kProgressMaximum, 1);
     }
 }
 
@@ -317,7 +318,7 @@ TEST(ProgressDialogTest, CloseBoxDuringTheRunStopsItAndThenCloses) {
     ProgressDialog* dialog = nullptr;
     ProgressDialog dlg(f.state, f.prompts, nullptr, scripted([&dialog](ScriptedAnalysisStep& s) {
                            s.onStep = [&dialog](std::int64_t i, RunControl&) {
-                               if (i == 200) {
+                               if (i == 200) { // the next poll is after step 256
                                    dialog->close();
                                    EXPECT_TRUE(dialog->isVisible());
                                }
@@ -327,7 +328,7 @@ TEST(ProgressDialogTest, CloseBoxDuringTheRunStopsItAndThenCloses) {
     dlg.show();
     ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.analysisFinished(); }, 30000));
     EXPECT_EQ(dlg.outcome().end, RunEnd::Stopped);
-    EXPECT_EQ(dlg.outcome().steps, 200);
+    EXPECT_EQ(dlg.outcome().steps, 256);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_TRUE(dlg.analysisStarted());
 }
