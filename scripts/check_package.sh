@@ -61,6 +61,22 @@ cli="$dest/usr/bin/quibel-cli"
   problem "quibel-cli run on the installed example failed"
 [ -s "$dest/results.csv" ] || problem "quibel-cli run wrote no results"
 
+# quibel-cli paints its reports with the documents module it loads beside itself.
+module="$(find "$dest/usr/lib" -name quibel-documents.so | head -n 1)"
+if [ -z "$module" ]; then
+  problem "missing the documents module quibel-documents.so"
+else
+  if ldd "$module" | grep 'not found'; then problem "$module lacks a library"; fi
+  printf 'case;project;AnalysisKind\nstartup;%s;Sliding\n' \
+    "$dest/usr/share/quibel/examples/startup.qbl" >"$dest/cases.csv"
+  LD_DEBUG=files env -u DISPLAY -u WAYLAND_DISPLAY "$cli" batch "$dest/cases.csv" \
+    -o "$dest/summary.csv" --reports "$dest/reports" 2>"$dest/loading.txt" ||
+    problem "quibel-cli batch --reports on the installed example failed"
+  grep -q "file=$dest/.*quibel-documents.so .*dynamically loaded" "$dest/loading.txt" ||
+    problem "quibel-cli did not load the installed documents module"
+  [ -s "$dest/reports/startup.pdf" ] || problem "quibel-cli batch --reports wrote no report"
+fi
+
 # --version needs no display at all; offscreen, as on a machine without one.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$dest/usr/bin/quibel" --version |
   grep -qF "$version" || problem "quibel --version without a display"
