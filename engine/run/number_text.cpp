@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace quibel {
 
@@ -27,6 +28,30 @@ constexpr double kPowersOfTen[kIntegerDecimals + 1] = {1e0,  1e1,  1e2,  1e3,  1
                                                        1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
 
+// The count last digits of v, zeros in front, written backwards so that they end at end;
+// returns their first.
+char* writeDigitsBackwards(char* end, std::uint64_t v, int count) {
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                     "25262728293031323334353637383940414243444546474849"
+                                     "50515253545556575859606162636465666768697071727374"
+                                     "75767778798081828384858687888990919293949596979899";
+    for (; count >= 2; count -= 2, v /= 100) {
+        end -= 2;
+        std::memcpy(end, kPairs + 2 * (v % 100), 2);
+    }
+    if (count == 1)
+        *--end = static_cast<char>('0' + v % 10);
+    return end;
+}
+
+// The number of decimal digits of v, at least one.
+int digitCount(std::uint64_t v) {
+    int n = 1;
+    for (; v >= 10; v /= 10)
+        ++n;
+    return n;
+}
+
 // Fixed notation through one integer, the value scaled by 10^decimals and rounded: a few times
 // faster than std::to_chars and the same text. The integer is the rounding of the exact
 // product, whose error the fused multiply-add gives; a product too large for an exact fraction,
@@ -45,24 +70,21 @@ char* fixedByInteger(char* buffer, double value, int decimals) {
     const double fraction = product - whole;
     if (std::fabs(fraction - 0.5) <= std::fabs(error))
         return nullptr;
-    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
-    // The digits from the last one backwards, then the sign.
+    const auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
+    const auto unit = static_cast<std::uint64_t>(scale);
+    // The digits from the last one backwards, two at a time, then the sign.
     char reversed[40];
-    int n = 0;
-    for (int i = 0; i < decimals; ++i, digits /= 10)
-        reversed[n++] = static_cast<char>('0' + digits % 10);
+    char* const end = reversed + sizeof reversed;
+    char* first = writeDigitsBackwards(end, digits % unit, decimals);
     if (decimals > 0)
-        reversed[n++] = '.';
-    do {
-        reversed[n++] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    } while (digits != 0);
+        *--first = '.';
+    const std::uint64_t units = digits / unit;
+    first = writeDigitsBackwards(first, units, digitCount(units));
     char* p = buffer;
     if (std::signbit(value))
         *p++ = '-';
-    while (n > 0)
-        *p++ = reversed[--n];
-    return p;
+    std::memcpy(p, first, static_cast<std::size_t>(end - first));
+    return p + (end - first);
 }
 
 void appendFormatted(std::string& out, double value, std::chars_format format, int precision,
