@@ -3,6 +3,7 @@
 
 #include "engine/run/run_driver.h"
 #include "engine/run/run_host.h"
+#include "engine/run/sample_energy_errors.h"
 
 #include <vector>
 
@@ -22,11 +23,11 @@ struct ReportRunLog final {
     RunOutcome outcome;
     double endTime = 0.0; ///< s, the last output sample reported
     std::vector<ReportRunEvent> events;
-    std::vector<RunStatus> statuses; ///< the progress display's values at every output sample
+    SampleEnergyErrors energyErrors; ///< the progress display's errors at every output sample
 };
 
 /// A host that passes everything on to host and keeps in log what the run says, the answers
-/// host gives and the status of every sample. The caller sets log.outcome when the run ends.
+/// host gives and the energy errors of every sample. The caller sets log.outcome when the run ends.
 class RecordingRunHost final : public RunHost {
 public:
     RecordingRunHost(RunHost& host, ReportRunLog& log) noexcept : mHost(host), mLog(log) {}
@@ -44,13 +45,10 @@ private:
 };
 
 /// The largest absolute and relative energy errors (%) of the progress display over the run,
-/// leaving out the samples whose input energy (the error's denominator: AbsInputEnergy,
-/// RelInputEnergy of model) is below a millionth of its largest magnitude, where the ratio is
-/// rounding over almost nothing. A NaN error (a balance that diverged) gives NaN.
-struct LargestEnergyErrors final {
-    double absolute = 0.0;
-    double relative = 0.0;
-};
-LargestEnergyErrors LargestRunEnergyErrors(const TBlocStatic& model, const ReportRunLog& log);
+/// leaving out the samples whose input energy is negligible (SampleEnergyErrors::largest).
+inline LargestEnergyErrors LargestRunEnergyErrors(const TBlocStatic& model,
+                                                  const ReportRunLog& log) {
+    return log.energyErrors.largest(model);
+}
 
 } // namespace quibel

@@ -7,10 +7,6 @@
 
 namespace quibel::cli {
 
-/// Share of the largest input energy of a run below which a sample's energy errors are left
-/// out of the summary: there the ratio is a difference of rounding errors over almost nothing.
-inline constexpr double kNegligibleInputShare = 1e-6;
-
 /// Sets the peaks, the residual sliding, the smallest safety factors and the largest energy
 /// errors of r from a run of model made with host. Peaks and factors are taken over every
 /// step (a reversal between two samples counts), for the series the analysis stores; the

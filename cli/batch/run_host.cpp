@@ -18,7 +18,7 @@ QuestionAnswer BatchRunHost::ask(const RunQuestion& question) {
 }
 
 void BatchRunHost::status(const RunStatus& s) {
-    mStatuses.push_back(s);
+    mEnergyErrors.add(s);
 }
 
 void BatchRunHost::remark(const Message& message) {

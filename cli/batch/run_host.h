@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/run/run_host.h"
+#include "engine/run/sample_energy_errors.h"
 
 #include <vector>
 
@@ -25,8 +26,8 @@ public:
     const Message* firstError() const noexcept { return mErrors.empty() ? nullptr : &mErrors[0]; }
     /// Warnings and questions in the order they came, each once.
     const std::vector<Message>& remarks() const noexcept { return mRemarks; }
-    /// The energy errors of the progress display at each output sample, in the order reported.
-    const std::vector<RunStatus>& statuses() const noexcept { return mStatuses; }
+    /// The energy errors of the progress display at each output sample.
+    const SampleEnergyErrors& energyErrors() const noexcept { return mEnergyErrors; }
 
     /// Extremes over every step of the run: largest |sliding displacement| (project length
     /// unit) and |rotation| (rad), smallest sliding and overturning safety factors. 0 and
@@ -45,7 +46,7 @@ private:
     QuestionAnswer mPolicy;
     std::vector<Message> mErrors;
     std::vector<Message> mRemarks;
-    std::vector<RunStatus> mStatuses;
+    SampleEnergyErrors mEnergyErrors;
     StepExtremes mExtremes;
 };
 

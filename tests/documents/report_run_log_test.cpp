@@ -29,8 +29,8 @@ TEST(RecordingRunHost, KeepsMessagesQuestionsAnswersAndTheirTimesAndPassesThemOn
     ReportRunLog log;
     RecordingRunHost host(inner, log);
     host.showMessage(MessageKind::Warning, Message("engine.a"));
-    host.status(statusAt(2, 0, 0, 0.01));
-    host.status(statusAt(3, 0, 0, 0.02));
+    host.status(statusAt(2, 1.5, 0.25, 0.01));
+    host.status(statusAt(3, 0.5, 0.75, 0.02));
     EXPECT_EQ(host.ask({Message("engine.b"), QuestionButtons::OkCancel}), QuestionAnswer::Stop);
     EXPECT_TRUE(host.stopRequested());
 
@@ -45,7 +45,9 @@ TEST(RecordingRunHost, KeepsMessagesQuestionsAnswersAndTheirTimesAndPassesThemOn
     EXPECT_EQ(log.events[1].answer, QuestionAnswer::Stop);
     EXPECT_EQ(log.events[1].time, 0.02);
     EXPECT_EQ(log.endTime, 0.02);
-    EXPECT_EQ(log.statuses.size(), 2u);
+    const LargestEnergyErrors e = LargestRunEnergyErrors(TBlocStatic{}, log);
+    EXPECT_EQ(e.absolute, 1.5);
+    EXPECT_EQ(e.relative, 0.75);
 }
 
 TEST(LargestRunEnergyErrors, LeavesOutSamplesOfNegligibleInputAndKeepsNaN) {
@@ -56,13 +58,16 @@ TEST(LargestRunEnergyErrors, LeavesOutSamplesOfNegligibleInputAndKeepsNaN) {
         input.set(i, v);
     m.AbsInputEnergy = input;
     ReportRunLog log;
-    log.statuses = {statusAt(2, 90.0, 90.0), statusAt(3, 2.5, 0.5), statusAt(4, 1.0, 0.25)};
+    for (const RunStatus& s :
+         {statusAt(2, 90.0, 90.0), statusAt(3, 2.5, 0.5), statusAt(4, 1.0, 0.25)})
+        log.energyErrors.add(s);
     // Without the relative input series every sample counts.
     LargestEnergyErrors e = LargestRunEnergyErrors(m, log);
     EXPECT_EQ(e.absolute, 2.5);
     EXPECT_EQ(e.relative, 90.0);
 
-    log.statuses.push_back(statusAt(4, std::numeric_limits<double>::quiet_NaN(), 0.0));
+    // Sample 4 told again, now diverged: the NaN stays over its earlier error.
+    log.energyErrors.add(statusAt(4, std::numeric_limits<double>::quiet_NaN(), 0.0));
     e = LargestRunEnergyErrors(m, log);
     EXPECT_TRUE(std::isnan(e.absolute));
     EXPECT_EQ(e.relative, 90.0);
