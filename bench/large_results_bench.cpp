@@ -146,7 +146,8 @@ void BM_CsvExportOf6MSamples(benchmark::State& state) {
 BENCHMARK(BM_CsvExportOf6MSamples)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_WorkbookOf400001Rows(benchmark::State& state) {
-    const ResultGrid grid = ResultGridFor(resultsOf(400'001), Language::English);
+    const TBlocStatic results = resultsOf(400'001);
+    const ResultGrid grid = ResultGridFor(results, Language::English);
     const std::string path =
         QDir::temp().filePath(QStringLiteral("quibel-bench-results.xlsx")).toStdString();
     for (auto _ : state) {

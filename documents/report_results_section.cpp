@@ -29,7 +29,7 @@ void plotSeries(ReportCanvas& canvas, const ReportContent& c, const ResultGrid& 
     if (column == nullptr)
         return;
     ChartWidget chart;
-    plotLines(chart, {{grid.columns.front().values, column->values}},
+    plotLines(chart, {{grid.columns.front().values.toVector(), column->values.toVector()}},
               {column->title, reportText(c, "pdf.axis.time"), withUnit(*column)});
     canvas.chart(chart);
 }
@@ -44,7 +44,8 @@ void plotEnergies(ReportCanvas& canvas, const ReportContent& c, const ResultGrid
         if (column == nullptr || seriesRow(s.series).dimension != SeriesDimension::Energy)
             continue;
         const std::size_t n = lines.size() % std::size(kPlotColours);
-        lines.push_back({grid.columns.front().values, column->values, kPlotColours[n]});
+        lines.push_back(
+            {grid.columns.front().values.toVector(), column->values.toVector(), kPlotColours[n]});
         legend.push_back({reportText(c, "pdf.colour." + std::to_string(n)), column->title});
         unit = column->unit;
     }

@@ -5,6 +5,7 @@
 #include "model/unit_labels.h"
 #include "model/unit_tables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibel {
@@ -41,11 +42,11 @@ GridColumn GridColumns::computed(const char* titleKey, std::string unit,
 
 std::vector<double> GridColumns::energyError(ResultSeries input, ResultSeries kinetic,
                                              ResultSeries dissipated, bool withPreseismic) const {
-    const std::vector<double> in = values(input);
-    const std::vector<double> preseismic = values(ResultSeries::PreseismicWork);
-    const std::vector<double> kin = values(kinetic);
-    const std::vector<double> lost = values(dissipated);
-    const std::vector<double> potential = values(ResultSeries::PotentialEnergy);
+    const ColumnValues in = values(input);
+    const ColumnValues preseismic = values(ResultSeries::PreseismicWork);
+    const ColumnValues kin = values(kinetic);
+    const ColumnValues lost = values(dissipated);
+    const ColumnValues potential = values(ResultSeries::PotentialEnergy);
     std::vector<double> out(static_cast<std::size_t>(mRows), 0.0);
     for (std::size_t k = 0; k < out.size(); ++k) {
         const double denominator = std::fabs(withPreseismic ? in[k] + preseismic[k] : in[k]);
@@ -74,12 +75,15 @@ ResultGrid GridColumns::withEnergyErrors(ResultSeries dissipated, bool withPrese
     return grid;
 }
 
-std::vector<double> GridColumns::values(ResultSeries s) const {
+ColumnValues GridColumns::values(ResultSeries s) const {
     const std::optional<TVector>& series = seriesSlot(mModel, s);
-    std::vector<double> out(static_cast<std::size_t>(mRows), 0.0);
+    const auto rows = static_cast<std::size_t>(mRows);
+    if (series && static_cast<std::size_t>(series->size()) >= rows)
+        return ColumnValues::viewOf({series->data(), rows});
+    // A missing series reads as zeros, a short one as zeros past its end.
+    std::vector<double> out(rows, 0.0);
     if (series)
-        for (int k = 1; k <= mRows; ++k)
-            out[static_cast<std::size_t>(k - 1)] = series->get(k);
+        std::copy(series->data(), series->data() + series->size(), out.begin());
     return out;
 }
 

@@ -11,6 +11,7 @@ class GridColumns final {
 public:
     /// The grid of model's results as an analysis of kind lays them out.
     GridColumns(const TBlocStatic& model, Language language, AnalysisKind kind);
+    GridColumns(const TBlocStatic&& model, Language language, AnalysisKind kind) = delete;
 
     int rows() const noexcept { return mRows; }
 
@@ -32,7 +33,7 @@ public:
     ResultGrid withEnergyErrors(ResultSeries dissipated, bool withPreseismic) const;
 
 private:
-    std::vector<double> values(ResultSeries s) const;
+    ColumnValues values(ResultSeries s) const;
     std::string unit(SeriesDimension dimension) const;
 
     const TBlocStatic& mModel;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/project_record.h"
+#include "reporting/column_values.h"
 #include "texts/text_catalogue.h"
 
 #include <string>
@@ -10,12 +11,12 @@
 namespace quibel {
 
 /// One column of the result grid: its title, its unit (empty when it has none) and one value
-/// per output sample.
+/// per output sample, most often a view of the run's series (see ColumnValues).
 struct GridColumn final {
     std::string title;
     std::string unit;
     int decimals = 8; ///< the grid shows the values with "%.<decimals>f"
-    std::vector<double> values;
+    ColumnValues values;
 };
 
 /// The result series of the last analysis side by side, as the spreadsheet window and the
@@ -49,9 +50,13 @@ int TimeColumnDecimals(double saveStep) noexcept;
 /// FrictionEnergy - PotentialEnergy| / |AbsInputEnergy + PreseismicWork| x 100 (relative: with
 /// the relative input and kinetic energies), 0 when the denominator is 0.
 ResultGrid SlidingResultGrid(const TBlocStatic& model, Language language);
+/// The grid views the model's series: it cannot be made of a model about to go.
+ResultGrid SlidingResultGrid(const TBlocStatic&& model, Language language) = delete;
 
 /// The grid of model.AnalysisKind; no columns when this version has no grid for that kind.
 ResultGrid ResultGridFor(const TBlocStatic& model, Language language);
+/// The grid views the model's series: it cannot be made of a model about to go.
+ResultGrid ResultGridFor(const TBlocStatic&& model, Language language) = delete;
 
 /// The grid as text: one line per row (titles, units, data), cells separated by ";".
 std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision);

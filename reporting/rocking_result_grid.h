@@ -14,5 +14,7 @@ namespace quibel {
 /// ImpactEnergy - PotentialEnergy| / |AbsInputEnergy| x 100, the relative one with the relative
 /// input and kinetic energies over |RelInputEnergy|; 0 when the denominator is 0.
 ResultGrid RockingResultGrid(const TBlocStatic& model, Language language);
+/// The grid views the model's series: it cannot be made of a model about to go.
+ResultGrid RockingResultGrid(const TBlocStatic&& model, Language language) = delete;
 
 } // namespace quibel

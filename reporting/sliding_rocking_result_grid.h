@@ -15,5 +15,7 @@ namespace quibel {
 /// by impact. No energy errors. The rows are the samples of Rotation; sample k is at (k - 1) x
 /// SampleInterval.
 ResultGrid SlidingRockingResultGrid(const TBlocStatic& model, Language language);
+/// The grid views the model's series: it cannot be made of a model about to go.
+ResultGrid SlidingRockingResultGrid(const TBlocStatic&& model, Language language) = delete;
 
 } // namespace quibel

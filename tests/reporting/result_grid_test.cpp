@@ -13,14 +13,15 @@ namespace {
 
 // A sliding result of three samples whose energies are chosen so that the errors are easy to
 // work out: absolute input + pre-seismic work = 8, of which 6 are spent; relative 9, spent 7.
+TVector series(const std::vector<double>& v) {
+    TVector t(static_cast<int>(v.size()));
+    for (int i = 1; i <= t.size(); ++i)
+        t.set(i, v[static_cast<std::size_t>(i - 1)]);
+    return t;
+}
+
 TBlocStatic slidingResult() {
     TBlocStatic m = startupModel();
-    auto series = [](std::vector<double> v) {
-        TVector t(static_cast<int>(v.size()));
-        for (int i = 1; i <= t.size(); ++i)
-            t.set(i, v[static_cast<std::size_t>(i - 1)]);
-        return t;
-    };
     m.SlidingDisp = series({0, 0.001, -0.25});
     m.SlidingVel = series({0, 0.5, 0});
     m.SlidingAcc = series({0, -1, 2});
@@ -88,7 +89,8 @@ TEST(ResultGridTest, EnergyUnitsFollowTheUnitSystem) {
 }
 
 TEST(ResultGridTest, ValuesAndEnergyErrorsWithTheGridsFormats) {
-    const ResultGrid g = SlidingResultGrid(slidingResult(), Language::English);
+    const TBlocStatic m = slidingResult();
+    const ResultGrid g = SlidingResultGrid(m, Language::English);
     // The first sample (all energies 0) shows 0 in both error columns.
     EXPECT_EQ(row(g, 0)[12], "0.00000000");
     EXPECT_EQ(row(g, 0)[13], "0.00000000");
@@ -102,6 +104,24 @@ TEST(ResultGridTest, ValuesAndEnergyErrorsWithTheGridsFormats) {
     EXPECT_EQ(row(g, 2)[12], "0.00000000");
     EXPECT_EQ(row(g, 2, GridPrecision::Full)[1], "-0.25");
     EXPECT_EQ(row(g, 2, GridPrecision::Full)[0], "0.02");
+}
+
+TEST(ResultGridTest, ColumnsViewTheStoredSeriesAndReadMissingOrShortOnesAsZeros) {
+    TBlocStatic m = slidingResult();
+    m.FrictionEnergy.reset();
+    m.PotentialEnergy = series({0, 1});
+    const ResultGrid g = SlidingResultGrid(m, Language::English);
+    // A run of millions of samples is shown without a copy of its series.
+    EXPECT_EQ(g.columns[1].values.begin(), m.SlidingDisp->data());
+    EXPECT_EQ(g.columns[10].values, (std::vector<double>{0, 0, 0}));
+    EXPECT_EQ(g.columns[11].values, (std::vector<double>{0, 1, 0}));
+    // The time column is the grid's own: a copy keeps it when the grid it came from is gone.
+    ResultGrid copy;
+    {
+        const ResultGrid original = SlidingResultGrid(m, Language::English);
+        copy = original;
+    }
+    EXPECT_EQ(copy.columns[0].values, (std::vector<double>{0, 0.01, 0.02}));
 }
 
 TEST(ResultGridTest, TimeDecimalsFollowTheSaveStep) {
@@ -132,8 +152,9 @@ TEST(ResultGridTest, SamplesTakenEveryTimeStepAreTimedByTheTimeStep) {
 }
 
 TEST(ResultGridTest, CsvHasTitleUnitAndDataRows) {
+    const TBlocStatic m = slidingResult();
     const std::string csv =
-        ResultGridCsv(SlidingResultGrid(slidingResult(), Language::English), GridPrecision::Grid);
+        ResultGridCsv(SlidingResultGrid(m, Language::English), GridPrecision::Grid);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "Time;Sliding;Sliding velocity;Sliding acceleration;Sliding safety factor;Absolute "
               "input energy;Relative input energy;Work done by pre-seismic forces;Absolute kinetic "
@@ -149,7 +170,8 @@ TEST(ResultGridTest, CsvHasTitleUnitAndDataRows) {
 }
 
 TEST(ResultGridTest, NoResultsGiveTitleAndUnitRowsOnly) {
-    const ResultGrid g = SlidingResultGrid(startupModel(), Language::English);
+    const TBlocStatic m = startupModel();
+    const ResultGrid g = SlidingResultGrid(m, Language::English);
     EXPECT_EQ(g.columns.size(), 14u);
     EXPECT_EQ(g.rows(), 0);
 }

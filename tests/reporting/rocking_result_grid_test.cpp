@@ -97,7 +97,8 @@ TEST(RockingResultGridTest, ColumnsTitlesAndUnitsInBothLanguages) {
 }
 
 TEST(RockingResultGridTest, NumbersWithTenDecimalsAndGridEnergyErrors) {
-    const ResultGrid g = RockingResultGrid(rockingResults(), Language::English);
+    const TBlocStatic m = rockingResults();
+    const ResultGrid g = RockingResultGrid(m, Language::English);
     ASSERT_EQ(g.rows(), 3);
     EXPECT_EQ(GridCellText(g.columns[0], 2, GridPrecision::Grid), "0.020");
     EXPECT_EQ(GridCellText(g.columns[1], 2, GridPrecision::Grid), "-0.0025000000");

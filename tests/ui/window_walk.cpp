@@ -283,19 +283,22 @@ std::vector<WalkWindow> resultWindows() {
         out.push_back(window(
             "results" + suffix,
             [kind](WalkFixture& f, Language l) {
-                return std::make_unique<ResultsDialog>(resultModel(kind, 11), l, f.prompts);
+                f.model = resultModel(kind, 11); // the window views the results it shows
+                return std::make_unique<ResultsDialog>(f.model, l, f.prompts);
             },
             HelpContext::Results));
         out.push_back(window(
             "spreadsheet" + suffix,
             [kind](WalkFixture& f, Language l) {
-                return std::make_unique<SpreadsheetDialog>(resultModel(kind, 11), l, f.prompts);
+                f.model = resultModel(kind, 11); // the window views the results it shows
+                return std::make_unique<SpreadsheetDialog>(f.model, l, f.prompts);
             },
             HelpContext::Results));
         WalkWindow find = window(
             "spreadsheet's find box" + suffix,
             [kind](WalkFixture& f, Language l) {
-                return std::make_unique<SpreadsheetDialog>(resultModel(kind, 11), l, f.prompts);
+                f.model = resultModel(kind, 11); // the window views the results it shows
+                return std::make_unique<SpreadsheetDialog>(f.model, l, f.prompts);
             },
             HelpContext::Results);
         find.open = [](QWidget& sheet) -> QWidget* {

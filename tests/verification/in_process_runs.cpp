@@ -22,7 +22,7 @@ RunResults RunInProcess(const CaseRuns& runs) {
             throw std::runtime_error("the checks refused to run " + a.name);
         GridColumns grid;
         for (const GridColumn& c : ResultGridFor(model, Language::English).columns)
-            grid.columns[c.title] = c.values;
+            grid.columns[c.title] = c.values.toVector();
         results.grids[a.name] = std::move(grid);
     }
     for (const SpectrumRequest& s : runs.spectra) {

@@ -38,6 +38,8 @@ public:
     /// model and prompts must outlive the window.
     ResultsDialog(const TBlocStatic& model, Language language, UserPrompts& prompts,
                   QWidget* parent = nullptr);
+    ResultsDialog(const TBlocStatic&& model, Language language, UserPrompts& prompts,
+                  QWidget* parent = nullptr) = delete;
     ~ResultsDialog() override;
 
     /// How the window shows its spreadsheet (modally, by default); tests give their own.

@@ -28,9 +28,12 @@ class UserPrompts;
 class SpreadsheetDialog final : public QDialog {
     Q_OBJECT
 public:
-    /// prompts must outlive the window; the grid is built from model when the window opens.
+    /// model and prompts must outlive the window: the grid is built when the window opens and
+    /// views model's series.
     SpreadsheetDialog(const TBlocStatic& model, Language language, UserPrompts& prompts,
                       QWidget* parent = nullptr);
+    SpreadsheetDialog(const TBlocStatic&& model, Language language, UserPrompts& prompts,
+                      QWidget* parent = nullptr) = delete;
     ~SpreadsheetDialog() override;
 
     void exportWorkbook();

@@ -441,7 +441,8 @@ TEST(ResultsDialogTest, PrintPutsThePlotOnAPage) {
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
     ScriptedPrompts prompts;
     prompts.printToPdf(pdf);
-    ResultsDialog dlg(resultModel(AnalysisKind::Sliding, kSamples), Language::English, prompts);
+    const TBlocStatic m = resultModel(AnalysisKind::Sliding, kSamples);
+    ResultsDialog dlg(m, Language::English, prompts);
     dlg.printPlot();
     EXPECT_EQ(pdfPages(pdf), 1);
 }

@@ -70,7 +70,8 @@ TEST(SpreadsheetDialogTest, TimeColumnHasTheDecimalsOfTheSaveStep) {
 
 TEST(SpreadsheetDialogTest, SlidingSheetHasTitlesUnitsAndEnergyErrors) {
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Spreadsheet"));
     ASSERT_EQ(dlg.sheetColumns(), 14);
     EXPECT_EQ(dlg.sheetRows(), 5);
@@ -97,7 +98,8 @@ TEST(SpreadsheetDialogTest, SlidingSheetHasTitlesUnitsAndEnergyErrors) {
 TEST(SpreadsheetDialogTest, NumbersFollowTheRegionalDecimalSeparator) {
     ScopedLocale french(QLocale(QLocale::French, QLocale::France));
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(threeSamples(), Language::French, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::French, prompts);
     EXPECT_EQ(dlg.cellText(3, 0), QStringLiteral("0,010"));
     EXPECT_EQ(dlg.table().model()->index(1, 1).data().toString(), QStringLiteral("0,00100000"));
 }
@@ -105,7 +107,8 @@ TEST(SpreadsheetDialogTest, NumbersFollowTheRegionalDecimalSeparator) {
 TEST(SpreadsheetDialogTest, CsvAndTextExportsWriteEveryRow) {
     QTemporaryDir dir;
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     const QString csv = dir.filePath(QStringLiteral("grid.csv"));
     const QString txt = dir.filePath(QStringLiteral("grid.txt"));
     prompts.saveNames = {csv, txt};
@@ -134,7 +137,8 @@ TEST(SpreadsheetDialogTest, CsvAndTextExportsWriteEveryRow) {
 
 TEST(SpreadsheetDialogTest, CopiesTheWholeSheetOrTheSelection) {
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     dlg.copySheet();
     const QStringList rows = QApplication::clipboard()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(rows.size(), 6);
@@ -152,7 +156,8 @@ TEST(SpreadsheetDialogTest, CopiesTheWholeSheetOrTheSelection) {
 
 TEST(SpreadsheetDialogTest, FindSelectsTheNextCellThatHoldsTheText) {
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     ASSERT_TRUE(dlg.findNext(QStringLiteral("1.5")));
     EXPECT_EQ(dlg.table().currentIndex().row(), 0);
     EXPECT_EQ(dlg.table().currentIndex().column(), 4);
@@ -178,7 +183,8 @@ TEST(SpreadsheetDialogTest, WorkbookHoldsTextRowsAndNumbers) {
     const QString path = dir.filePath(QStringLiteral("grid.xlsx"));
     ScriptedPrompts prompts;
     prompts.saveNames.push_back(path);
-    SpreadsheetDialog dlg(threeSamples(), Language::French, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::French, prompts);
     dlg.exportWorkbook();
     ASSERT_TRUE(prompts.messages.empty());
     EXPECT_EQ(prompts.fileDialogs.at(0).title,
@@ -212,7 +218,8 @@ TEST(SpreadsheetDialogTest, WorkbookThatCannotBeWrittenIsReported) {
     const QString path = dir.filePath(QStringLiteral("no-such-folder/grid.xlsx"));
     ScriptedPrompts prompts;
     prompts.saveNames.push_back(path);
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     dlg.exportWorkbook();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].kind, MessageKind::Error);
@@ -281,7 +288,8 @@ TEST(SpreadsheetDialogTest, CancelledExportsLeaveNoFile) {
         const QString path = dir.filePath(QLatin1String(c.name));
         ScriptedPrompts prompts;
         prompts.saveNames.push_back(path);
-        SpreadsheetDialog dlg(threeSamples(), Language::French, prompts);
+        const TBlocStatic model = threeSamples();
+        SpreadsheetDialog dlg(model, Language::French, prompts);
         bool pressed = false;
         QTimer::singleShot(0, &dlg, [&] {
             auto* window = dlg.findChild<QProgressDialog*>(QStringLiteral("ExportProgress"));
@@ -300,8 +308,8 @@ TEST(SpreadsheetDialogTest, CancelledExportsLeaveNoFile) {
 // One row more than a worksheet holds: the user hears of it before choosing a name.
 TEST(SpreadsheetDialogTest, WorkbookTooLongForAWorksheetIsToldBeforeTheFileDialog) {
     ScriptedPrompts prompts;
-    SpreadsheetDialog dlg(resultModel(AnalysisKind::Sliding, kWorkbookMaxRows - 1),
-                          Language::English, prompts);
+    const TBlocStatic model = resultModel(AnalysisKind::Sliding, kWorkbookMaxRows - 1);
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     ASSERT_EQ(dlg.sheetRows(), kWorkbookMaxRows + 1);
     dlg.exportWorkbook();
     EXPECT_TRUE(prompts.fileDialogs.empty());
@@ -317,7 +325,8 @@ TEST(SpreadsheetDialogTest, PrintPutsTheSheetOnPages) {
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     ScriptedPrompts prompts;
     prompts.printToPdf(pdf);
-    SpreadsheetDialog dlg(threeSamples(), Language::English, prompts);
+    const TBlocStatic model = threeSamples();
+    SpreadsheetDialog dlg(model, Language::English, prompts);
     dlg.printSheet();
     // Five lines fit on one page.
     EXPECT_EQ(pdfPages(pdf), 1);
