@@ -79,24 +79,29 @@ private:
         }
         std::int64_t done = 0;
         std::int64_t count = 0;
-        while (done < mLength.steps) {
-            const std::int64_t s = done + 1;
-            makeStep<Vertical>(s, st);
-            done = s;
-            if (++count == mLength.ratio) {
-                count = 0;
-                storeSample(s, st.input.t, st.next, st.energy, st.factors);
-            }
-            reportProgress(s);
-            st.previous = st.next;
-            afterStep(st.previous);
-            if (!mControl.running())
-                break;
-            if constexpr (Polled) {
-                if (s % RunHost::kStopPollSteps == 0 && done < mLength.steps &&
-                    mHost.stopRequested()) {
-                    mControl.requestStop(StopCause::Host);
-                    break;
+        GroundAhead ahead;
+        bool going = true;
+        while (going && done < mLength.steps) {
+            const std::int64_t n = std::min(kGroundAhead, mLength.steps - done);
+            formGroundAhead<Vertical>(done + 1, n, st.input.dt, ahead);
+            for (std::int64_t k = 0; going && k < n; ++k) {
+                const std::int64_t s = done + 1;
+                makeStep<Vertical>(s, st, ahead.ag[k], ahead.av[k]);
+                done = s;
+                if (++count == mLength.ratio) {
+                    count = 0;
+                    storeSample(s, st.input.t, st.next, st.energy, st.factors);
+                }
+                reportProgress(s);
+                st.previous = st.next;
+                afterStep(st.previous);
+                going = mControl.running();
+                if constexpr (Polled) {
+                    if (going && s % RunHost::kStopPollSteps == 0 && done < mLength.steps &&
+                        mHost.stopRequested()) {
+                        mControl.requestStop(StopCause::Host);
+                        going = false;
+                    }
                 }
             }
         }
@@ -115,16 +120,39 @@ private:
 
     void afterStep(BlockMotion current) { mStep.afterStep(current, mControl); }
 
+    // The ground accelerations of the next steps are formed ahead, in a loop of their own:
+    // there the record's divisions and look-ups of successive steps overlap, instead of each
+    // waiting in the chain of its step. The values are the same.
+    static constexpr std::int64_t kGroundAhead = 64;
+    struct GroundAhead {
+        double ag[kGroundAhead];
+        double av[kGroundAhead];
+    };
+
     // Step s (from 1) ends at s dt, or at (s - 1) dt when the first step is at time 0.
+    double stepEnd(std::int64_t s, double dt) const noexcept {
+        return static_cast<double>(s - mTimeShift) * dt;
+    }
+
+    // The ground accelerations of the n steps from first, m/s².
     template <bool Vertical>
-    [[gnu::always_inline]] void makeStep(std::int64_t s, StepState& st) {
+    void formGroundAhead(std::int64_t first, std::int64_t n, double dt, GroundAhead& out) const {
+        for (std::int64_t k = 0; k < n; ++k) {
+            const double t = stepEnd(first + k, dt);
+            out.ag[k] = mHorizontalAcc.value(t) * mG;
+            out.av[k] = Vertical ? mVerticalAcc.value(t) * mG : 0.0;
+        }
+    }
+
+    // Step s under the ground accelerations ag and av of its end.
+    template <bool Vertical>
+    [[gnu::always_inline]] void makeStep(std::int64_t s, StepState& st, double ag, double av) {
         StepInput& input = st.input;
         const double dt = input.dt;
-        const double t = static_cast<double>(s - mTimeShift) * dt;
+        const double t = stepEnd(s, dt);
         input.t = t;
-        const double ag = mHorizontalAcc.value(t) * mG;
         if constexpr (Vertical)
-            advanceGroundMotion(input.ground, ag, mVerticalAcc.value(t) * mG, dt);
+            advanceGroundMotion(input.ground, ag, av, dt);
         else
             advanceHorizontalGroundMotion(input.ground, ag, dt);
         input.Fh = mForces.horizontal(t);
