@@ -15,7 +15,7 @@ namespace {
 // digits before the point).
 constexpr std::size_t kBufferSize = 400;
 
-void appendPadded(std::string& out, const char* first, const char* last, int width) {
+inline void appendPadded(std::string& out, const char* first, const char* last, int width) {
     const int length = static_cast<int>(last - first);
     if (width > length)
         out.append(static_cast<std::size_t>(width - length), ' ');
@@ -56,8 +56,13 @@ int digitCount(std::uint64_t v) {
 // faster than std::to_chars and the same text. The integer is the rounding of the exact
 // product, whose error the fused multiply-add gives; a product too large for an exact fraction,
 // or one within that error of a half (where to_chars's rounding of ties decides), is left to
-// to_chars: returns nullptr then.
-char* fixedByInteger(char* buffer, double value, int decimals) {
+// to_chars: returns nullptr then. The text is written backwards so that it ends at end, and
+// its first character is returned. Built for processors with and without the fused
+// multiply-add instruction: without it, std::fma is a call into the mathematics library.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target_clones("fma", "default")))
+#endif
+char* fixedByInteger(char* end, double value, int decimals) {
     if (decimals > kIntegerDecimals)
         return nullptr;
     const double scale = kPowersOfTen[decimals];
@@ -73,26 +78,23 @@ char* fixedByInteger(char* buffer, double value, int decimals) {
     const auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
     const auto unit = static_cast<std::uint64_t>(scale);
     // The digits from the last one backwards, two at a time, then the sign.
-    char reversed[40];
-    char* const end = reversed + sizeof reversed;
     char* first = writeDigitsBackwards(end, digits % unit, decimals);
     if (decimals > 0)
         *--first = '.';
     const std::uint64_t units = digits / unit;
     first = writeDigitsBackwards(first, units, digitCount(units));
-    char* p = buffer;
     if (std::signbit(value))
-        *p++ = '-';
-    std::memcpy(p, first, static_cast<std::size_t>(end - first));
-    return p + (end - first);
+        *--first = '-';
+    return first;
 }
 
 void appendFormatted(std::string& out, double value, std::chars_format format, int precision,
                      int width) {
     char buffer[kBufferSize];
     if (format == std::chars_format::fixed) {
-        if (char* end = fixedByInteger(buffer, value, precision)) {
-            appendPadded(out, buffer, end, width);
+        char* const end = buffer + kBufferSize;
+        if (const char* first = fixedByInteger(end, value, precision)) {
+            appendPadded(out, first, end, width);
             return;
         }
     }
