@@ -154,6 +154,8 @@ void BM_WorkbookOf400001Rows(benchmark::State& state) {
         if (!WriteGridWorkbook(grid, path, &error))
             state.SkipWithError(error.c_str());
     }
+    state.counters["file_MB"] =
+        static_cast<double>(QFile(QString::fromStdString(path)).size()) / 1e6;
     QFile::remove(QString::fromStdString(path));
 }
 BENCHMARK(BM_WorkbookOf400001Rows)->Unit(benchmark::kMillisecond)->Iterations(1);
