@@ -365,9 +365,11 @@ bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path, std::str
     // The workbook is built beside its target and takes its name only when complete.
     const std::string part = path + ".part";
     bool cancelled = false;
+    bool created = false; // a file that was there and could not be opened is not ours to remove
     std::string reason;
     {
         ZipArchive zip(part);
+        created = zip.ok();
         SharedStrings strings;
         Styles styles;
         const SheetIndexes indexes = indexGrid(grid, strings, styles);
@@ -385,13 +387,10 @@ bool WriteGridWorkbook(const ResultGrid& grid, const std::string& path, std::str
             reason = zip.error().empty() ? std::string("cannot write the workbook") : zip.error();
     }
     std::error_code ignore;
-    if (cancelled) {
-        std::filesystem::remove(part, ignore);
-        return fail({});
-    }
-    if (!reason.empty()) {
-        std::filesystem::remove(part, ignore);
-        return fail(reason);
+    if (cancelled || !reason.empty()) {
+        if (created)
+            std::filesystem::remove(part, ignore);
+        return fail(cancelled ? std::string() : reason);
     }
     std::error_code ec;
     std::filesystem::rename(part, path, ec);
