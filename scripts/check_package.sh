@@ -22,7 +22,7 @@ dpkg-deb --contents "$deb"
 dpkg-deb --extract "$deb" "$dest"
 
 depends="$(dpkg-deb --field "$deb" Depends)"
-for lib in libqt6widgets6 libfreexl1 libxlsxwriter4; do
+for lib in libqt6widgets6 libfreexl1 libminizip1; do
   grep -q "$lib" <<<"$depends" || problem "Depends does not name $lib: $depends"
 done
 

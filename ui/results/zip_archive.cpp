@@ -11,6 +11,7 @@
 #include <ctime>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -102,7 +103,11 @@ struct ZipArchive::State {
                 chunk = queue.front();
                 queue.pop_front();
             }
-            chunk->failed = !ready || !deflateChunk(z, *chunk);
+            try {
+                chunk->failed = !ready || !deflateChunk(z, *chunk);
+            } catch (const std::bad_alloc&) {
+                chunk->failed = true; // told by the writing thread, as any other failure
+            }
             chunk->crc = crc32(0, reinterpret_cast<const Bytef*>(chunk->text.get()),
                                static_cast<uInt>(chunk->size));
             {
