@@ -227,8 +227,7 @@ char* put(char* p, std::string_view text) noexcept {
     return p + text.size();
 }
 
-/// The text of one number cell: "-0" is written "0", and a value that is no number (which a
-/// cell cannot hold) becomes the error #NUM!.
+/// The fixed texts of a column's cells, around the row number and the value.
 struct CellParts final {
     std::string open;      // <c r="B
     std::string number;    // " s="2"><v>
@@ -331,6 +330,8 @@ bool writeSheet(ZipArchive& zip, const ResultGrid& grid, const SheetIndexes& ind
             const double value = grid.columns[c].values[index];
             p = put(p, cell.open);
             p = put(p, rowText);
+            // -0 is written 0, and a value that is no number, which a number cell cannot hold,
+            // becomes the error #NUM!.
             if (!std::isfinite(value)) {
                 p = put(p, cell.notNumber);
             } else {
