@@ -23,7 +23,7 @@ dpkg-deb --extract "$deb" "$dest"
 
 depends="$(dpkg-deb --field "$deb" Depends)"
 # The record readers, spectra and fragility fit are linked in from the static archives.
-for lib in libqt6widgets6 libxlsxwriter4; do
+for lib in libqt6widgets6 libminizip1; do
   grep -q "$lib" <<<"$depends" || problem "Depends does not name $lib: $depends"
 done
 

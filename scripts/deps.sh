@@ -6,10 +6,10 @@ packages=(
   g++ clang clang-format cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev qt6-translations-l10n
-  libfreexl-dev libxlsxwriter-dev libfftw3-dev nlohmann-json3-dev
+  libfreexl-dev libminizip-dev zlib1g-dev libfftw3-dev nlohmann-json3-dev
   libtomlplusplus-dev libgsl-dev
   xvfb xauth
-  libwmf-bin fonts-urw-base35 poppler-utils
+  libwmf-bin fonts-urw-base35 poppler-utils python3 python3-openpyxl
   dpkg-dev file
 )
 missing=()

@@ -37,8 +37,7 @@ QStringList AboutDialog::libraries(Language language) {
     return {
         uiText(language, "ui.about.library.qt", {QString::fromLatin1(qVersion())}),
         uiText(language, "ui.about.library.freexl"),
-        uiText(language, "ui.about.library.xlsxwriter"),
-        uiText(language, "ui.about.library.xlsxwriter_deps"),
+        uiText(language, "ui.about.library.zip"),
         uiText(language, "ui.about.library.fftw"),
         uiText(language, "ui.about.library.json"),
         uiText(language, "ui.about.library.runtime"),

@@ -169,7 +169,7 @@ void SpreadsheetDialog::exportWorkbook() {
     ExportProgressWindow window(this, mLanguage, path);
     std::string reason;
     bool written = false;
-    // Off the window's thread: the library compresses the whole file at its end.
+    // Off the window's thread, which keeps answering while a long grid is compressed.
     window.runOffThread([&](const ExportProgress& progress) {
         written = WriteGridWorkbook(mGrid, path.toStdString(), &reason, progress);
     });
