@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <limits>
 
 using namespace quibel;
@@ -126,13 +128,14 @@ TEST(WorkbookExportTest, FailureLeavesTheEarlierFileUntouched) {
 // stream: every row is read back, the last one too (value k / 8 in row k, exact in binary).
 TEST(WorkbookExportTest, LongGridIsReadBackWhole) {
     constexpr int kRows = 100'000;
-    ResultGrid grid;
-    grid.columns.push_back({"k", "", 0, {}});
-    grid.columns.push_back({"k / 8", "(m)", 3, {}});
-    for (int k = 0; k < kRows; ++k) {
-        grid.columns[0].values.push_back(k);
-        grid.columns[1].values.push_back(k / 8.0);
+    std::vector<double> k(kRows), eighths(kRows);
+    for (int r = 0; r < kRows; ++r) {
+        k[static_cast<std::size_t>(r)] = r;
+        eighths[static_cast<std::size_t>(r)] = r / 8.0;
     }
+    ResultGrid grid;
+    grid.columns.push_back({"k", "", 0, k});
+    grid.columns.push_back({"k / 8", "(m)", 3, eighths});
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("long.xlsx"));
     std::string error;
