@@ -40,17 +40,17 @@
 #                        program's resident memory (and peak), and what "watch" saw
 #   shot NAME            a PNG screenshot of the whole screen (for writing the actions)
 #   windows              lists the program's windows: size, place and title
-# Each phase starts where the previous "mark" was. The script stops at the first action that
+# $NAME in an action is the environment's NAME. Each phase starts where the previous "mark" was. The script stops at the first action that
 # fails (a wait that times out), after printing the phase so far.
 #
-# Example, the time-history dialog reading a long text record (the file made first):
-#   awk 'BEGIN { for (i = 0; i < 3000000; i++)
-#                  printf "%.3f %.6f\n", i * 0.005, 0.3 * ((i * 7919) % 2001 - 1000) / 1000 }' \
-#       > /tmp/record3m.txt
-#   printf '%s\n' 'key F5' 'wait ^Horizontal' 'key space' 'wait ^File' 'key Return' \
-#       'wait ^Load' 'type /tmp/record3m.txt' 'mark chosen' 'key Return' \
-#       'wait record3m.txt 120' 'quiet 1' 'mark loaded' |
-#       bench/window_stall_probe.sh - -- examples/startup.qbl
+# The scenarios of bench/window_stall/ read the inputs that quibel_bench_stall_inputs writes
+# into $WORK, and write their exports there:
+#   export WORK=/tmp/stall && build/release/bench/quibel_bench_stall_inputs $WORK
+#   bench/window_stall_probe.sh bench/window_stall/time_history_record.actions -- examples/startup.qbl
+#   bench/window_stall_probe.sh bench/window_stall/long_run_csv.actions -- $WORK/run600.qbl
+#   bench/window_stall_probe.sh bench/window_stall/workbook.actions -- $WORK/run40.qbl
+# Clicks are at window coordinates of the default fonts of Debian's Qt; "shot" and "windows"
+# help to find them again when a window's layout changes.
 #
 # The tools come from Debian's packages, installed here when missing (never by the build):
 # xvfb, xdotool, python3-xlib.
@@ -361,7 +361,7 @@ phase_start = time.monotonic()
 source = sys.stdin if actions_path == "-" else open(actions_path)
 ok = True
 for number, line in enumerate(source, 1):
-    line = line.strip()
+    line = os.path.expandvars(line.strip())
     if not line or line.startswith("#"):
         continue
     verb, _, rest = line.partition(" ")
