@@ -40,8 +40,9 @@
 #                        program's resident memory (and peak), and what "watch" saw
 #   shot NAME            a PNG screenshot of the whole screen (for writing the actions)
 #   windows              lists the program's windows: size, place and title
-# $NAME in an action is the environment's NAME. Each phase starts where the previous "mark" was. The script stops at the first action that
-# fails (a wait that times out), after printing the phase so far.
+# $NAME in an action is the environment's NAME. Each phase starts where the previous "mark"
+# was. The script stops at the first action that fails (a wait that times out), after printing
+# the phase so far.
 #
 # The scenarios of bench/window_stall/ read the inputs that quibel_bench_stall_inputs writes
 # into $WORK, and write their exports there:
@@ -49,6 +50,7 @@
 #   bench/window_stall_probe.sh bench/window_stall/time_history_record.actions -- examples/startup.qbl
 #   bench/window_stall_probe.sh bench/window_stall/long_run_csv.actions -- $WORK/run600.qbl
 #   bench/window_stall_probe.sh bench/window_stall/workbook.actions -- $WORK/run40.qbl
+#   bench/window_stall_probe.sh bench/window_stall/edit_after_long_run.actions -- $WORK/run600.qbl
 # Clicks are at window coordinates of the default fonts of Debian's Qt; "shot" and "windows"
 # help to find them again when a window's layout changes.
 #
