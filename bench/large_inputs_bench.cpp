@@ -62,21 +62,8 @@ using namespace quibel;
 
 namespace {
 
-// 3 million "time amplitude" lines, 0.005 s apart.
-std::string threeMillionSamples() {
-    std::string text;
-    text.reserve(3'000'000 * 24);
-    char line[64];
-    for (int i = 0; i < 3'000'000; ++i) {
-        const int n = std::snprintf(line, sizeof line, "%.3f %.6f\n", i * 0.005,
-                                    0.3 * ((i * 7919LL) % 2001 - 1000) / 1000.0);
-        text.append(line, static_cast<std::size_t>(n));
-    }
-    return text;
-}
-
 void BM_Import3MillionSamples(benchmark::State& state) {
-    const std::string text = threeMillionSamples();
+    const std::string text = bench::threeMillionSampleText();
     for (auto _ : state) {
         const SignalSamples s = ImportHistoryText(text, HistoryFileFormat::TimeAndAmplitude);
         benchmark::DoNotOptimize(s.Values.data());

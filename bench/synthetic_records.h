@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <string>
 
@@ -56,6 +57,19 @@ inline TBlocStatic startupUnderRecord(const EnvelopedSines& r,
     }
     h.Duration = r.durationS;
     return m;
+}
+
+/// 3 million "time amplitude" lines, 0.005 s apart, of amplitudes within +-0.3 g.
+inline std::string threeMillionSampleText() {
+    std::string text;
+    text.reserve(3'000'000 * 24);
+    char line[64];
+    for (int i = 0; i < 3'000'000; ++i) {
+        const int n = std::snprintf(line, sizeof line, "%.3f %.6f\n", i * 0.005,
+                                    0.3 * ((i * 7919LL) % 2001 - 1000) / 1000.0);
+        text.append(line, static_cast<std::size_t>(n));
+    }
+    return text;
 }
 
 } // namespace quibel::bench

@@ -10,11 +10,12 @@
 namespace quibel {
 
 namespace {
-std::vector<double> allocate(int n) {
+std::vector<double, ZeroedAllocator<double>> allocate(int n) {
     if (n <= 0)
         throw Error("numeric.vector_dimension");
     try {
-        return std::vector<double>(static_cast<std::size_t>(n), 0.0);
+        // Without a value: the zeros are calloc's, untouched until written.
+        return std::vector<double, ZeroedAllocator<double>>(static_cast<std::size_t>(n));
     } catch (const std::bad_alloc&) {
         throw Error("numeric.out_of_memory");
     } catch (const std::length_error&) {

@@ -1,9 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdlib>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace quibel {
+
+/// The storage of a TVector: memory from calloc, whose elements made without a value keep the
+/// zero it gave. A long vector's pages then come zeroed from the system as they are first
+/// written, instead of all being cleared when it is made: the results of a long run are made
+/// when it starts, on the window's thread, and clearing them there held it up. Only a fresh
+/// block may be "constructed" this way, so a TVector never grows its storage without a value.
+template <class T>
+struct ZeroedAllocator {
+    using value_type = T;
+    ZeroedAllocator() noexcept = default;
+    template <class U>
+    constexpr ZeroedAllocator(const ZeroedAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n) {
+        void* p = std::calloc(n, sizeof(T));
+        if (p == nullptr)
+            throw std::bad_alloc();
+        return static_cast<T*>(p);
+    }
+    void deallocate(T* p, std::size_t) noexcept { std::free(p); }
+    template <class U>
+    void construct(U*) noexcept {}
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+    friend bool operator==(const ZeroedAllocator&, const ZeroedAllocator&) noexcept { return true; }
+};
 
 /// n doubles indexed 1..n, all 0 when created. Reads outside 1..n give 0 and writes outside
 /// are ignored, so series of different lengths can be read side by side without checks.
@@ -55,7 +86,7 @@ public:
 private:
     void clampRange(int& from, int& to) const noexcept;
 
-    std::vector<double> mData;
+    std::vector<double, ZeroedAllocator<double>> mData;
 };
 
 } // namespace quibel

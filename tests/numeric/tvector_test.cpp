@@ -57,6 +57,28 @@ TEST(TVectorTest, ResizeKeepsLeadingValuesAndZeroesNewOnes) {
     EXPECT_EQ(v.get(4), 0.0);
 }
 
+// Long vectors take their zeros from fresh memory rather than clearing it; storage reused by
+// a shrink and a growth must still read 0 where it held values.
+TEST(TVectorTest, EveryLengthStartsAndGrowsWithZeros) {
+    for (int n : {1, 1000, 5'000'000}) {
+        SCOPED_TRACE(n);
+        TVector v(n);
+        const double* p = v.data();
+        int nonZero = 0;
+        for (int i = 0; i < n; ++i)
+            nonZero += p[i] != 0.0;
+        EXPECT_EQ(nonZero, 0);
+        v.fill(1.0);
+        v.resize(1);
+        v.resize(n);
+        EXPECT_EQ(v.get(1), 1.0);
+        nonZero = 0;
+        for (int i = 2; i <= n; ++i)
+            nonZero += v.get(i) != 0.0;
+        EXPECT_EQ(nonZero, 0);
+    }
+}
+
 TEST(TVectorTest, ArithmeticChecksDimensions) {
     TVector a(2), b(2), c(3);
     a.set(1, 1.0);

@@ -40,6 +40,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace quibel {
@@ -296,7 +297,7 @@ void TimeHistoryDialog::PlotHistory() {
     else
         mChart->setIdOrdinate(uiText(mLanguage, "ui.history.axis." + std::to_string(k)));
 
-    const HistoryPlot plot = PlotHistoryData(mWork);
+    HistoryPlot plot = PlotHistoryData(mWork);
     if (plot.Kind == HistoryPlot::Content::Empty) {
         mChart->clearGraph();
         mChart->setCaption(QString());
@@ -320,11 +321,13 @@ void TimeHistoryDialog::PlotHistory() {
             mLabelmax->setText(valueText(points.Values.max()));
             mLabelmin->setText(valueText(points.Values.min()));
         }
-        // A copy: the working record may change while the plot still shows it.
-        const auto n = static_cast<std::size_t>(points.size());
-        mChart->drawSeries(ChartSeries::owning(
-            std::vector<double>(points.Times.data(), points.Times.data() + n),
-            std::vector<double>(points.Values.data(), points.Values.data() + n)));
+        // The chart keeps the plot's own samples, apart from the working record, which may
+        // change while the plot still shows it; they are not copied once more (a long record's
+        // copy would double what the open dialog holds).
+        auto owned = std::make_shared<const SignalSamples>(std::move(*plot.Points));
+        const auto n = static_cast<std::size_t>(owned->size());
+        mChart->drawSeries(std::make_shared<const ChartSeries>(
+            SeriesSamples{0.0, 1.0, {owned->Values.data(), n}, {owned->Times.data(), n}}, owned));
     }
     mButtonSpectrum->setEnabled(plot.enablesSpectrum());
     mButtonProperties->setEnabled(plot.enablesSpectrum());

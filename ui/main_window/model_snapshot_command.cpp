@@ -4,14 +4,34 @@
 #include "model/model_flags.h"
 #include "model/result_series.h"
 
+#include <array>
+#include <optional>
 #include <utility>
 
 namespace quibel {
 
-TBlocStatic modelInputs(const TBlocStatic& model) {
+TBlocStatic modelInputs(TBlocStatic& model) {
+    // The result series are set aside while the rest is copied, then put back: a long run's
+    // series are hundreds of megabytes that the copy would only make to drop, on the window's
+    // thread, at every edit.
+    struct SetAside final {
+        TBlocStatic& model;
+        std::array<std::optional<TVector>, kResultSeriesCount> series;
+        explicit SetAside(TBlocStatic& m) : model(m) {
+            for (int s = 0; s < kResultSeriesCount; ++s)
+                series[static_cast<std::size_t>(s)] =
+                    std::exchange(seriesSlot(model, static_cast<ResultSeries>(s)), std::nullopt);
+        }
+        ~SetAside() {
+            for (int s = 0; s < kResultSeriesCount; ++s)
+                seriesSlot(model, static_cast<ResultSeries>(s)) =
+                    std::move(series[static_cast<std::size_t>(s)]);
+        }
+        SetAside(const SetAside&) = delete;
+        SetAside& operator=(const SetAside&) = delete;
+    };
+    const SetAside aside(model);
     TBlocStatic inputs = model;
-    for (int s = 0; s < kResultSeriesCount; ++s)
-        seriesSlot(inputs, static_cast<ResultSeries>(s)).reset();
     setFlag(inputs.ModelFlags, ModelFlag::ResultsValid, false);
     return inputs;
 }

@@ -10,8 +10,8 @@
 namespace quibel {
 
 /// The inputs of model: a copy without its result series, which belong to the run that made
-/// them and are never restored.
-TBlocStatic modelInputs(const TBlocStatic& model);
+/// them and are never restored. model is left as it was (its series are not copied).
+TBlocStatic modelInputs(TBlocStatic& model);
 
 /// One edit of the model on the undo stack: its inputs before and after. Undo and redo put
 /// one of them back into the model (keeping its file name), clear ResultsValid and call

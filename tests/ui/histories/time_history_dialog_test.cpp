@@ -290,6 +290,30 @@ TEST(TimeHistoryDialogTest, OkStoresTheCopyAndSetsTheFlagOfItsKind) {
     }
 }
 
+// The chart shows the scaled samples at their stored times, kept apart from the working copy.
+TEST(TimeHistoryDialogTest, ChartDrawsTheScaledSamplesApartFromTheWorkingCopy) {
+    Fixture f;
+    TimeHistoryRecord& r = f.model.history(HistoryKind::HorizontalAcceleration);
+    r = sampledRecord({1, 2, -3}, 0.01);
+    r.Scale = 2.0;
+    auto dlg = f.open(HistoryKind::HorizontalAcceleration);
+    const ChartSeries* series = nullptr;
+    for (const DisplayElement& e : dlg->chart().displayList().elements())
+        if (e.Kind == DisplayElementKind::Series)
+            series = e.Series.get();
+    ASSERT_NE(series, nullptr);
+    const SeriesSamples& s = series->samples();
+    ASSERT_EQ(s.values.size(), 3u);
+    const double times[] = {0.0, 0.01, 0.02};
+    const double values[] = {2.0, 4.0, -6.0};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(s.abscissa(i), times[i]);
+        EXPECT_DOUBLE_EQ(s.values[i], values[i]);
+    }
+    EXPECT_NE(s.values.data(), dlg->workingCopy().Values->data());
+    EXPECT_NE(s.times.data(), dlg->workingCopy().Times->data());
+}
+
 TEST(TimeHistoryDialogTest, CancelStoresNothing) {
     Fixture f;
     f.model.history(HistoryKind::HorizontalAcceleration) = sampledRecord({1, 2}, 0.01);
