@@ -11,44 +11,65 @@ namespace quibel {
 
 namespace {
 
-std::string alignRight(std::string s, int width) {
-    const auto w = static_cast<std::size_t>(std::max(width, 0));
-    if (s.size() < w)
-        s.insert(0, w - s.size(), ' ');
-    return s;
-}
-
-void replaceSeparator(std::string& s, char decimalSeparator) {
+// The separator of the text appended to out from position from.
+void replaceSeparator(std::string& out, std::size_t from, char decimalSeparator) {
     if (decimalSeparator != '.')
-        std::replace(s.begin(), s.end(), '.', decimalSeparator);
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), '.',
+                     decimalSeparator);
 }
 
 } // namespace
 
+void appendReportFixed(std::string& out, double value, int width, int decimals,
+                       char decimalSeparator) {
+    const std::size_t from = out.size();
+    appendFixed(out, value, decimals, width);
+    replaceSeparator(out, from, decimalSeparator);
+}
+
 std::string reportFixed(double value, int width, int decimals, char decimalSeparator) {
-    std::string s = fixedText(value, decimals, width);
-    replaceSeparator(s, decimalSeparator);
+    std::string s;
+    appendReportFixed(s, value, width, decimals, decimalSeparator);
     return s;
 }
 
-std::string reportScientific(double value, int width, int digits, char decimalSeparator) {
-    char buffer[64];
+void appendReportScientific(std::string& out, double value, int width, int digits,
+                            char decimalSeparator) {
+    char formed[64];
     const int precision = std::clamp(digits, 1, 30) - 1;
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value,
+    const auto r = std::to_chars(formed, formed + sizeof formed, value,
                                  std::chars_format::scientific, precision);
-    std::string s = r.ec == std::errc() ? std::string(buffer, r.ptr) : std::string("?");
-    // to_chars writes "1.5473200e+04"; the report's exponent has at least three digits.
-    const auto e = s.find('e');
-    if (e != std::string::npos && e + 2 <= s.size()) {
-        const std::string mantissa = s.substr(0, e);
-        const char sign = s[e + 1];
-        std::string exponent = s.substr(e + 2);
-        if (exponent.size() < 3)
-            exponent.insert(0, 3 - exponent.size(), '0');
-        s = mantissa + 'E' + sign + exponent;
+    char text[72];
+    char* end = text;
+    if (r.ec != std::errc()) {
+        *end++ = '?';
+    } else {
+        // to_chars writes "1.5473200e+04"; the report's exponent has at least three digits.
+        const char* e = std::find(formed, r.ptr, 'e');
+        if (e != r.ptr && e + 2 <= r.ptr) {
+            end = std::copy(static_cast<const char*>(formed), e, end);
+            *end++ = 'E';
+            *end++ = e[1];
+            const char* exponent = e + 2;
+            for (auto n = r.ptr - exponent; n < 3; ++n)
+                *end++ = '0';
+            end = std::copy(exponent, static_cast<const char*>(r.ptr), end);
+        } else {
+            end = std::copy(static_cast<const char*>(formed), static_cast<const char*>(r.ptr), end);
+        }
     }
-    replaceSeparator(s, decimalSeparator);
-    return alignRight(std::move(s), width);
+    if (decimalSeparator != '.')
+        std::replace(text, end, '.', decimalSeparator);
+    const auto length = end - text;
+    if (width > length)
+        out.append(static_cast<std::size_t>(width - length), ' ');
+    out.append(text, end);
+}
+
+std::string reportScientific(double value, int width, int digits, char decimalSeparator) {
+    std::string s;
+    appendReportScientific(s, value, width, digits, decimalSeparator);
+    return s;
 }
 
 std::size_t utf8Length(const std::string& s) noexcept {

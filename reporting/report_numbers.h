@@ -11,10 +11,16 @@ namespace quibel {
 
 /// "%<width>.<decimals>f".
 std::string reportFixed(double value, int width, int decimals, char decimalSeparator = '.');
+/// reportFixed appended to out, without a text of its own: for files of millions of numbers.
+void appendReportFixed(std::string& out, double value, int width, int decimals,
+                       char decimalSeparator = '.');
 
 /// "%<width>.<digits>e" of the report: digits significant digits (one before the separator),
 /// "E", the sign of the exponent and at least three exponent digits: 1.5473200E+004.
 std::string reportScientific(double value, int width, int digits, char decimalSeparator = '.');
+/// reportScientific appended to out, without a text of its own.
+void appendReportScientific(std::string& out, double value, int width, int digits,
+                            char decimalSeparator = '.');
 
 /// Number of characters (code points) of the UTF-8 text s.
 std::size_t utf8Length(const std::string& s) noexcept;

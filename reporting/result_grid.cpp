@@ -10,9 +10,7 @@
 
 namespace quibel {
 
-namespace {
-
-void appendCell(std::string& out, const GridColumn& column, int row, GridPrecision precision) {
+void AppendGridCell(std::string& out, const GridColumn& column, int row, GridPrecision precision) {
     const double value = column.values[static_cast<std::size_t>(row)];
     if (precision == GridPrecision::Full)
         appendGeneral17(out, value);
@@ -20,11 +18,9 @@ void appendCell(std::string& out, const GridColumn& column, int row, GridPrecisi
         appendFixed(out, value, column.decimals);
 }
 
-} // namespace
-
 std::string GridCellText(const GridColumn& column, int row, GridPrecision precision) {
     std::string s;
-    appendCell(s, column, row, precision);
+    AppendGridCell(s, column, row, precision);
     return s;
 }
 
@@ -69,7 +65,7 @@ std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision) {
     line([&](const GridColumn& c) { out += c.title; });
     line([&](const GridColumn& c) { out += c.unit; });
     for (int r = 0; r < grid.rows(); ++r)
-        line([&](const GridColumn& c) { appendCell(out, c, r, precision); });
+        line([&](const GridColumn& c) { AppendGridCell(out, c, r, precision); });
     return out;
 }
 

@@ -38,6 +38,8 @@ enum class GridPrecision {
 
 /// The text of a value of column (row 0-based), with "." as the decimal separator.
 std::string GridCellText(const GridColumn& column, int row, GridPrecision precision);
+/// GridCellText appended to out, without a text of its own: for exports of millions of cells.
+void AppendGridCell(std::string& out, const GridColumn& column, int row, GridPrecision precision);
 
 /// Decimals of the time column: 1 + |round(log10(SaveStep))| (0.01 s: 3, 0.001 s: 4,
 /// 0.5 s: 1). A save step that is not positive gives 3.

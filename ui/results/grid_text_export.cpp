@@ -22,6 +22,18 @@ std::string quoted(const std::string& cell, char delimiter) {
     return s + '"';
 }
 
+// The text of sample row of column, appended to out with decimalSeparator, as GridSheetText
+// gives it; nothing past the column's last value.
+void appendNumber(std::string& out, const GridColumn& column, int row, char decimalSeparator) {
+    if (row >= static_cast<int>(column.values.size()))
+        return;
+    const std::size_t from = out.size();
+    AppendGridCell(out, column, row, GridPrecision::Grid);
+    if (decimalSeparator != '.')
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), '.',
+                     decimalSeparator);
+}
+
 int columnCount(const ResultGrid& grid) noexcept {
     return static_cast<int>(grid.columns.size());
 }
@@ -56,10 +68,16 @@ TextRows GridDelimitedRows(const ResultGrid& grid, char delimiter, char decimalS
     return {static_cast<std::size_t>(GridSheetRows(grid)),
             [&grid, delimiter, decimalSeparator](std::size_t line, std::string& out) {
                 const int r = static_cast<int>(line);
+                // A number needs no quotes unless its separator is the delimiter.
+                const bool plainNumbers = r >= 2 && decimalSeparator != delimiter;
                 for (int c = 0; c < columnCount(grid); ++c) {
                     if (c > 0)
                         out += delimiter;
-                    out += quoted(GridSheetText(grid, r, c, decimalSeparator), delimiter);
+                    if (plainNumbers)
+                        appendNumber(out, grid.columns[static_cast<std::size_t>(c)], r - 2,
+                                     decimalSeparator);
+                    else
+                        out += quoted(GridSheetText(grid, r, c, decimalSeparator), delimiter);
                 }
                 out += "\r\n";
             }};

@@ -89,11 +89,11 @@ TextRows ResultsCsvRows(const TBlocStatic& model, Language language, char decima
                     return;
                 }
                 const int k = static_cast<int>(line);
-                out += reportFixed((k - 1) * interval, 12, 5, decimalSeparator);
+                appendReportFixed(out, (k - 1) * interval, 12, 5, decimalSeparator);
                 for (const CsvColumn& c : columns) {
                     const std::optional<TVector>& s = seriesSlot(model, c.series);
                     out += ';';
-                    out += reportScientific(s ? s->get(k) : 0.0, 15, 7, decimalSeparator);
+                    appendReportScientific(out, s ? s->get(k) : 0.0, 15, 7, decimalSeparator);
                 }
                 out += kLineEnd;
             }};
