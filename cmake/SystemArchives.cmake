@@ -5,7 +5,8 @@
 # relocates at its start costs a noticeable share of that.
 function(quibel_link_archive target scope name)
   find_library(QUIBEL_ARCHIVE_${name} NAMES lib${name}.a)
-  if(QUIBEL_ARCHIVE_${name})
+  # Sanitized builds keep the shared libraries, whose known leaks the suppressions name.
+  if(QUIBEL_ARCHIVE_${name} AND NOT QUIBEL_SANITIZE)
     target_link_libraries(${target} ${scope} ${QUIBEL_ARCHIVE_${name}})
   else()
     target_link_libraries(${target} ${scope} ${ARGN})
