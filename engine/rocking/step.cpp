@@ -79,13 +79,16 @@ RockingStep::RockingStep(const RunContext& context)
                  historyPosition(context.model, HistoryKind::HorizontalForce, true),
                  historyPosition(context.model, HistoryKind::VerticalForce, false)) {
     mAddedMassW = StaticAddedMass(mLoads);
+    mToPercent = mLoads.cosBeta / mLoads.si.B * 100.0;
     mEu = context.model.Eu;
     mEd = context.model.Ed;
 }
 
 RockingStepLoads RockingStep::loadsOf(const StepInput& input) const noexcept {
     RockingStepLoads loads;
-    const StaticThrust thrust = StaticHydrostaticThrust(mLoads, input.ground.av);
+    const double av = input.ground.av;
+    const StaticThrust& thrust =
+        mThrust.get({av}, [&] { return StaticHydrostaticThrust(mLoads, av); });
     loads.hydroThrust = thrust.force;
     loads.hydroArm = thrust.arm;
     loads.addedMassW = mAddedMassW;
@@ -102,7 +105,7 @@ SafetyFactors RockingStep::restFactors(const StepInput& input) const {
     const MomentSums toe = equations.restMomentsToe(ag, av);
     const double normal = equations.normalForce(ag, av);
     const double resultantArm = normal == 0.0 ? 0.0 : heel.total() / normal;
-    const double toPercent = mLoads.cosBeta / mLoads.si.B * 100.0;
+    const double toPercent = mToPercent;
     SafetyFactors factors;
     factors.overturning = finiteOr(restFactor(heel, toe), kMaxOverturningFactor);
     factors.resultantPosition = normal == 0.0 ? 50.0 : finiteOr(resultantArm * toPercent, 50.0);
@@ -173,11 +176,19 @@ void RockingStep::setStateEnergies(RockingMotion motion, const RockingState& s,
     energy.E2 = finiteOr(groundKinetic + relativeKinetic, energy.E2);
 }
 
+RockingStep::Trig RockingStep::sinCosOf(double theta) const noexcept {
+    return mSinCos.get({theta}, [theta] {
+        Trig t;
+        t.s = std::sin(theta);
+        t.c = std::cos(theta);
+        return t;
+    });
+}
+
 RockingStep::Trig RockingStep::trigAt(double theta, double av) const noexcept {
     Trig t;
     if (theta != 0.0) {
-        t.s = std::sin(theta);
-        t.c = std::cos(theta);
+        t = sinCosOf(theta);
         t.water = RockingWaterMoment(mLoads, theta, t.s, t.c, av);
     }
     return t;
@@ -298,9 +309,12 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     if (motion != RockingMotion::AtRest && wrongSide(pivotOf(motion), s.theta))
         control.fail(convergenceMessage());
 
+    // The sine and cosine of the start, which the last step formed for its end.
+    const Trig startTrig = previous.theta != 0.0 ? sinCosOf(previous.theta) : Trig{};
+
     // 7, 9. Overturning safety factor and position of the resultant.
     const Trig end = trigAt(s.theta, av);
-    const double toPercent = mLoads.cosBeta / mLoads.si.B * 100.0;
+    const double toPercent = mToPercent;
     double overturning;
     double position;
     if (motion == RockingMotion::AtRest) {
@@ -338,11 +352,6 @@ void RockingStep::step(const StepInput& input, const BlockMotion& previous, Bloc
     accumulate(energy.E0, groundWork);
     if (first.end.theta != first.theta0 && (rocking || impact)) {
         // The motion about the pivot the step began with (up to the impact, if any).
-        Trig startTrig; // only its sine and cosine are needed
-        if (previous.theta != 0.0) {
-            startTrig.s = std::sin(previous.theta);
-            startTrig.c = std::cos(previous.theta);
-        }
         const Trig firstEnd = impact ? trigAt(first.end.theta, integrator.avAt(first.t1)) : end;
         addWork(first, integrator, startTrig, firstEnd, energy);
     }

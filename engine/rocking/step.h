@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/loads/hydrostatic_loads.h"
 #include "engine/rocking/body.h"
 #include "engine/rocking/equations.h"
 #include "engine/rocking/integration.h"
 #include "engine/rocking/motion_state.h"
 #include "engine/run/analysis_step.h"
+#include "numeric/last_call.h"
 
 namespace quibel {
 
@@ -68,6 +70,9 @@ private:
         double water = 0.0; ///< kN·m
     };
     Trig trigAt(double theta, double av) const noexcept;
+    /// sin and cos of theta; a step begins where the last one ended, so each rotation's are
+    /// formed once.
+    Trig sinCosOf(double theta) const noexcept;
     /// Step 1: the static thrust and the moments of the force histories of input.
     RockingStepLoads loadsOf(const StepInput& input) const noexcept;
     void writeDebugLoads(const StepInput& input, const BlockMotion& previous);
@@ -83,7 +88,12 @@ private:
     DebugLine* mDebug;
     RockingBody mBody;
     RockingEquations mEquations;
-    double mAddedMassW = 0.0;     ///< t, fixed for the run
+    double mAddedMassW = 0.0; ///< t, fixed for the run
+    double mToPercent = 0.0;  ///< cos(beta) / B x 100: arm to position along the base, %/m
+    /// The static thrust for the last vertical acceleration: for every step of a run without
+    /// vertical ground motion.
+    mutable LastCall<StaticThrust, 1> mThrust;
+    mutable LastCall<Trig, 1> mSinCos;
     double mEu = 0.0;             ///< restitution of an upstream impact (toe rocking ends)
     double mEd = 0.0;             ///< restitution of a downstream impact (heel rocking ends)
     double mLastMomentUp = 0.0;   ///< kN·m, for the debug columns

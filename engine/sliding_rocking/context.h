@@ -3,8 +3,10 @@
 
 #include "engine/loads/hydrodynamic_loads.h"
 #include "engine/loads/load_model.h"
+#include "engine/loads/water_loads.h"
 #include "engine/sliding_rocking/kinematics.h"
 #include "model/project_record.h"
+#include "numeric/last_call.h"
 
 namespace quibel {
 
@@ -31,6 +33,15 @@ struct SlidingRockingContext final {
     double sinBeta = 0.0;
     /// Options.NewmarkBeta = 1: constant average acceleration; otherwise linear acceleration.
     bool constantAverage = false;
+
+    /// WaterLoads(loads, theta, u, av). The step asks for it several times with the same
+    /// arguments (and, for a block at rest, at every step), so the last result is kept.
+    WaterLoadsResult water(double theta, double u, double av) const noexcept {
+        return mWater.get({theta, u, av}, [&] { return WaterLoads(loads, theta, u, av); });
+    }
+
+private:
+    mutable LastCall<WaterLoadsResult, 3> mWater;
 };
 
 } // namespace quibel

@@ -115,7 +115,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, ground.ag, s.a);
     const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha);
-    const WaterLoadsResult wl = WaterLoads(c.loads, s.theta, s.u, ground.av);
+    const WaterLoadsResult wl = c.water(s.theta, s.u, ground.av);
     start.setHydrodynamic(trans.load, rot);
     start.setWater(wl);
 

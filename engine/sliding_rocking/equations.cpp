@@ -37,7 +37,7 @@ void PlaneForces(const SlidingRockingContext& c, SlidingRockingState& s) noexcep
     const double sumFh = c.pivots.sumFh(s.Fh);
     const double sumFv = c.pivots.sumFv(s.Fv);
 
-    const WaterLoadsResult wl = WaterLoads(c.loads, s.theta, s.u, s.av1);
+    const WaterLoadsResult wl = c.water(s.theta, s.u, s.av1);
     s.hydroThrust = wl.Fx;
     const TranslationalLoad trans =
         TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, s.ag1, s.a);
@@ -76,7 +76,7 @@ double RockingAcceleration(const SlidingRockingContext& c, SlidingRockingState& 
                            double av, double ag, double u, double theta) noexcept {
     const bool heel = mode == MotionMode::RockingUS;
     const MassProperties& mp = PivotMassProperties(c, s, heel, u);
-    const WaterLoadsResult wl = WaterLoads(c.loads, theta, u, av);
+    const WaterLoadsResult wl = c.water(theta, u, av);
     const ForceLoads fl =
         heel ? c.pivots.HeelForceLoads(u, s.Fh, s.Fv) : c.pivots.ToeForceLoads(u, s.Fh, s.Fv);
     const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, theta, -1.0);
@@ -115,7 +115,7 @@ CoupledSolution coupledWithFriction(const SlidingRockingContext& c, SlidingRocki
     const MassProperties& mp = PivotMassProperties(c, s, heel, u);
     const ForceLoads fl =
         heel ? c.pivots.HeelForceLoads(u, s.Fh, s.Fv) : c.pivots.ToeForceLoads(u, s.Fh, s.Fv);
-    const WaterLoadsResult wl = WaterLoads(c.loads, theta, u, av);
+    const WaterLoadsResult wl = c.water(theta, u, av);
     const double Mw = heel ? wl.momentHeel : wl.momentToe;
     const double M = mp.Mass, R = mp.Radius;
     const double cb = c.cosBeta, sb = c.sinBeta;

@@ -144,7 +144,7 @@ MassProperties PivotKinematics::HeelMassProperties(double u) const noexcept {
     heelShift(u, dX, dY);
     if (dX == 0.0 && dY == 0.0)
         return mHeelAtRest;
-    return heelProperties(dX, dY);
+    return mHeelShifted.get({dX, dY}, [&] { return heelProperties(dX, dY); });
 }
 
 MassProperties PivotKinematics::ToeMassProperties(double u) const noexcept {
@@ -152,7 +152,7 @@ MassProperties PivotKinematics::ToeMassProperties(double u) const noexcept {
     toeShift(u, dX, dY);
     if (dX == 0.0 && dY == 0.0)
         return mToeAtRest;
-    return toeProperties(dX, dY);
+    return mToeShifted.get({dX, dY}, [&] { return toeProperties(dX, dY); });
 }
 
 template <class Arm>

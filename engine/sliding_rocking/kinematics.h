@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/project_record.h"
+#include "numeric/last_call.h"
 
 #include <vector>
 
@@ -41,7 +42,8 @@ struct ForceLoads final {
 ///
 /// Built once per run from the model: the added masses and forces that act on the block
 /// (OnBlock, and only when HasMasses / HasForces are set) and the points of the two force
-/// histories are picked then. The model must not change while the object is used.
+/// histories are picked then. The model must not change while the object is used, and one
+/// object serves one run at a time (it keeps the last shifted properties it formed).
 class PivotKinematics final {
 public:
     explicit PivotKinematics(const TBlocStatic& model);
@@ -107,6 +109,9 @@ private:
     // About the heel and toe themselves (no shift): the common case, worked out once.
     MassProperties mHeelAtRest;
     MassProperties mToeAtRest;
+    // About shifted pivots: a block that slid and stopped asks for the same ones at every step.
+    mutable LastCall<MassProperties, 2> mHeelShifted;
+    mutable LastCall<MassProperties, 2> mToeShifted;
 };
 
 /// The heel and toe mass properties of a model at sliding displacement u (m), for the result

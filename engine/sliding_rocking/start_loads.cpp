@@ -19,7 +19,7 @@ StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState
     l.MvUS = fUS.MomentV;
     l.MhDS = fDS.MomentH;
     l.MvDS = fDS.MomentV;
-    const WaterLoadsResult wl = WaterLoads(c.loads, s.theta0, s.u0, s.av1);
+    const WaterLoadsResult wl = c.water(s.theta0, s.u0, s.av1);
     l.setWater(wl);
     s.hydroThrust = wl.Fx;
     const TranslationalLoad trans =
