@@ -6,6 +6,7 @@
 // the friction angles, as an incremental dynamic analysis does. The wall time is what counts: run
 // with
 // --benchmark_filter and compare the two rows.
+#include "bench/limit_loop.h"
 #include "cli/batch/command.h"
 #include "model/model_flags.h"
 #include "model/project_file.h"
@@ -83,8 +84,12 @@ void BM_BatchSlidingCases(benchmark::State& state) {
     }
     // On a shared machine the wall time depends on what else runs; the processor time of a
     // batch divided by its jobs is the wall time it would take alone.
-    state.counters["cpu_s"] =
+    const double cpu =
         (processSeconds() - processorStart) / static_cast<double>(state.iterations());
+    state.counters["cpu_s"] = cpu;
+    // The processor time per integration step of the whole batch, reading, summary and
+    // threads included, against the limit loop: 200 000 steps a case.
+    quibel::bench::setLimitCounters(state, cpu, 200'000.0 * caseCount);
     state.counters["cases"] = caseCount;
     state.counters["cases_per_s"] = benchmark::Counter(
         caseCount * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
