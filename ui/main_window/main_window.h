@@ -4,6 +4,7 @@
 #include "model/enums.h"
 #include "model/project_record.h"
 #include "ui/main_window/main_window_command_table.h"
+#include "ui/main_window/model_snapshot_command.h"
 #include "ui/main_window/progress_dialog.h"
 #include "ui/main_window/recent_files.h"
 
@@ -148,7 +149,7 @@ private:
     void modelEdited(std::string_view labelKey);
     /// A model read, made new or restored by undo is where the undo history starts.
     void restartUndo();
-    void editUndoneOrRedone();
+    void editUndoneOrRedone(const ModelSnapshot& restored);
     void updateUndoCommands();
     void chartZoomPan();
     void chartMouseMove(bool inChart, double x, double y);
@@ -190,7 +191,7 @@ private:
     std::unique_ptr<QPrinter> mPrinter;
     std::optional<ReportRunLog> mLastRun; ///< the last run past its checks, for the report
     QUndoStack* mUndoStack = nullptr;
-    TBlocStatic mCommitted; ///< the inputs the last edit left, the "before" of the next
+    ModelSnapshot mCommitted; ///< the inputs the last edit left, the "before" of the next
 
     ChartWidget* mChart = nullptr;
     QComboBox* mUnitSelector = nullptr;

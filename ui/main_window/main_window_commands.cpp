@@ -38,22 +38,22 @@ void MainWindow::redrawSection(bool fullView) {
 
 void MainWindow::modelEdited(std::string_view labelKey) {
     setModelSaved(false);
-    TBlocStatic after = modelInputs(mState.Model);
-    mUndoStack->push(new ModelSnapshotCommand(mState.Model, std::move(mCommitted), after,
-                                              text(labelKey).remove(QLatin1Char('&')),
-                                              [this] { editUndoneOrRedone(); }));
+    ModelSnapshot after = modelSnapshot(mState.Model);
+    mUndoStack->push(new ModelSnapshotCommand(
+        mState.Model, std::move(mCommitted), after, text(labelKey).remove(QLatin1Char('&')),
+        [this](const ModelSnapshot& restored) { editUndoneOrRedone(restored); }));
     mCommitted = std::move(after);
     updateResultCommands();
 }
 
 void MainWindow::restartUndo() {
     mUndoStack->clear();
-    mCommitted = modelInputs(mState.Model);
+    mCommitted = modelSnapshot(mState.Model);
     updateUndoCommands();
 }
 
-void MainWindow::editUndoneOrRedone() {
-    mCommitted = modelInputs(mState.Model);
+void MainWindow::editUndoneOrRedone(const ModelSnapshot& restored) {
+    mCommitted = restored;
     setModelSaved(false);
     showUnitSystem();
     updateResultCommands();

@@ -36,9 +36,13 @@ TBlocStatic modelInputs(TBlocStatic& model) {
     return inputs;
 }
 
-ModelSnapshotCommand::ModelSnapshotCommand(TBlocStatic& model, TBlocStatic before,
-                                           TBlocStatic after, const QString& text,
-                                           std::function<void()> applied)
+ModelSnapshot modelSnapshot(TBlocStatic& model) {
+    return std::make_shared<const TBlocStatic>(modelInputs(model));
+}
+
+ModelSnapshotCommand::ModelSnapshotCommand(TBlocStatic& model, ModelSnapshot before,
+                                           ModelSnapshot after, const QString& text,
+                                           Applied applied)
     : QUndoCommand(text), mModel(model), mBefore(std::move(before)), mAfter(std::move(after)),
       mApplied(std::move(applied)) {}
 
@@ -54,12 +58,12 @@ void ModelSnapshotCommand::redo() {
     restore(mAfter);
 }
 
-void ModelSnapshotCommand::restore(const TBlocStatic& snapshot) {
+void ModelSnapshotCommand::restore(const ModelSnapshot& snapshot) {
     const std::string fileName = mModel.FileName;
-    mModel = snapshot;
+    mModel = *snapshot;
     mModel.FileName = fileName;
     if (mApplied)
-        mApplied();
+        mApplied(snapshot);
 }
 
 } // namespace quibel
