@@ -76,6 +76,8 @@ struct TBlocStatic final {
     const TimeHistoryRecord& history(HistoryKind k) const {
         return Histories[static_cast<std::size_t>(k)];
     }
+
+    bool operator==(const TBlocStatic&) const = default;
 };
 
 /// The model the program starts with (a 398 t block, 20 m high and 16 m wide, in a 30 m dam

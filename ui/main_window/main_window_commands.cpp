@@ -39,6 +39,10 @@ void MainWindow::redrawSection(bool fullView) {
 void MainWindow::modelEdited(std::string_view labelKey) {
     setModelSaved(false);
     ModelSnapshot after = modelSnapshot(mState.Model);
+    // A dialog closed with OK and nothing changed leaves the inputs as they were: the edit
+    // shares them instead of holding a second copy of a record of millions of samples.
+    if (mCommitted && *after == *mCommitted)
+        after = mCommitted;
     mUndoStack->push(new ModelSnapshotCommand(
         mState.Model, std::move(mCommitted), after, text(labelKey).remove(QLatin1Char('&')),
         [this](const ModelSnapshot& restored) { editUndoneOrRedone(restored); }));
