@@ -40,8 +40,17 @@ struct SlidingRockingContext final {
         return mWater.get({theta, u, av}, [&] { return WaterLoads(loads, theta, u, av); });
     }
 
+    /// TranslationalHydrodynamicLoad(loads, u, theta, a1, a2), kept for the last arguments as
+    /// water() is: the start and the end of a step at rest ask for the same.
+    TranslationalLoad translational(double u, double theta, double a1, double a2) const noexcept {
+        return mTranslational.get({u, theta, a1, a2}, [&] {
+            return TranslationalHydrodynamicLoad(loads, u, theta, a1, a2);
+        });
+    }
+
 private:
     mutable LastCall<WaterLoadsResult, 3> mWater;
+    mutable LastCall<TranslationalLoad, 4> mTranslational;
 };
 
 } // namespace quibel

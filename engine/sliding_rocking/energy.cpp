@@ -112,8 +112,7 @@ void UpdateEnergyTerms(const SlidingRockingContext& c, const SlidingRockingState
     energy.E6 += s.E;
 
     // Loads at the end state.
-    const TranslationalLoad trans =
-        TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, ground.ag, s.a);
+    const TranslationalLoad trans = c.translational(s.u, s.theta, ground.ag, s.a);
     const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha);
     const WaterLoadsResult wl = c.water(s.theta, s.u, ground.av);
     start.setHydrodynamic(trans.load, rot);

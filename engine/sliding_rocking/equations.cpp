@@ -39,8 +39,7 @@ void PlaneForces(const SlidingRockingContext& c, SlidingRockingState& s) noexcep
 
     const WaterLoadsResult wl = c.water(s.theta, s.u, s.av1);
     s.hydroThrust = wl.Fx;
-    const TranslationalLoad trans =
-        TranslationalHydrodynamicLoad(c.loads, s.u, s.theta, s.ag1, s.a);
+    const TranslationalLoad trans = c.translational(s.u, s.theta, s.ag1, s.a);
     s.addedMassW = trans.addedMass;
     const double fhd = trans.load.force;
     const double frot = RotationalHydrodynamicLoad(c.rotational, s.theta, s.alpha).force;
@@ -80,8 +79,7 @@ double RockingAcceleration(const SlidingRockingContext& c, SlidingRockingState& 
     const ForceLoads fl =
         heel ? c.pivots.HeelForceLoads(u, s.Fh, s.Fv) : c.pivots.ToeForceLoads(u, s.Fh, s.Fv);
     const FaceLoad rot = RotationalHydrodynamicLoad(c.rotational, theta, -1.0);
-    const TranslationalLoad trans =
-        TranslationalHydrodynamicLoad(c.loads, u, theta, ag, heel ? s.a0 : 0.0);
+    const TranslationalLoad trans = c.translational(u, theta, ag, heel ? s.a0 : 0.0);
     s.addedMassW = trans.addedMass;
 
     const double MR = mp.Mass * mp.Radius;
@@ -121,7 +119,7 @@ CoupledSolution coupledWithFriction(const SlidingRockingContext& c, SlidingRocki
     const double cb = c.cosBeta, sb = c.sinBeta;
 
     // Added mass of the water and its pivot moment for a unit face acceleration.
-    const TranslationalLoad unit = TranslationalHydrodynamicLoad(c.loads, u, 0.0, -1.0, 0.0);
+    const TranslationalLoad unit = c.translational(u, 0.0, -1.0, 0.0);
     s.addedMassW = unit.addedMass;
     const double mh = unit.load.force;
     const double Ph = heel ? unit.load.momentHeel : unit.load.momentToe;

@@ -77,7 +77,7 @@ void LinearDisplacement(SlidingRockingState& s, double span) noexcept {
 void SlidingNewmarkStep(const SlidingRockingContext& c, SlidingRockingState& s,
                         double span) noexcept {
     span = nonNegative(span);
-    const TranslationalLoad water = TranslationalHydrodynamicLoad(c.loads, s.u0, 0.0, 0.0, -1.0);
+    const TranslationalLoad water = c.translational(s.u0, 0.0, 0.0, -1.0);
     s.addedMassW = water.addedMass;
     const double mh = water.addedMass;
     const double M = PivotMassProperties(c, s, true, s.u0).Mass;

@@ -22,8 +22,7 @@ StartLoads ComputeStartLoads(const SlidingRockingContext& c, SlidingRockingState
     const WaterLoadsResult wl = c.water(s.theta0, s.u0, s.av1);
     l.setWater(wl);
     s.hydroThrust = wl.Fx;
-    const TranslationalLoad trans =
-        TranslationalHydrodynamicLoad(c.loads, s.u0, s.theta0, s.ag1, 0.0);
+    const TranslationalLoad trans = c.translational(s.u0, s.theta0, s.ag1, 0.0);
     s.addedMassW = trans.addedMass;
     l.setHydrodynamic(trans.load, RotationalHydrodynamicLoad(c.rotational, s.theta0, s.alpha0));
     return l;
