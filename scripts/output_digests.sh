@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints a SHA-256 digest of everything quibel-cli writes for a fixed set of inputs: every
 # project under examples/ and tests/data/, each run as the three analysis kinds, with
-# run --precision full, report (both languages), spectrum, info and batch (summaries without
-# their run-time column). Comparing the
+# run --precision full, the debug file of run --debug, report (both languages), spectrum, info
+# and batch (summaries without their run-time column). Comparing the
 # output before and after a change shows whether that change altered any result.
 #   scripts/output_digests.sh [BUILD_DIR] > digests.txt
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build/release}"
+build="$(cd "${1:-$root/build/release}" && pwd)"
 cli="$build/cli/quibel-cli"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -49,6 +49,10 @@ for p in "${projects[@]}"; do
     [ -f "$case" ] || continue
     digest "run full $name k$kind" "$cli" run "$case" --precision full --on-question continue
     digest "run grid $name k$kind" "$cli" run "$case" --on-question continue
+    # The debug file every step writes, from a run in a folder of its own.
+    mkdir -p "$work/debug" && rm -f "$work/debug/debug.csv"
+    digest "debug $name k$kind" bash -c "cd '$work/debug' && '$cli' run '$case' --debug \
+      --on-question continue >/dev/null 2>&1; echo rc=\$?; cat debug.csv 2>/dev/null"
     digest "report-en $name k$kind" "$cli" report "$case"
     digest "report-fr $name k$kind" "$cli" report "$case" --lang fr
     csv="$work/cases/$name-k$kind.csv"

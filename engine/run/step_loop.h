@@ -54,9 +54,14 @@ public:
         // Without a vertical history the vertical ground motion is 0 at every step: its
         // integration would only add zeros.
         const bool vertical = mVerticalAcc.source() != HistorySource::Undefined;
-        const std::int64_t done = mHost.canRequestStop()
-                                      ? (vertical ? steps<true, true>() : steps<false, true>())
-                                      : (vertical ? steps<true, false>() : steps<false, false>());
+        const bool polled = mHost.canRequestStop();
+        std::int64_t done = 0;
+        if (mDebug != nullptr)
+            done = vertical ? steps<true, true, true>() : steps<false, true, true>();
+        else if (polled)
+            done = vertical ? steps<true, true, false>() : steps<false, true, false>();
+        else
+            done = vertical ? steps<true, false, false>() : steps<false, false, false>();
         mHost.stepsDone(mExtremes);
         if (mPosition != 0)
             mHost.progress(0);
@@ -68,7 +73,11 @@ private:
     // registers from one step to the next; the calls receive copies. Polled: whether the host
     // is asked for a stop (every kStopPollSteps steps: a call between every two steps would
     // cost more than the sliding step itself, its registers saved and restored around it).
-    template <bool Vertical, bool Polled>
+    // Debug: whether the steps write the debug file's columns. Without it the writing is
+    // compiled out of the loop: the mere presence of its calls in the loop, even untaken,
+    // makes the compiler keep the state of the steps where the calls cannot clobber it, which
+    // costs the sliding step about a tenth of its time. A debug run is always polled.
+    template <bool Vertical, bool Polled, bool Debug>
     std::int64_t steps() {
         StepState st;
         st.input = mInput;
@@ -86,7 +95,7 @@ private:
             formGroundAhead<Vertical>(done + 1, n, st.input.dt, ahead);
             for (std::int64_t k = 0; going && k < n; ++k) {
                 const std::int64_t s = done + 1;
-                makeStep<Vertical>(s, st, ahead.ag[k], ahead.av[k]);
+                makeStep<Vertical, Debug>(s, st, ahead.ag[k], ahead.av[k]);
                 done = s;
                 if (++count == mLength.ratio) {
                     count = 0;
@@ -145,7 +154,7 @@ private:
     }
 
     // Step s under the ground accelerations ag and av of its end.
-    template <bool Vertical>
+    template <bool Vertical, bool Debug>
     [[gnu::always_inline]] void makeStep(std::int64_t s, StepState& st, double ag, double av) {
         StepInput& input = st.input;
         const double dt = input.dt;
@@ -157,9 +166,17 @@ private:
             advanceHorizontalGroundMotion(input.ground, ag, dt);
         input.Fh = mForces.horizontal(t);
         input.Fv = mForces.vertical(t);
-        if (mDebug)
+        if constexpr (Debug) {
             writeDriverColumns(*mDebug, StepInput(input));
-        mStep.step(input, st.previous, st.next, st.energy, st.factors, mControl);
+            mStep.step(input, st.previous, st.next, st.energy, st.factors, mControl);
+        } else if constexpr (requires {
+                                 mStep.stepWithoutDebug(input, st.previous, st.next, st.energy,
+                                                        st.factors, mControl);
+                             }) {
+            mStep.stepWithoutDebug(input, st.previous, st.next, st.energy, st.factors, mControl);
+        } else {
+            mStep.step(input, st.previous, st.next, st.energy, st.factors, mControl);
+        }
         st.extremes.add(
             {st.next.u * mLengthBack, st.next.theta, st.factors.sliding, st.factors.overturning});
     }

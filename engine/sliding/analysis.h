@@ -30,6 +30,13 @@ public:
                                      RunControl& control) override {
         mStep->step(input, previous, next, energy, factors, control);
     }
+    /// step() in a run without a debug file, its columns compiled out (see StepLoop).
+    [[gnu::always_inline]] void stepWithoutDebug(const StepInput& input,
+                                                 const BlockMotion& previous, BlockMotion& next,
+                                                 EnergyTerms& energy, SafetyFactors& factors,
+                                                 RunControl& control) {
+        mStep->step<false>(input, previous, next, energy, factors, control);
+    }
     std::int64_t runSteps(const StepLoopParts& parts) override;
     /// The factor of a step from rest that the block does not leave (resistance over load).
     SafetyFactors restFactors(const StepInput& atStart) const override;

@@ -67,6 +67,8 @@ public:
     /// A block stuck on the plane, with the constants of the run's context.
     explicit SlidingStep(const RunContext& context);
 
+    /// One step; with Debug false it writes no debug columns whatever the context said.
+    template <bool Debug = true>
     void step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
               EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept;
 
@@ -101,17 +103,17 @@ inline double safetyFactor(double resistance, double load) noexcept {
 
 // The step is defined here so that the run's loop, instantiated in another file, calls it
 // inline and keeps the block's state in registers.
-[[gnu::always_inline]] inline void SlidingStep::step(const StepInput& input,
-                                                     const BlockMotion& previous, BlockMotion& next,
-                                                     EnergyTerms& energy, SafetyFactors& factors,
-                                                     RunControl& control) noexcept {
+template <bool Debug>
+[[gnu::always_inline]] inline void
+SlidingStep::step(const StepInput& input, const BlockMotion& previous, BlockMotion& next,
+                  EnergyTerms& energy, SafetyFactors& factors, RunControl& control) noexcept {
     (void)control; // a sliding step neither asks nor fails
     const SlidingSetup& setup = mSetup;
     const GroundMotion& ground = input.ground;
     const double Fh = input.Fh;
     const double Fv = input.Fv;
     const double dt = input.dt;
-    DebugLine* debug = mDebug;
+    DebugLine* debug = Debug ? mDebug : nullptr;
     double& SF = factors.sliding;
     const LoadModel& loads = setup.loads;
     const double sb = loads.sinBeta;
