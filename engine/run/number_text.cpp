@@ -28,28 +28,65 @@ constexpr double kPowersOfTen[kIntegerDecimals + 1] = {1e0,  1e1,  1e2,  1e3,  1
                                                        1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
 
-// The count last digits of v, zeros in front, written backwards so that they end at end;
-// returns their first.
-char* writeDigitsBackwards(char* end, std::uint64_t v, int count) {
-    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
-                                     "25262728293031323334353637383940414243444546474849"
-                                     "50515253545556575859606162636465666768697071727374"
-                                     "75767778798081828384858687888990919293949596979899";
-    for (; count >= 2; count -= 2, v /= 100) {
-        end -= 2;
-        std::memcpy(end, kPairs + 2 * (v % 100), 2);
-    }
-    if (count == 1)
-        *--end = static_cast<char>('0' + v % 10);
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324"
+                               "25262728293031323334353637383940414243444546474849"
+                               "50515253545556575859606162636465666768697071727374"
+                               "75767778798081828384858687888990919293949596979899";
+
+// The four digits of r < 10000, written so that they end at end; returns their first.
+char* writeFourDigits(char* end, std::uint32_t r) {
+    end -= 4;
+    std::memcpy(end, kDigitPairs + 2 * (r / 100), 2);
+    std::memcpy(end + 2, kDigitPairs + 2 * (r % 100), 2);
     return end;
 }
 
-// The number of decimal digits of v, at least one.
-int digitCount(std::uint64_t v) {
-    int n = 1;
-    for (; v >= 10; v /= 10)
-        ++n;
-    return n;
+// Splits off the last four digits of v: v becomes v / 10000, the digits are returned. Four
+// digits a step, so that the chain of divisions from one step to the next (each a
+// multiplication by the constant's inverse) is half as long as two at a time.
+std::uint32_t takeFour(std::uint64_t& v) {
+    const std::uint64_t q = v / 10000;
+    const auto r = static_cast<std::uint32_t>(v - q * 10000);
+    v = q;
+    return r;
+}
+
+// The count last digits of v, zeros in front, written backwards so that they end at end and
+// taken off v; returns their first. Dividing by constants is a multiplication, where splitting
+// v at a power of ten chosen at run time would be a division.
+char* takeDigitsBackwards(char* end, std::uint64_t& v, int count) {
+    for (; count >= 4; count -= 4)
+        end = writeFourDigits(end, takeFour(v));
+    if (count >= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+        v /= 100;
+        count -= 2;
+    }
+    if (count == 1) {
+        *--end = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+    return end;
+}
+
+// All the digits of v, at least one, written backwards so that they end at end; returns their
+// first.
+char* writeDigitsBackwards(char* end, std::uint64_t v) {
+    while (v >= 10000)
+        end = writeFourDigits(end, takeFour(v));
+    if (v >= 100) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+        v /= 100;
+    }
+    if (v >= 10) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * v, 2);
+    } else {
+        *--end = static_cast<char>('0' + v);
+    }
+    return end;
 }
 
 // Fixed notation through one integer, the value scaled by 10^decimals and rounded: a few times
@@ -75,14 +112,12 @@ char* fixedByInteger(char* end, double value, int decimals) {
     const double fraction = product - whole;
     if (std::fabs(fraction - 0.5) <= std::fabs(error))
         return nullptr;
-    const auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
-    const auto unit = static_cast<std::uint64_t>(scale);
+    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
     // The digits from the last one backwards, two at a time, then the sign.
-    char* first = writeDigitsBackwards(end, digits % unit, decimals);
+    char* first = takeDigitsBackwards(end, digits, decimals);
     if (decimals > 0)
         *--first = '.';
-    const std::uint64_t units = digits / unit;
-    first = writeDigitsBackwards(first, units, digitCount(units));
+    first = writeDigitsBackwards(first, digits);
     if (std::signbit(value))
         *--first = '-';
     return first;
