@@ -12,8 +12,9 @@ namespace quibel {
 
 /// What every operation of the sliding-and-rocking analysis reads, fixed for a run: the load
 /// model (SI copies, plane angles, options), the pivot kinematics, the friction and
-/// restitution coefficients. Built from the model at the start of a run; the model must not
-/// change while it is used.
+/// restitution coefficients. Built from the model at the start of a run; neither the model nor
+/// the members here may change while it is used (water() and translational() keep their last
+/// results), and one context serves one run at a time.
 struct SlidingRockingContext final {
     /// loads: the load model of the run (MakeLoadModel of the model's SI copies).
     SlidingRockingContext(const TBlocStatic& model, const LoadModel& loads);
