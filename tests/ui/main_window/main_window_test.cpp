@@ -783,6 +783,32 @@ TEST(MainWindowTest, UndoAndRedoTakeBackModelEdits) {
     EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
 }
 
+// A dialog closed with OK and nothing changed is still an edit, which Undo takes back; the
+// edits around it share their inputs, and undoing and redoing across them restores each state.
+TEST(MainWindowTest, AnOkThatChangesNothingIsUndoneLikeAnyEdit) {
+    Fixture f;
+    {
+        ModalDialogCloser user(true);
+        f.trigger("ActionGeometry");
+    }
+    const double edited = f.state.Model.H;
+    {
+        ModalDialogCloser user(true);
+        f.trigger("ActionOptions");
+    }
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Options"));
+    f.trigger("ActionUndo");
+    EXPECT_EQ(f.action("ActionUndo")->text(), QStringLiteral("&Undo Geometry"));
+    EXPECT_TRUE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    f.trigger("ActionUndo");
+    EXPECT_FALSE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    f.trigger("ActionRedo");
+    f.trigger("ActionRedo");
+    EXPECT_TRUE(hasFlag(f.state.Model.ModelFlags, ModelFlag::GeometryComplete));
+    EXPECT_EQ(f.state.Model.H, edited);
+    EXPECT_FALSE(f.action("ActionRedo")->isEnabled());
+}
+
 // A 600 s record integrated and saved every 0.1 ms: 6 000 001 samples of the 11 series of a
 // sliding run, 8 bytes each, are 528 MB; every second sample (0.2 ms) halves that to 264 MB,
 // under the 300 MB the warning starts at. The user may stop there.
