@@ -9,22 +9,17 @@
 
 namespace quibel {
 
-namespace {
-
-// The separator of the text appended to out from position from.
-void replaceSeparator(std::string& out, std::size_t from, char decimalSeparator) {
+void replaceDecimalSeparator(std::string& out, std::size_t from, char decimalSeparator) {
     if (decimalSeparator != '.')
         std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), '.',
                      decimalSeparator);
 }
 
-} // namespace
-
 void appendReportFixed(std::string& out, double value, int width, int decimals,
                        char decimalSeparator) {
     const std::size_t from = out.size();
     appendFixed(out, value, decimals, width);
-    replaceSeparator(out, from, decimalSeparator);
+    replaceDecimalSeparator(out, from, decimalSeparator);
 }
 
 std::string reportFixed(double value, int width, int decimals, char decimalSeparator) {

@@ -9,6 +9,10 @@ namespace quibel {
 // (wider when the number needs more), with decimalSeparator in place of ".". They never depend
 // on the process locale.
 
+/// Puts decimalSeparator in place of every "." of out from position from on: the separator of
+/// the number just appended.
+void replaceDecimalSeparator(std::string& out, std::size_t from, char decimalSeparator);
+
 /// "%<width>.<decimals>f".
 std::string reportFixed(double value, int width, int decimals, char decimalSeparator = '.');
 /// reportFixed appended to out, without a text of its own: for files of millions of numbers.

@@ -22,16 +22,14 @@ std::string quoted(const std::string& cell, char delimiter) {
     return s + '"';
 }
 
-// The text of sample row of column, appended to out with decimalSeparator, as GridSheetText
-// gives it; nothing past the column's last value.
+// The text of sample row of column, appended to out with decimalSeparator; nothing past the
+// column's last value.
 void appendNumber(std::string& out, const GridColumn& column, int row, char decimalSeparator) {
     if (row >= static_cast<int>(column.values.size()))
         return;
     const std::size_t from = out.size();
     AppendGridCell(out, column, row, GridPrecision::Grid);
-    if (decimalSeparator != '.')
-        std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), '.',
-                     decimalSeparator);
+    replaceDecimalSeparator(out, from, decimalSeparator);
 }
 
 int columnCount(const ResultGrid& grid) noexcept {
@@ -52,11 +50,8 @@ std::string GridSheetText(const ResultGrid& grid, int row, int column, char deci
         return c.title;
     if (row == 1)
         return c.unit;
-    if (row - 2 >= static_cast<int>(c.values.size()))
-        return {};
-    std::string s = GridCellText(c, row - 2, GridPrecision::Grid);
-    if (decimalSeparator != '.')
-        std::replace(s.begin(), s.end(), '.', decimalSeparator);
+    std::string s;
+    appendNumber(s, c, row - 2, decimalSeparator);
     return s;
 }
 
