@@ -33,12 +33,16 @@ constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223
                                "50515253545556575859606162636465666768697071727374"
                                "75767778798081828384858687888990919293949596979899";
 
+// The two digits of r < 100, written so that they end at end; returns their first.
+char* writeTwoDigits(char* end, std::uint64_t r) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + 2 * r, 2);
+    return end;
+}
+
 // The four digits of r < 10000, written so that they end at end; returns their first.
 char* writeFourDigits(char* end, std::uint32_t r) {
-    end -= 4;
-    std::memcpy(end, kDigitPairs + 2 * (r / 100), 2);
-    std::memcpy(end + 2, kDigitPairs + 2 * (r % 100), 2);
-    return end;
+    return writeTwoDigits(writeTwoDigits(end, r % 100), r / 100);
 }
 
 // Splits off the last four digits of v: v becomes v / 10000, the digits are returned. Four
@@ -58,8 +62,7 @@ char* takeDigitsBackwards(char* end, std::uint64_t& v, int count) {
     for (; count >= 4; count -= 4)
         end = writeFourDigits(end, takeFour(v));
     if (count >= 2) {
-        end -= 2;
-        std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+        end = writeTwoDigits(end, v % 100);
         v /= 100;
         count -= 2;
     }
@@ -76,16 +79,12 @@ char* writeDigitsBackwards(char* end, std::uint64_t v) {
     while (v >= 10000)
         end = writeFourDigits(end, takeFour(v));
     if (v >= 100) {
-        end -= 2;
-        std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+        end = writeTwoDigits(end, v % 100);
         v /= 100;
     }
-    if (v >= 10) {
-        end -= 2;
-        std::memcpy(end, kDigitPairs + 2 * v, 2);
-    } else {
-        *--end = static_cast<char>('0' + v);
-    }
+    if (v >= 10)
+        return writeTwoDigits(end, v);
+    *--end = static_cast<char>('0' + v);
     return end;
 }
 
