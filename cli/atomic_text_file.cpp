@@ -17,16 +17,26 @@ std::string systemText(int error) {
 
 } // namespace
 
-std::optional<std::string> WriteTextAtomically(const std::string& path, const std::string& text) {
+std::optional<std::string>
+WriteTextAtomically(const std::string& path,
+                    const std::function<bool(const TextSink&)>& writeText) {
     const std::string temporary = path + ".part";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return systemText(errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int error = errno;
+    int error = 0;
+    const TextSink sink = [&](std::string_view piece) {
+        if (std::fwrite(piece.data(), 1, piece.size(), file) == piece.size())
+            return true;
+        error = errno;
+        return false;
+    };
+    const bool written = writeText(sink);
     if (std::fclose(file) != 0 || !written) {
+        if (written || error == 0)
+            error = errno != 0 ? errno : EIO;
         std::remove(temporary.c_str());
-        return systemText(written ? errno : error);
+        return systemText(error);
     }
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
@@ -35,6 +45,10 @@ std::optional<std::string> WriteTextAtomically(const std::string& path, const st
         return ec.message();
     }
     return std::nullopt;
+}
+
+std::optional<std::string> WriteTextAtomically(const std::string& path, const std::string& text) {
+    return WriteTextAtomically(path, [&](const TextSink& sink) { return sink(text); });
 }
 
 } // namespace quibel::cli

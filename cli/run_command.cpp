@@ -103,13 +103,20 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << render(lang, Message(key, {std::to_string(outcome.samples)})) << "\n";
     }
 
-    const std::string csv = ResultGridCsv(ResultGridFor(model, lang), options.precision);
+    const ResultGrid grid = ResultGridFor(model, lang);
     const int done = interrupted ? Interrupted : Success;
     if (!options.output) {
-        out << csv;
+        WriteResultGridCsv(grid, options.precision, [&](std::string_view piece) {
+            out << piece;
+            return true;
+        });
         return done;
     }
-    if (const std::optional<std::string> failure = WriteTextAtomically(*options.output, csv)) {
+    const std::optional<std::string> failure =
+        WriteTextAtomically(*options.output, [&](const TextSink& sink) {
+            return WriteResultGridCsv(grid, options.precision, sink);
+        });
+    if (failure) {
         err << render(lang, Message("file.unable_to_write", {*options.output, *failure})) << "\n";
         return WriteFailed;
     }

@@ -7,15 +7,24 @@
 #include "reporting/sliding_rocking_result_grid.h"
 
 #include <cmath>
+#include <memory>
 
 namespace quibel {
 
-void AppendGridCell(std::string& out, const GridColumn& column, int row, GridPrecision precision) {
+namespace {
+
+char* writeGridCell(char* out, const GridColumn& column, int row, GridPrecision precision) {
     const double value = column.values[static_cast<std::size_t>(row)];
     if (precision == GridPrecision::Full)
-        appendGeneral17(out, value);
-    else
-        appendFixed(out, value, column.decimals);
+        return writeGeneral17(out, value);
+    return writeFixed(out, value, column.decimals);
+}
+
+} // namespace
+
+void AppendGridCell(std::string& out, const GridColumn& column, int row, GridPrecision precision) {
+    char buffer[kNumberTextRoom];
+    out.append(buffer, writeGridCell(buffer, column, row, precision));
 }
 
 std::string GridCellText(const GridColumn& column, int row, GridPrecision precision) {
@@ -48,24 +57,57 @@ ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
     return {};
 }
 
-std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision) {
-    std::string out;
-    // Room for the data rows at a typical cell width, so that the text is seldom moved while
-    // it grows: the grid of a long run has hundreds of thousands of cells.
-    const std::size_t typicalCell = precision == GridPrecision::Full ? 24 : 12;
-    out.reserve(static_cast<std::size_t>(grid.rows() + 2) * grid.columns.size() * typicalCell);
-    auto line = [&](auto cell) {
+namespace {
+
+constexpr std::size_t kPieceSize = std::size_t{1} << 16;
+
+std::string headingLine(const ResultGrid& grid, std::string GridColumn::*text) {
+    std::string line;
+    for (std::size_t c = 0; c < grid.columns.size(); ++c) {
+        if (c > 0)
+            line += ';';
+        line += grid.columns[c].*text;
+    }
+    line += '\n';
+    return line;
+}
+
+} // namespace
+
+bool WriteResultGridCsv(const ResultGrid& grid, GridPrecision precision,
+                        const std::function<bool(std::string_view)>& write) {
+    if (!write(headingLine(grid, &GridColumn::title)) ||
+        !write(headingLine(grid, &GridColumn::unit)))
+        return false;
+    // The rows are written straight into one buffer, with room for a whole row past the piece
+    // size: no check of the room per cell, and the same few pages for a grid of any length.
+    const std::size_t rowRoom = grid.columns.size() * (kNumberTextRoom + 1) + 1;
+    const auto piece = std::make_unique_for_overwrite<char[]>(kPieceSize + rowRoom);
+    char* const begin = piece.get();
+    char* const full = begin + kPieceSize;
+    char* out = begin;
+    for (int r = 0; r < grid.rows(); ++r) {
         for (std::size_t c = 0; c < grid.columns.size(); ++c) {
             if (c > 0)
-                out += ';';
-            cell(grid.columns[c]);
+                *out++ = ';';
+            out = writeGridCell(out, grid.columns[c], r, precision);
         }
-        out += '\n';
-    };
-    line([&](const GridColumn& c) { out += c.title; });
-    line([&](const GridColumn& c) { out += c.unit; });
-    for (int r = 0; r < grid.rows(); ++r)
-        line([&](const GridColumn& c) { AppendGridCell(out, c, r, precision); });
+        *out++ = '\n';
+        if (out >= full) {
+            if (!write({begin, out}))
+                return false;
+            out = begin;
+        }
+    }
+    return out == begin || write({begin, out});
+}
+
+std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision) {
+    std::string out;
+    WriteResultGridCsv(grid, precision, [&](std::string_view piece) {
+        out += piece;
+        return true;
+    });
     return out;
 }
 

@@ -5,7 +5,9 @@
 #include "reporting/column_values.h"
 #include "texts/text_catalogue.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quibel {
@@ -62,5 +64,10 @@ ResultGrid ResultGridFor(const TBlocStatic&& model, Language language) = delete;
 
 /// The grid as text: one line per row (titles, units, data), cells separated by ";".
 std::string ResultGridCsv(const ResultGrid& grid, GridPrecision precision);
+/// ResultGridCsv's text handed to write in pieces of whole lines, about 64 KiB each, as it is
+/// formed: a grid of millions of rows is written without its whole text in memory. Stops at
+/// the first piece write refuses (returns false); returns whether every piece was taken.
+bool WriteResultGridCsv(const ResultGrid& grid, GridPrecision precision,
+                        const std::function<bool(std::string_view)>& write);
 
 } // namespace quibel

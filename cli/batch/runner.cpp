@@ -115,7 +115,9 @@ CaseResult runCase(const BatchCase& c, BatchInputs& inputs, const BatchSettings&
             writeFailure.emplace();
             r.message = Message("engine.analysis_not_available");
         } else if (std::optional<std::string> failure =
-                       WriteTextAtomically(path, ResultGridCsv(grid, settings.precision))) {
+                       WriteTextAtomically(path, [&](const TextSink& sink) {
+                           return WriteResultGridCsv(grid, settings.precision, sink);
+                       })) {
             writeFailure = failure;
             r.message = Message("file.unable_to_write", {path, *failure});
         }

@@ -2,6 +2,8 @@
 #include "engine/run/number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,10 +12,6 @@
 namespace quibel {
 
 namespace {
-
-// Large enough for any double in fixed notation with up to 40 decimals (1.8e308 has 309
-// digits before the point).
-constexpr std::size_t kBufferSize = 400;
 
 inline void appendPadded(std::string& out, const char* first, const char* last, int width) {
     const int length = static_cast<int>(last - first);
@@ -27,6 +25,23 @@ constexpr int kIntegerDecimals = 17;
 constexpr double kPowersOfTen[kIntegerDecimals + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
                                                        1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+
+// 10^0 to 10^19, the powers of ten an unsigned 64-bit integer holds.
+constexpr auto kIntegerPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// The count of digits of v (none for 0): its bits times log10(2) (1233 / 4096) is the count or
+// one less, which one comparison tells.
+int digitCount(std::uint64_t v) {
+    const int bits = 64 - std::countl_zero(v);
+    const int guess = (bits * 1233) >> 12;
+    return guess + (v >= kIntegerPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
 
 constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324"
                                "25262728293031323334353637383940414243444546474849"
@@ -92,13 +107,15 @@ char* writeDigitsBackwards(char* end, std::uint64_t v) {
 // faster than std::to_chars and the same text. The integer is the rounding of the exact
 // product, whose error the fused multiply-add gives; a product too large for an exact fraction,
 // or one within that error of a half (where to_chars's rounding of ties decides), is left to
-// to_chars: returns nullptr then. The text is written backwards so that it ends at end, and
-// its first character is returned. Built for processors with and without the fused
-// multiply-add instruction: without it, std::fma is a call into the mathematics library.
+// to_chars: returns nullptr then. The length of the text is known from the integer's digits, so
+// its digits are written backwards from its end straight where they belong: a text written
+// elsewhere and copied would be read back before its small stores have landed, which stalls.
+// Built for processors with and without the fused multiply-add instruction: without it,
+// std::fma is a call into the mathematics library.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 __attribute__((target_clones("fma", "default")))
 #endif
-char* fixedByInteger(char* end, double value, int decimals) {
+char* fixedByInteger(char* out, double value, int decimals) {
     if (decimals > kIntegerDecimals)
         return nullptr;
     const double scale = kPowersOfTen[decimals];
@@ -112,36 +129,48 @@ char* fixedByInteger(char* end, double value, int decimals) {
     if (std::fabs(fraction - 0.5) <= std::fabs(error))
         return nullptr;
     auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1U : 0U);
-    // The digits from the last one backwards, two at a time, then the sign.
+    // At least one digit before the point, a zero when the value is below one.
+    const int before = std::max(digitCount(digits) - decimals, 1);
+    char* const end =
+        out + (std::signbit(value) ? 1 : 0) + before + (decimals > 0 ? 1 : 0) + decimals;
     char* first = takeDigitsBackwards(end, digits, decimals);
     if (decimals > 0)
         *--first = '.';
     first = writeDigitsBackwards(first, digits);
     if (std::signbit(value))
         *--first = '-';
-    return first;
+    return end;
+}
+
+char* writeFormatted(char* out, double value, std::chars_format format, int precision) {
+    if (format == std::chars_format::fixed) {
+        if (char* const end = fixedByInteger(out, value, precision))
+            return end;
+    }
+    const auto result = std::to_chars(out, out + kNumberTextRoom, value, format, precision);
+    if (result.ec != std::errc()) {
+        *out = '?';
+        return out + 1;
+    }
+    return result.ptr;
 }
 
 void appendFormatted(std::string& out, double value, std::chars_format format, int precision,
                      int width) {
-    char buffer[kBufferSize];
-    if (format == std::chars_format::fixed) {
-        char* const end = buffer + kBufferSize;
-        if (const char* first = fixedByInteger(end, value, precision)) {
-            appendPadded(out, first, end, width);
-            return;
-        }
-    }
-    const auto result = std::to_chars(buffer, buffer + kBufferSize, value, format, precision);
-    if (result.ec != std::errc()) {
-        static constexpr char kUnprintable[] = "?";
-        appendPadded(out, kUnprintable, kUnprintable + 1, width);
-        return;
-    }
-    appendPadded(out, buffer, result.ptr, width);
+    char buffer[kNumberTextRoom];
+    const char* const end = writeFormatted(buffer, value, format, precision);
+    appendPadded(out, buffer, end, width);
 }
 
 } // namespace
+
+char* writeFixed(char* out, double value, int decimals) {
+    return writeFormatted(out, value, std::chars_format::fixed, std::clamp(decimals, 0, 40));
+}
+
+char* writeGeneral17(char* out, double value) {
+    return writeFormatted(out, value, std::chars_format::general, 17);
+}
 
 void appendFixed(std::string& out, double value, int decimals, int width) {
     appendFormatted(out, value, std::chars_format::fixed, std::clamp(decimals, 0, 40), width);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quibel {
@@ -15,6 +16,15 @@ void appendFixed(std::string& out, double value, int decimals, int width = 0);
 void appendScientific(std::string& out, double value);
 /// "%.17g": enough digits to read back the same double.
 void appendGeneral17(std::string& out, double value);
+
+/// Room that writeFixed and writeGeneral17 may need at out (1.8e308 with 40 decimals has 351
+/// characters).
+inline constexpr std::size_t kNumberTextRoom = 400;
+/// appendFixed's text without padding, written at out; returns its end. For texts formed in a
+/// buffer of their own, without the checks and copies of appending to a string.
+char* writeFixed(char* out, double value, int decimals);
+/// appendGeneral17's text, written at out; returns its end.
+char* writeGeneral17(char* out, double value);
 
 std::string fixedText(double value, int decimals, int width = 0);
 std::string scientificText(double value);

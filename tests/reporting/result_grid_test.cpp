@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace quibel;
@@ -174,4 +176,42 @@ TEST(ResultGridTest, NoResultsGiveTitleAndUnitRowsOnly) {
     const ResultGrid g = SlidingResultGrid(m, Language::English);
     EXPECT_EQ(g.columns.size(), 14u);
     EXPECT_EQ(g.rows(), 0);
+}
+
+// A long grid comes in pieces of whole lines that together are the grid's text; a piece that
+// cannot be written ends the writing.
+TEST(ResultGridTest, LongGridsAreWrittenInPiecesOfWholeLines) {
+    const int rows = 20000;
+    std::vector<double> quarters, negatives;
+    for (int r = 0; r < rows; ++r) {
+        quarters.push_back(r / 4.0);
+        negatives.push_back(-r);
+    }
+    ResultGrid g;
+    g.columns.push_back({"A", "(m)", 2, quarters});
+    g.columns.push_back({"B", "", 0, negatives});
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(WriteResultGridCsv(g, GridPrecision::Grid, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    }));
+    ASSERT_GT(pieces.size(), 3u);
+    std::string text;
+    for (const std::string& piece : pieces) {
+        EXPECT_EQ(piece.back(), '\n');
+        EXPECT_LE(piece.size(), 70000u);
+        text += piece;
+    }
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), rows + 2);
+    EXPECT_EQ(text.substr(0, 16), "A;B\n(m);\n0.00;0\n");
+    EXPECT_NE(text.find("\n3086.25;-12345\n"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\n4999.75;-19999\n"));
+    EXPECT_EQ(text, ResultGridCsv(g, GridPrecision::Grid));
+
+    int calls = 0;
+    EXPECT_FALSE(WriteResultGridCsv(g, GridPrecision::Grid, [&](std::string_view) {
+        ++calls;
+        return calls < 3;
+    }));
+    EXPECT_EQ(calls, 3);
 }

@@ -19,6 +19,12 @@ std::string libraryFixed(double value, int decimals) {
     return std::string(buffer, r.ptr);
 }
 
+// The text writeFixed forms in a buffer of its own.
+std::string writtenFixed(double value, int decimals) {
+    char buffer[kNumberTextRoom];
+    return std::string(buffer, writeFixed(buffer, value, decimals));
+}
+
 TEST(NumberTextTest, FixedTextsAreTheLibrarysAtTiesSignsAndLimits) {
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
@@ -41,6 +47,10 @@ TEST(NumberTextTest, FixedTextsAreTheLibrarysAtTiesSignsAndLimits) {
         {0.999999999, 8},
         {9.9999999995, 9},
         {99.5, 0}, // carries
+        {9999.99999, 4},
+        {-999999999999999.0, 0}, // the integer's digits at and past a power of ten
+        {1e15, 0},
+        {0.05, 1},
         {4503599627370495.5, 0},
         {4503599627370496.0, 1},
         {1e22, 3}, // past the integer
@@ -51,9 +61,11 @@ TEST(NumberTextTest, FixedTextsAreTheLibrarysAtTiesSignsAndLimits) {
         {inf, 3},
         {-inf, 3},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(fixedText(c.value, c.decimals), libraryFixed(c.value, c.decimals))
             << c.value << " with " << c.decimals << " decimals";
+        EXPECT_EQ(writtenFixed(c.value, c.decimals), libraryFixed(c.value, c.decimals));
+    }
 }
 
 // Values of every magnitude the grids hold, with every count of decimals they use.
@@ -64,8 +76,9 @@ TEST(NumberTextTest, FixedTextsAreTheLibrarysForRandomValues) {
     for (int i = 0; i < 200000; ++i) {
         const double value = mantissa(random) * std::pow(10.0, exponent(random));
         const int decimals = i % 19;
-        ASSERT_EQ(fixedText(value, decimals), libraryFixed(value, decimals))
-            << value << " with " << decimals << " decimals";
+        const std::string expected = libraryFixed(value, decimals);
+        ASSERT_EQ(fixedText(value, decimals), expected) << value << " with " << decimals;
+        ASSERT_EQ(writtenFixed(value, decimals), expected) << value << " with " << decimals;
     }
     EXPECT_EQ(fixedText(std::nan(""), 2), libraryFixed(std::nan(""), 2));
     EXPECT_EQ(fixedText(1.5, 3, 8), "   1.500");
