@@ -62,11 +62,26 @@ void setRatioCounters(benchmark::State& state, double program, double loop, std:
     state.counters["ratio"] = program / loop;
 }
 
+// A host that is asked for a stop every few steps, as the command-line tool's and the
+// progress window's are, and never stops.
+class PolledRunHost final : public RunHost {
+public:
+    void showMessage(MessageKind, const Message&) override {}
+    QuestionAnswer ask(const RunQuestion&) override { return QuestionAnswer::Continue; }
+    void progress(int) override {}
+    void status(const RunStatus&) override {}
+    bool stopRequested() override { return false; }
+};
+
+// polled 0: a host that cannot stop the run (the loop never asks it); polled 1: one that is
+// asked every few steps, as in the command-line tool and the desktop program.
 void BM_SlidingRunAgainstLimitLoop(benchmark::State& state) {
     TBlocStatic model = startupCase();
     const LimitCase c = makeCase(model);
     std::vector<double> samples(static_cast<std::size_t>(c.steps / c.ratio) * 11);
-    SilentRunHost host;
+    SilentRunHost silent;
+    PolledRunHost polled;
+    RunHost& host = state.range(0) != 0 ? static_cast<RunHost&>(polled) : silent;
     double program = 0, loop = 0, programSlide = 0, loopSlide = 0;
     for (auto _ : state) {
         const double start = threadSeconds();
@@ -83,6 +98,9 @@ void BM_SlidingRunAgainstLimitLoop(benchmark::State& state) {
     state.counters["residual_slide_m"] = programSlide;
 }
 BENCHMARK(BM_SlidingRunAgainstLimitLoop)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("polled")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("min", [](const std::vector<double>& v) {
