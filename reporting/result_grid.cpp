@@ -13,11 +13,24 @@ namespace quibel {
 
 namespace {
 
+constexpr std::size_t kPieceSize = std::size_t{1} << 16;
+
 char* writeGridCell(char* out, const GridColumn& column, int row, GridPrecision precision) {
     const double value = column.values[static_cast<std::size_t>(row)];
     if (precision == GridPrecision::Full)
         return writeGeneral17(out, value);
     return writeFixed(out, value, column.decimals);
+}
+
+std::string headingLine(const ResultGrid& grid, std::string GridColumn::*text) {
+    std::string line;
+    for (std::size_t c = 0; c < grid.columns.size(); ++c) {
+        if (c > 0)
+            line += ';';
+        line += grid.columns[c].*text;
+    }
+    line += '\n';
+    return line;
 }
 
 } // namespace
@@ -56,23 +69,6 @@ ResultGrid ResultGridFor(const TBlocStatic& model, Language language) {
     }
     return {};
 }
-
-namespace {
-
-constexpr std::size_t kPieceSize = std::size_t{1} << 16;
-
-std::string headingLine(const ResultGrid& grid, std::string GridColumn::*text) {
-    std::string line;
-    for (std::size_t c = 0; c < grid.columns.size(); ++c) {
-        if (c > 0)
-            line += ';';
-        line += grid.columns[c].*text;
-    }
-    line += '\n';
-    return line;
-}
-
-} // namespace
 
 bool WriteResultGridCsv(const ResultGrid& grid, GridPrecision precision,
                         const std::function<bool(std::string_view)>& write) {

@@ -155,11 +155,9 @@ char* writeFormatted(char* out, double value, std::chars_format format, int prec
     return result.ptr;
 }
 
-void appendFormatted(std::string& out, double value, std::chars_format format, int precision,
-                     int width) {
+void appendFormatted(std::string& out, double value, std::chars_format format, int precision) {
     char buffer[kNumberTextRoom];
-    const char* const end = writeFormatted(buffer, value, format, precision);
-    appendPadded(out, buffer, end, width);
+    out.append(buffer, writeFormatted(buffer, value, format, precision));
 }
 
 } // namespace
@@ -173,15 +171,17 @@ char* writeGeneral17(char* out, double value) {
 }
 
 void appendFixed(std::string& out, double value, int decimals, int width) {
-    appendFormatted(out, value, std::chars_format::fixed, std::clamp(decimals, 0, 40), width);
+    char buffer[kNumberTextRoom];
+    appendPadded(out, buffer, writeFixed(buffer, value, decimals), width);
 }
 
 void appendScientific(std::string& out, double value) {
-    appendFormatted(out, value, std::chars_format::scientific, 6, 0);
+    appendFormatted(out, value, std::chars_format::scientific, 6);
 }
 
 void appendGeneral17(std::string& out, double value) {
-    appendFormatted(out, value, std::chars_format::general, 17, 0);
+    char buffer[kNumberTextRoom];
+    out.append(buffer, writeGeneral17(buffer, value));
 }
 
 std::string fixedText(double value, int decimals, int width) {
